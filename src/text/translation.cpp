@@ -1,0 +1,218 @@
+#include "text/translation.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <vector>
+
+#include "text/language.h"
+#include "text/messages.h"
+#include "text/notify.h"
+
+namespace cifrala {
+
+bool report_missing = false;
+int missing_count = 0;
+
+namespace {
+
+struct Registration {
+    QPointer<QWidget> control;
+    TextKind kind;
+    int tag;
+    int combo_items = 0;
+    std::function<void(QStringList&)> adjust;
+};
+
+using Registry = std::array<std::vector<Registration>, static_cast<size_t>(TranslatedWindow::Count)>;
+
+Registry& registry() {
+    static Registry r;
+    return r;
+}
+
+std::vector<std::function<void()>>& listeners() {
+    static std::vector<std::function<void()>> l;
+    return l;
+}
+
+const char* suffix_of(TextKind kind) {
+    switch (kind) {
+        case TextKind::Label: return "2";
+        case TextKind::RadioButton: return "4";
+        case TextKind::Button: return "5";
+        case TextKind::CheckBox: return "8";
+        case TextKind::Edit: return "6";
+        case TextKind::Picture: return "7";
+        default: return "3";
+    }
+}
+
+bool one_line_kind(TextKind kind) { return kind == TextKind::Edit || kind == TextKind::Picture; }
+
+struct Pass {
+    bool missing_file_reported = false;
+};
+
+// 0 found, 1 missing entry, else the file could not be opened.
+int lookup(Pass& pass, TextKind kind, int tag, QString& first, QString& second) {
+    const QString suffix = QString::fromLatin1(suffix_of(kind));
+    QString lines[2];
+    int available = 0;
+    const int code = lookup_entry(language_prefix + suffix, tag, one_line_kind(kind) ? 1 : 2,
+                                  lines, &available);
+    if (code > 1 || code < 0) {
+        if (!pass.missing_file_reported) {
+            pass.missing_file_reported = true;
+            show_message(QStringLiteral("missing file: ") + language_prefix + suffix);
+        }
+        return code;
+    }
+    if (code == 1) {
+        first = second = QStringLiteral("error ") + suffix;
+        if (report_missing) {
+            show_message_at(1, 1, QString::number(tag) + QStringLiteral("   ") + first);
+            ++missing_count;
+        }
+        return 1;
+    }
+    first = lines[0];
+    second = available >= 2 ? lines[1] : lines[0];
+    return 0;
+}
+
+void apply_to_control(Pass& pass, const Registration& r) {
+    QWidget* w = r.control;
+    QString first, second;
+    const int code = lookup(pass, r.kind, r.tag, first, second);
+    if (code > 1 || code < 0) return;  // file missing: the control keeps its text
+    switch (r.kind) {
+        case TextKind::Label:
+        case TextKind::RadioButton:
+        case TextKind::Button:
+        case TextKind::CheckBox:
+            set_control_caption(w, first);
+            w->setToolTip(second);
+            break;
+        case TextKind::Edit:
+        case TextKind::Picture:
+            w->setToolTip(first);
+            break;
+        case TextKind::Window:
+            w->setWindowTitle(first);
+            break;
+        case TextKind::WindowWithHint:
+            w->setWindowTitle(first);
+            w->setToolTip(second);
+            break;
+        case TextKind::GroupBox:
+        case TextKind::SpeedButton:
+            set_control_caption(w, first);
+            break;
+        case TextKind::SpeedButtonWithHint:
+            set_control_caption(w, first);
+            w->setToolTip(second);
+            break;
+        case TextKind::HintOnly:
+            w->setToolTip(second);
+            break;
+    }
+}
+
+void apply_to_combo(Pass& pass, const Registration& r) {
+    auto* box = qobject_cast<QComboBox*>(r.control.data());
+    if (!box) return;
+    QStringList items;
+    for (int entry = 0; static_cast<int>(items.size()) < r.combo_items; ++entry) {
+        QString first, second;
+        const int code = lookup(pass, TextKind::SpeedButton, r.tag + entry, first, second);
+        if (code > 1 || code < 0) return;
+        items << first;
+        if (static_cast<int>(items.size()) < r.combo_items) items << second;
+    }
+    if (r.adjust) r.adjust(items);
+    const QSignalBlocker block(box);
+    box->clear();
+    box->addItems(items);
+    box->setCurrentIndex(0);
+    if (box->isEditable()) box->setEditText(items.value(0));
+}
+
+}  // namespace
+
+void register_control(TranslatedWindow window, QWidget* control, TextKind kind, int tag) {
+    control->setProperty("tag", tag);
+    registry()[static_cast<size_t>(window)].push_back(Registration{control, kind, tag, 0, {}});
+}
+
+void register_combo(TranslatedWindow window, QComboBox* box, int tag, int items,
+                    std::function<void(QStringList&)> adjust) {
+    box->setProperty("tag", tag);
+    registry()[static_cast<size_t>(window)].push_back(
+        Registration{box, TextKind::SpeedButton, tag, items, std::move(adjust)});
+}
+
+void add_language_listener(std::function<void()> listener) {
+    listeners().push_back(std::move(listener));
+}
+
+void apply_language() {
+    set_language_prefix_from_index();
+    Pass pass;
+    for (auto& list : registry()) {
+        for (const Registration& r : list) {
+            if (!r.control || r.tag == 0) continue;
+            if (r.combo_items > 0) {
+                apply_to_combo(pass, r);
+            } else {
+                apply_to_control(pass, r);
+            }
+        }
+    }
+    for (const auto& l : listeners()) l();
+}
+
+QString missing_entry_text(TextKind kind) {
+    return QStringLiteral("error ") + QString::fromLatin1(suffix_of(kind));
+}
+
+void set_control_caption(QWidget* control, const QString& text) {
+    if (auto* b = qobject_cast<QAbstractButton*>(control)) {
+        b->setText(text);
+    } else if (auto* l = qobject_cast<QLabel*>(control)) {
+        l->setText(text);
+    } else if (auto* g = qobject_cast<QGroupBox*>(control)) {
+        g->setTitle(text);
+    } else if (auto* c = qobject_cast<QComboBox*>(control)) {
+        if (c->isEditable()) c->setEditText(text);
+    } else if (control->isWindow()) {
+        control->setWindowTitle(text);
+    } else {
+        control->setProperty("caption", text);
+    }
+}
+
+QString control_caption(const QWidget* control) {
+    if (auto* b = qobject_cast<const QAbstractButton*>(control)) return b->text();
+    if (auto* l = qobject_cast<const QLabel*>(control)) return l->text();
+    if (auto* g = qobject_cast<const QGroupBox*>(control)) return g->title();
+    if (auto* c = qobject_cast<const QComboBox*>(control)) return c->currentText();
+    if (control->isWindow()) return control->windowTitle();
+    return control->property("caption").toString();
+}
+
+int registered_control_count() {
+    int n = 0;
+    for (const auto& list : registry())
+        for (const auto& r : list)
+            if (r.control) ++n;
+    return n;
+}
+
+int control_tag(const QWidget* control) { return control->property("tag").toInt(); }
+
+}  // namespace cifrala

@@ -1,0 +1,81 @@
+#pragma once
+// Window translation: every window registers its tagged controls when it is
+// created; apply_language() then puts the texts of the current language on
+// them, window by window in a fixed order, from the control-text files
+// (suffix "2" to "8" by control kind).
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QWidget;
+class QComboBox;
+
+namespace cifrala {
+
+// The windows in the order in which a pass translates them.
+enum class TranslatedWindow {
+    Keyboard,
+    Calculator,
+    Ratios,
+    QuadraticEquations,
+    QuadraticInequalities,
+    Roots,
+    Menu,
+    Integers,
+    ExponentialEquations,
+    Fractions,
+    LongDivision,
+    MetricSystem,
+    MultiTopic,
+    Lens,
+    Explanation,
+    Count
+};
+
+enum class TextKind {
+    Label,                // file 2: caption and hint
+    RadioButton,          // file 4: caption and hint
+    Button,               // file 5: caption and hint
+    CheckBox,             // file 8: caption and hint
+    Edit,                 // file 6: hint
+    Picture,              // file 7: hint
+    Window,               // file 3: window caption := first line
+    WindowWithHint,       // file 3: caption := first line, hint := second line
+    GroupBox,             // file 3: caption := first line
+    SpeedButton,          // file 3: caption := first line
+    SpeedButtonWithHint,  // file 3: caption := first line, hint := second line
+    HintOnly,             // file 3: hint := second line (picture buttons, panels, scroll bars)
+};
+
+// Sets the control's tag (its "tag" property) and registers it. A control is
+// forgotten when it is destroyed.
+void register_control(TranslatedWindow window, QWidget* control, TextKind kind, int tag);
+
+// A combo box with tag T takes `items` items from the consecutive file-3
+// entries T, T+1, ... (two items per entry, first and second line); its text
+// becomes the first item. `adjust` may change the list before it is set.
+void register_combo(TranslatedWindow window, QComboBox* box, int tag, int items,
+                    std::function<void(QStringList&)> adjust = {});
+
+// Called after every pass (for example to lay a window out again).
+void add_language_listener(std::function<void()> listener);
+
+void apply_language();
+
+// Maintenance: report every missing entry with a message and count it.
+extern bool report_missing;
+extern int missing_count;
+
+// The text shown by a control of that kind whose entry is missing ("error 5").
+QString missing_entry_text(TextKind kind);
+
+// Sets a control's visible caption, whatever kind of widget it is.
+void set_control_caption(QWidget* control, const QString& text);
+QString control_caption(const QWidget* control);
+
+// Number of registered controls (for tests and the maintenance check).
+int registered_control_count();
+// The tag of a control (0 when it has none).
+int control_tag(const QWidget* control);
+
+}  // namespace cifrala
