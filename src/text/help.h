@@ -28,3 +28,12 @@ void close_help();
 void show_big_message(const QString& a, const QString& b, const QString& c, const QString& d);
 
 }  // namespace cifrala
+
+namespace cifrala {
+class THelpForm;
+class TGrootMessageForm;
+// The help window (created on first use).
+THelpForm* help_form();
+// Routes show_big_message to this window.
+void install_big_message_window(TGrootMessageForm* window);
+}  // namespace cifrala
