@@ -66,14 +66,18 @@ QString msg(int n) {
     if (n > 5000) {
         const QString* params[4] = {&msg_param1, &msg_param2, &msg_param3, &msg_param4};
         const int count = n > 8000 ? 4 : n > 7000 ? 3 : n > 6000 ? 2 : 1;
+        // The marker for a missing "#" goes in front once per missing
+        // placeholder; later steps search the message text, not the markers.
+        QString markers;
         for (int i = 0; i < count; ++i) {
             const qsizetype at = text.indexOf('#');
             if (at < 0) {
-                text.prepend(QStringLiteral("msg error # "));
+                markers += QStringLiteral("msg error # ");
             } else {
                 text.replace(at, 1, *params[i]);
             }
         }
+        text.prepend(markers);
     }
     return text;
 }

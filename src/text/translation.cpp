@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QWidget>
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -35,8 +36,8 @@ Registry& registry() {
     return r;
 }
 
-std::vector<std::function<void()>>& listeners() {
-    static std::vector<std::function<void()>> l;
+std::vector<std::pair<int, std::function<void()>>>& listeners() {
+    static std::vector<std::pair<int, std::function<void()>>> l;
     return l;
 }
 
@@ -156,8 +157,16 @@ void register_combo(TranslatedWindow window, QComboBox* box, int tag, int items,
         Registration{box, TextKind::SpeedButton, tag, items, std::move(adjust)});
 }
 
-void add_language_listener(std::function<void()> listener) {
-    listeners().push_back(std::move(listener));
+int add_language_listener(std::function<void()> listener) {
+    static int next_id = 0;
+    listeners().emplace_back(++next_id, std::move(listener));
+    return next_id;
+}
+
+void remove_language_listener(int id) {
+    auto& l = listeners();
+    l.erase(std::remove_if(l.begin(), l.end(), [id](const auto& p) { return p.first == id; }),
+            l.end());
 }
 
 void apply_language() {
@@ -173,7 +182,8 @@ void apply_language() {
             }
         }
     }
-    for (const auto& l : listeners()) l();
+    const auto current = listeners();  // a listener may remove itself
+    for (const auto& [id, l] : current) l();
 }
 
 QString missing_entry_text(TextKind kind) {

@@ -57,8 +57,10 @@ void register_control(TranslatedWindow window, QWidget* control, TextKind kind, 
 void register_combo(TranslatedWindow window, QComboBox* box, int tag, int items,
                     std::function<void(QStringList&)> adjust = {});
 
-// Called after every pass (for example to lay a window out again).
-void add_language_listener(std::function<void()> listener);
+// Called after every pass (for example to lay a window out again). Returns an
+// id for remove_language_listener.
+int add_language_listener(std::function<void()> listener);
+void remove_language_listener(int id);
 
 void apply_language();
 
