@@ -1,0 +1,72 @@
+#pragma once
+// What a drawing surface shows, as a list of the things drawn on it since it
+// was last cleared: text runs, lines, polygons, pictures. Filling an area
+// removes everything that lay wholly inside it, so the list always describes
+// what the pupil sees. Tests and tools read the surface through it.
+#include <QColor>
+#include <QPoint>
+#include <QPolygon>
+#include <QRect>
+#include <QString>
+#include <variant>
+#include <vector>
+
+namespace cifrala {
+
+struct DrawnText {
+    QString text;
+    QPoint pos;          // top-left corner of the text cell
+    int point_size = 0;  // points on a 96-dpi screen
+    QColor colour;
+    bool bold = false;
+    QString family;  // the family asked for ("verdana", "Courier new", ...)
+    QRect rect;      // the cell: pos, advance width, text height
+};
+
+struct DrawnLine {
+    QPoint from, to;
+    int width = 1;
+    QColor colour;
+};
+
+struct DrawnPolygon {
+    QPolygon points;
+    QColor colour;
+    int width = 1;
+    bool filled = false;  // filled polygon, else an open polyline
+};
+
+struct DrawnImage {
+    QString name;  // the picture file
+    QRect rect;
+};
+
+using DrawnItem = std::variant<DrawnText, DrawnLine, DrawnPolygon, DrawnImage>;
+
+class DisplayList {
+public:
+    void clear() { items_.clear(); }
+    void add(DrawnItem item) { items_.push_back(std::move(item)); }
+    // An opaque fill of `area`: drops every item that lay wholly inside it.
+    void cover(const QRect& area);
+
+    const std::vector<DrawnItem>& items() const { return items_; }
+    std::vector<DrawnText> texts() const;
+    std::vector<DrawnLine> lines() const;
+    std::vector<DrawnPolygon> polygons() const;
+    std::vector<DrawnImage> images() const;
+
+    // The text runs whose cell lies wholly inside `area`.
+    std::vector<DrawnText> texts_in(const QRect& area) const;
+    // Every run with exactly this text, in drawing order.
+    std::vector<DrawnText> find_texts(const QString& text) const;
+    // The runs joined in drawing order (a quick look at the whole surface).
+    QString joined_text(const QString& separator = QStringLiteral("|")) const;
+
+private:
+    std::vector<DrawnItem> items_;
+};
+
+QRect bounding_rect(const DrawnItem& item);
+
+}  // namespace cifrala
