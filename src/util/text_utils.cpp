@@ -1,6 +1,9 @@
 #include "util/text_utils.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <cctype>
 #include <cstdlib>
 #include <limits>
 
@@ -52,6 +55,14 @@ int read_int(const QString& text, bool& ok) {
 
 void remove_spaces(QString& text) { text.remove(QLatin1Char(' ')); }
 
+QString to_lower_ascii(const QString& text) {
+    QString out = text;
+    for (QChar& c : out) {
+        if (c.unicode() >= 'A' && c.unicode() <= 'Z') c = QChar(c.unicode() + 32);
+    }
+    return out;
+}
+
 QString to_upper_ascii(const QString& text) {
     QString out = text;
     for (QChar& c : out) {
@@ -68,20 +79,23 @@ int parse_int(const QString& text) {
 }
 
 double parse_real(const QString& text) {
-    QString t = text;
+    QString t = text.trimmed();
     const qsizetype comma = t.indexOf(',');
     if (comma >= 0) t[comma] = '.';
-    // Only plain decimal notation with an optional exponent is accepted.
-    const QByteArray bytes = t.toLatin1();
-    if (bytes.isEmpty()) return 0;
-    char* end = nullptr;
-    const double v = std::strtod(bytes.constData(), &end);
-    if (end == bytes.constData() || *end != '\0') return 0;
-    for (char c : bytes) {  // strtod would also take "inf", "nan" and hex
+    // Only plain decimal notation with an optional exponent is accepted
+    // (no "inf", "nan" or hexadecimal).
+    QByteArray bytes = t.toLatin1();
+    for (char c : bytes) {
         if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == '-' || c == '+' ||
-              c == 'e' || c == 'E' || c == ' '))
+              c == 'e' || c == 'E'))
             return 0;
     }
+    const char* begin = bytes.constData();
+    const char* end = begin + bytes.size();
+    if (begin < end && *begin == '+') ++begin;
+    double v = 0;
+    const auto r = std::from_chars(begin, end, v);  // independent of the C locale
+    if (r.ec != std::errc() || r.ptr != end) return 0;
     return std::isfinite(v) ? v : 0;
 }
 

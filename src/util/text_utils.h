@@ -6,6 +6,8 @@ namespace cifrala {
 
 void remove_spaces(QString& text);
 QString to_upper_ascii(const QString& text);
+// Each character through an ASCII lower-casing (A-Z only).
+QString to_lower_ascii(const QString& text);
 // Trailing spaces removed, leading spaces and a sign allowed, "$" or "0x"
 // introduce hexadecimal. Invalid text gives the value read up to the first
 // invalid character; the result saturates at the 32-bit limits.
