@@ -1,17 +1,63 @@
 #include "app/application.h"
 
 #include <QApplication>
+#include <QStringList>
 #include <cstdio>
 
+#include "app/program.h"
 #include "text/program_dir.h"
 
 namespace cifrala {
+namespace {
+
+const char* const kUsage =
+    "Usage: cifrala [options]\n"
+    "\n"
+    "Practice program for school mathematics.\n"
+    "\n"
+    "Options:\n"
+    "  --no-splash       start without the 2-second start-up window\n"
+    "  --maintenance     show the maintenance commands in the menu\n"
+    "  --help            show this text and exit\n"
+    "  --version         show the version and exit\n"
+    "\n"
+    "Environment:\n"
+    "  CIFRALA_DATA_DIR    folder with the language and data files\n"
+    "  CIFRALA_CONFIG_DIR  folder for the topic settings (default ~/.config/cifrala)\n";
+
+bool has(const QStringList& args, const char* option) {
+    return args.contains(QString::fromLatin1(option));
+}
+
+}  // namespace
 
 int run_program(int argc, char** argv) {
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+
+    if (has(args, "--help") || has(args, "-h")) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (has(args, "--version")) {
+        std::printf("cifrala %s\n", CIFRALA_VERSION);
+        return 0;
+    }
+    for (const QString& a : args) {
+        if (a.startsWith('-') && a != "--no-splash" && a != "--maintenance") {
+            std::fprintf(stderr, "cifrala: unknown option %s\n%s", a.toLocal8Bit().constData(),
+                         kUsage);
+            return 2;
+        }
+    }
+
     QApplication app(argc, argv);
     init_program_dir(QCoreApplication::applicationFilePath());
-    std::printf("cifrala %s\n", CIFRALA_VERSION);
-    return 0;
+    StartOptions options;
+    options.splash = !has(args, "--no-splash");
+    options.maintenance = has(args, "--maintenance");
+    Program program(options);
+    return program.run();
 }
 
 }  // namespace cifrala

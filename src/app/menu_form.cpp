@@ -80,6 +80,13 @@ TAlle_rekenoefeningenForm::TAlle_rekenoefeningenForm(bool maintenance_mode, QWid
     setWindowTitle(QStringLiteral("Cifrala"));
     setFont(menu_font(kMenuFontPixels));
     set_background(this, QColor(0, 255, 255));
+    // Each group box is a framed card with its title in the frame, so the
+    // stacked groups read as layers.
+    setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 2px solid #007b8a; border-radius: 6px; background: #00ffff; "
+        "margin-top: 10px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; "
+        "background: #00ffff; }"));
 
     calibrated_bottom = -1;
     background_colour = kAqua;
@@ -90,9 +97,10 @@ TAlle_rekenoefeningenForm::TAlle_rekenoefeningenForm(bool maintenance_mode, QWid
     build_language_group();
     build_settings_panel();
     register_texts();
-    add_language_listener([this] {
+    add_language_listener(this, [this] {
         sync_language_radio();
         fit_captions();
+        layout_settings_panel();
     });
     fit_captions();
     fit_to_visible_groups();
@@ -105,6 +113,7 @@ void TAlle_rekenoefeningenForm::build_basic_menu() {
     g->setObjectName(QStringLiteral("GroupBox4"));
     g->setGeometry(QRect(group_origin(0), QSize(kGroupWidth, kGroupHeight)));
     set_background(g, QColor(0, 255, 255));
+    g->setFont(menu_font(kMenuFontPixels, true));
     groups_[4] = g;
 
     Panel2 = new QWidget(g);
@@ -167,6 +176,7 @@ void TAlle_rekenoefeningenForm::build_basic_menu() {
         box = new QCheckBox(QString::fromUtf8(caption), g);
         box->setObjectName(QString::fromLatin1(name));
         box->setGeometry(10, y, 300, 24);
+        box->setFont(menu_font(kMenuFontPixels));
         box->setChecked(checked);
     };
     add_check(CheckBox1, "CheckBox1", "Toon theorievensters", 196, true);
@@ -212,6 +222,7 @@ void TAlle_rekenoefeningenForm::build_groups() {
         g->setObjectName(QStringLiteral("GroupBox%1").arg(mg.number));
         g->setGeometry(QRect(group_origin(mg.level), QSize(kGroupWidth, kGroupHeight)));
         set_background(g, QColor(0, 255, 255));
+        g->setFont(menu_font(kMenuFontPixels, true));
         g->hide();
         groups_[mg.number] = g;
     }
@@ -234,15 +245,18 @@ void TAlle_rekenoefeningenForm::build_language_group() {
     g->setObjectName(QStringLiteral("GroupBox7"));
     g->setGeometry(QRect(group_origin(1), QSize(kGroupWidth, kGroupHeight)));
     set_background(g, QColor(0, 255, 255));
+    g->setFont(menu_font(kMenuFontPixels, true));
     g->hide();
     groups_[7] = g;
     RadioButton1 = new QRadioButton(QStringLiteral("Nederlands"), g);
     RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
     RadioButton1->setGeometry(30, 50, 300, 28);
     RadioButton1->setChecked(true);
+    RadioButton1->setFont(menu_font(kMenuFontPixels));
     RadioButton2 = new QRadioButton(QStringLiteral("English"), g);
     RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
     RadioButton2->setGeometry(30, 90, 300, 28);
+    RadioButton2->setFont(menu_font(kMenuFontPixels));
     Button1 = new QPushButton(QStringLiteral("OK"), g);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(30, 140, 100, 32);
@@ -254,50 +268,20 @@ void TAlle_rekenoefeningenForm::build_settings_panel() {
     g->setObjectName(QStringLiteral("GroupBox19"));
     g->setGeometry(QRect(group_origin(1), QSize(kSettingsWidth, kSettingsHeight)));
     set_background(g, QColor(0, 255, 255));
+    g->setFont(menu_font(kMenuFontPixels, true));
     g->hide();
     groups_[19] = g;
 
-    // Columns by subject; subjects bold, groups italic, members indented.
-    const std::vector<std::vector<int>> columns = {
-        {89, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25},
-        {26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37},
-        {90, 39, 40, 41, 42, 43, 44, 45, 46, 48, 49, 50, 51, 52, 53, 54, 88, 47, 55, 56, 92, 93},
-        {57, 58, 59, 60, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70, 71, 72, 73, 74, 75, 76, 77, 91},
-        {4, 38, 78, 79, 80, 81, 82, 83, 84, 85, 86, 87},
-    };
-    const int column_width = (kSettingsWidth - 20) / 5;
-    const QFont base = menu_font(13);
-    for (size_t c = 0; c < columns.size(); ++c) {
-        int y = 26;
-        for (int number : columns[c]) {
-            const TopicBox* tb = find_topic_box(number);
-            auto* box = new QCheckBox(QString::fromUtf8(tb->caption), g);
-            box->setObjectName(QStringLiteral("CheckBox%1").arg(number));
-            QFont f = base;
-            int indent = 0;
-            switch (tb->kind) {
-                case TopicBoxKind::Subject:
-                    f.setBold(true);
-                    break;
-                case TopicBoxKind::Group:
-                    f.setItalic(true);
-                    indent = 10;
-                    break;
-                case TopicBoxKind::Topic:
-                    indent = find_topic_box(tb->member_of)->kind == TopicBoxKind::Subject ? 10 : 24;
-                    break;
-            }
-            if (tb->kind == TopicBoxKind::Subject && y > 26) y += 8;
-            box->setFont(f);
-            box->setGeometry(10 + static_cast<int>(c) * column_width + indent, y,
-                             column_width - indent - 4, 24);
-            y += 26;
-            topic_boxes_[number] = box;
-            connect(box, &QCheckBox::toggled, this,
-                    [this, number](bool checked) { topic_box_toggled(number, checked); });
-            if (number == 74 || number == 75) box->installEventFilter(this);
-        }
+    for (const TopicBox& tb : topic_boxes()) {
+        const int number = tb.number;
+        auto* box = new QCheckBox(QString::fromUtf8(tb.caption), g);
+        box->setObjectName(QStringLiteral("CheckBox%1").arg(number));
+        topic_boxes_[number] = box;
+        connect(box, &QCheckBox::toggled, this,
+                [this, number](bool checked) { topic_box_toggled(number, checked); });
+        if (number == 74 || number == 75) box->installEventFilter(this);
     }
+    layout_settings_panel();
     auto add = [&](const char* name, const QString& caption, int x) {
         auto* b = new QPushButton(caption, g);
         b->setObjectName(QString::fromLatin1(name));
@@ -316,6 +300,58 @@ void TAlle_rekenoefeningenForm::build_settings_panel() {
     help->setIcon(style()->standardIcon(QStyle::SP_TitleBarContextHelpButton));
     help->setToolTip(QStringLiteral("Help"));
     connect(help, &QPushButton::clicked, this, [] { request_help(733); });
+}
+
+// Columns by subject: subjects bold, groups italic, members indented. Each
+// column is as wide as its longest caption; when the columns do not fit the
+// panel, the font gets smaller.
+void TAlle_rekenoefeningenForm::layout_settings_panel() {
+    static const std::vector<std::vector<int>> columns = {
+        {89, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25},
+        {26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37},
+        {90, 39, 40, 41, 42, 43, 44, 45, 46, 48, 49, 50, 51, 52, 53, 54, 88, 47, 55, 56, 92, 93},
+        {57, 58, 59, 60, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70, 71, 72, 73, 74, 75, 76, 77, 91},
+        {4, 38, 78, 79, 80, 81, 82, 83, 84, 85, 86, 87},
+    };
+    auto indent_of = [](const TopicBox* tb) {
+        if (tb->kind == TopicBoxKind::Subject) return 0;
+        if (tb->kind == TopicBoxKind::Group) return 10;
+        return find_topic_box(tb->member_of)->kind == TopicBoxKind::Subject ? 10 : 24;
+    };
+    constexpr int kGap = 8;
+    constexpr int kRowHeight = 25;
+    for (int pixels = 14;; --pixels) {
+        std::vector<int> widths;
+        for (const auto& column : columns) {
+            int w = 0;
+            for (int number : column) {
+                const TopicBox* tb = find_topic_box(number);
+                QCheckBox* box = topic_box(number);
+                QFont f = menu_font(pixels);
+                f.setBold(tb->kind == TopicBoxKind::Subject);
+                f.setItalic(tb->kind == TopicBoxKind::Group);
+                box->setFont(f);
+                w = std::max(w, indent_of(tb) + box->sizeHint().width());
+            }
+            widths.push_back(w);
+        }
+        int total = 10;
+        for (int w : widths) total += w + kGap;
+        if (total > kSettingsWidth - 10 && pixels > kMinFontPixels) continue;
+        int x = 10;
+        for (size_t c = 0; c < columns.size(); ++c) {
+            int y = 28;
+            for (int number : columns[c]) {
+                const TopicBox* tb = find_topic_box(number);
+                if (tb->kind == TopicBoxKind::Subject && y > 28) y += 8;
+                const int indent = indent_of(tb);
+                topic_box(number)->setGeometry(x + indent, y, widths[c] - indent, kRowHeight - 1);
+                y += kRowHeight;
+            }
+            x += widths[c] + kGap;
+        }
+        return;
+    }
 }
 
 void TAlle_rekenoefeningenForm::register_texts() {
@@ -349,7 +385,7 @@ void TAlle_rekenoefeningenForm::register_texts() {
 void TAlle_rekenoefeningenForm::fit_captions() {
     std::map<QWidget*, std::vector<QPushButton*>> by_parent;
     for (const auto& [name, b] : buttons_) {
-        if (b->text().isEmpty()) continue;
+        if (b->text().isEmpty() || name.startsWith(QLatin1String("Button"))) continue;
         by_parent[b->parentWidget()].push_back(b);
     }
     for (auto& [parent, list] : by_parent) {
@@ -524,8 +560,8 @@ void TAlle_rekenoefeningenForm::sync_language_radio() {
 
 void TAlle_rekenoefeningenForm::Button8Click() {
     if (!Memo1) return;
-    Memo1->setVisible(!Memo1->isVisible());
-    if (Memo1->isVisible()) {
+    Memo1->setVisible(Memo1->isHidden());
+    if (!Memo1->isHidden()) {
         Memo1->setPlainText(memory_report_lines().join('\n'));
         Memo1->raise();
     }
@@ -596,6 +632,12 @@ void TAlle_rekenoefeningenForm::load_settings() {
     const bool opened = (QFileInfo::exists(user_file) && open_read_file(user_file, false)) ||
                         open_read_file(kSettingsFile, false);
     if (opened) {
+        // Every box starts ticked, so that a "-" for a subject or group unticks
+        // its members that come before it in the file.
+        for (const TopicBox& tb : topic_boxes()) {
+            const QSignalBlocker quiet(topic_box(tb.number));
+            topic_box(tb.number)->setChecked(true);
+        }
         for (const TopicBox& tb : topic_boxes())
             topic_box(tb.number)->setChecked(read_line() == QStringLiteral("+"));
         close_read_file();

@@ -90,6 +90,7 @@ private:
     void build_groups();
     void build_language_group();
     void build_settings_panel();
+    void layout_settings_panel();
     void register_texts();
     void fit_captions();
     void open_group(int number);

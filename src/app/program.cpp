@@ -1,0 +1,64 @@
+#include "app/program.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include "app/about_box.h"
+#include "app/menu_form.h"
+#include "text/big_message_form.h"
+#include "text/help.h"
+#include "text/help_form.h"
+#include "text/language.h"
+#include "text/translation.h"
+#include "util/number_settings.h"
+#include "util/random.h"
+
+namespace cifrala {
+namespace {
+constexpr int kStartupWaitMs = 2000;
+}
+
+Program::Program(const StartOptions& options) : options_(options) {
+    QApplication::setApplicationDisplayName(QStringLiteral("Cifrala"));
+    create_windows();
+    wire_menu();
+    if (language_index != 0) apply_language();
+}
+
+Program::~Program() = default;
+
+void Program::create_windows() {
+    // The main window owns the others and is never shown.
+    main_form_ = std::make_unique<QWidget>();
+    main_form_->setObjectName(QStringLiteral("MainForm"));
+    main_form_->setWindowTitle(QStringLiteral("cifrala"));
+    language_index = 0;
+    init_number_settings();
+    seed_random_from_clock();
+
+    about_ = new TAboutBox(nullptr);
+    about_->setAttribute(Qt::WA_DeleteOnClose);
+    about_->start(options_.splash ? kStartupWaitMs : 0);
+
+    help_ = help_form();
+    big_message_ = new TGrootMessageForm(main_form_.get());
+    install_big_message_window(big_message_);
+    menu_ = new TAlle_rekenoefeningenForm(options_.maintenance, main_form_.get());
+
+    about_->hide();
+}
+
+void Program::wire_menu() {}
+
+int Program::run() {
+    if (about_) {
+        about_->close();  // destroyed when the menu is first shown
+        about_ = nullptr;
+    }
+    menu_->first_show();
+    menu_->exec();
+    close_help();
+    return 0;
+}
+
+}  // namespace cifrala
