@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QTemporaryDir>
 
 #include "text/program_dir.h"
 
@@ -12,6 +13,9 @@ int main(int argc, char** argv) {
     QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
     QApplication app(argc, argv);
     cifrala::init_program_dir(QCoreApplication::applicationFilePath());
+    // Settings written by tests never reach the user's own config folder.
+    QTemporaryDir config;
+    cifrala::set_user_config_dir(config.path());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
