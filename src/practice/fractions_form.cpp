@@ -1,5 +1,6 @@
 #include "practice/fractions_form.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -19,6 +20,7 @@
 #include "practice/fractions_explain.h"
 #include "practice/glyphs.h"
 #include "practice/render_registry.h"
+#include "text/help.h"
 #include "text/messages.h"
 #include "util/integer_math.h"
 #include "util/selection.h"
@@ -125,13 +127,13 @@ void TbreukenoefenenForm::create_selectors() {
     const int top = Button1->y();
     GroupBox3 = new QGroupBox(QStringLiteral("Type"), this);
     GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
-    GroupBox3->setGeometry(388, top, 148, 36);
+    GroupBox3->setGeometry(380, top, 140, 36);
     ComboBox1 = new QComboBox(GroupBox3);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->addItems({QStringLiteral("1   +"), QStringLiteral("2   +  –"), QStringLiteral("3   x"),
                          QStringLiteral("4   /"), QStringLiteral("5   Door elkaar"),
                          QStringLiteral("6   Vereenvoudigen")});
-    ComboBox1->setGeometry(6, 13, 136, 21);
+    ComboBox1->setGeometry(4, 13, 132, 21);
     add_shared_keys(ComboBox1);
     connect(ComboBox1, &QComboBox::activated, this, [this] { option_click(); });
     register_text(GroupBox3, TextKind::GroupBox, kTypeGroupTag);
@@ -145,14 +147,14 @@ void TbreukenoefenenForm::create_selectors() {
     SpeedButton8->setIcon(glyph_icon(Glyph::Previous));
     SpeedButton8->setIconSize(QSize(22, 22));
     SpeedButton8->setFocusPolicy(Qt::NoFocus);
-    SpeedButton8->setGeometry(896, top + 1, 30, 30);
+    SpeedButton8->setGeometry(898, top + 1, 30, 30);
     SpeedButton8->hide();
     connect(SpeedButton8, &QToolButton::clicked, this, [this] { SpeedButton8Click(); });
     register_text(SpeedButton8, TextKind::HintOnly, kPreviousTag, true);
 
     Panel6 = plain_panel(this, QStringLiteral("Panel6"), QColor(240, 240, 200));
     Panel6->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel6->setGeometry(288, top - 2, 502, 40);
+    Panel6->setGeometry(288, top - 2, 512, 40);
     Panel6->hide();
 }
 
@@ -173,24 +175,24 @@ void TbreukenoefenenForm::create_explanation_panels() {
 
     Panel1 = add_floating_panel(QStringLiteral("Panel1"));
     const QRect s = Image1->geometry();
-    Panel1->setGeometry(s.x() + s.width() - 4 - 336, s.y() + 40, 336, 440);
+    Panel1->setGeometry(s.x() + s.width() - 4 - 380, s.y() + 40, 380, 450);
     Label1 = make_label(Panel1, QStringLiteral("Label1"));
-    Label1->setGeometry(8, 6, 300, 44);
+    Label1->setGeometry(8, 6, 340, 62);
     Label2 = make_label(Panel1, QStringLiteral("Label2"));
-    Label2->setGeometry(8, 54, 318, 22);
+    Label2->setGeometry(8, 70, 364, 22);
     ListBox1 = new QListWidget(Panel1);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setGeometry(8, 80, 155, 296);
+    ListBox1->setGeometry(8, 96, 178, 280);
     ListBox2 = new QListWidget(Panel1);
     ListBox2->setObjectName(QStringLiteral("ListBox2"));
-    ListBox2->setGeometry(171, 80, 155, 296);
+    ListBox2->setGeometry(194, 96, 178, 280);
     for (QListWidget* l : {ListBox1, ListBox2}) {
         l->setFont(make_font(QStringLiteral("Verdana"), 11, false));
         l->setFocusPolicy(Qt::NoFocus);
     }
     Label3 = make_label(Panel1, QStringLiteral("Label3"));
-    Label3->setGeometry(8, 382, 318, 50);
-    Label3->setFont(make_font(QStringLiteral("Verdana"), 12, true));
+    Label3->setGeometry(8, 384, 364, 58);
+    Label3->setFont(make_font(QStringLiteral("Verdana"), 11, true));
 
     Panel3 = add_floating_panel(QStringLiteral("Panel3"));
     Panel3->setGeometry(s.x() + 150, 500, 600, 100);
@@ -277,7 +279,7 @@ void TbreukenoefenenForm::create_fraction_fields() {
     fraction_fields_->add_field(Edit5, false);
     fraction_fields_->add_field(Edit2, true);
     fraction_fields_->add_field(Edit4, true);
-    fraction_fields_->set_check([this] { return check_own_fraction_exercise(); });
+    fraction_fields_->set_check([this](bool complete) { return check_own_fraction_exercise(complete); });
     for (QRadioButton* r : {RadioButton4, RadioButton5, RadioButton6, RadioButton7})
         connect(r, &QRadioButton::toggled, fraction_fields_, [this] { fraction_fields_->validate(); });
     fraction_fields_->validate();
@@ -304,7 +306,7 @@ void TbreukenoefenenForm::create_simplification_fields() {
     simplification_fields_ = new OwnExerciseFields(SpeedButton11, Label8, this);
     simplification_fields_->add_field(Edit7, true);
     simplification_fields_->add_field(Edit8, true);
-    simplification_fields_->set_check([this] { return check_own_simplification(); });
+    simplification_fields_->set_check([this](bool complete) { return check_own_simplification(complete); });
     simplification_fields_->validate();
 }
 
@@ -531,7 +533,14 @@ bool TbreukenoefenenForm::read_own_fraction_exercise(FractionExercise& e,
     return true;
 }
 
-OwnExerciseFields::Refusal TbreukenoefenenForm::check_own_fraction_exercise() const {
+OwnExerciseFields::Refusal TbreukenoefenenForm::check_own_fraction_exercise(bool complete) const {
+    // A denominator of 0 is refused as soon as it is typed.
+    for (QLineEdit* d : {Edit3, Edit4}) {
+        int v = 1;
+        if (!d->text().trimmed().isEmpty() && OwnExerciseFields::read_int(d, v) && v == 0)
+            return {d, own_refusal::kZeroDenominator};
+    }
+    if (!complete) return {};
     FractionExercise e;
     QLineEdit* too_large = nullptr;
     if (!read_own_fraction_exercise(e, &too_large))
@@ -551,11 +560,15 @@ OwnExerciseFields::Refusal TbreukenoefenenForm::check_own_fraction_exercise() co
     }
 }
 
-OwnExerciseFields::Refusal TbreukenoefenenForm::check_own_simplification() const {
-    int a = 0, b = 0;
-    if (!OwnExerciseFields::read_int(Edit7, a) || !OwnExerciseFields::read_int(Edit8, b)) return {};
-    if (a == 0) return {Edit7, own_refusal::kZeroInSimplification};
-    if (b == 0) return {Edit8, own_refusal::kZeroInSimplification};
+OwnExerciseFields::Refusal TbreukenoefenenForm::check_own_simplification(bool complete) const {
+    int a = 1, b = 1;
+    for (QLineEdit* f : {Edit7, Edit8}) {
+        int v = 1;
+        if (!f->text().trimmed().isEmpty() && OwnExerciseFields::read_int(f, v) && v == 0)
+            return {f, own_refusal::kZeroInSimplification};
+    }
+    if (!complete || !OwnExerciseFields::read_int(Edit7, a) || !OwnExerciseFields::read_int(Edit8, b))
+        return {};
     FractionExercise e{kSimplify, a, 1, b, 0};
     const int refusal = own_exercise_refusal(e);
     return refusal == 0 ? OwnExerciseFields::Refusal{} : OwnExerciseFields::Refusal{Edit7, refusal};

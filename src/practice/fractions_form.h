@@ -113,8 +113,8 @@ private:
     int own_kind() const;
     // The typed exercise; false when a number does not fit.
     bool read_own_fraction_exercise(FractionExercise& e, QLineEdit** too_large) const;
-    OwnExerciseFields::Refusal check_own_fraction_exercise() const;
-    OwnExerciseFields::Refusal check_own_simplification() const;
+    OwnExerciseFields::Refusal check_own_fraction_exercise(bool complete) const;
+    OwnExerciseFields::Refusal check_own_simplification(bool complete) const;
 
     FractionsWorker worker_;
     FractionExercise initial_;

@@ -64,7 +64,7 @@ bool OwnExerciseFields::validate() {
             refusal = Refusal{f.edit, kNotAWholeNumber};
         }
     }
-    if (complete && refusal.message == 0 && check_) refusal = check_();
+    if (refusal.message == 0 && check_) refusal = check_(complete);
     refusal_ = refusal;
     for (const Field& f : fields_)
         if (f.edit) mark(f.edit, f.edit == refusal.field ? refusal.message : 0);

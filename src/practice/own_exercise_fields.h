@@ -22,12 +22,13 @@ public:
         QLineEdit* field = nullptr;
         int message = 0;  // 0: accepted
     };
-    using Check = std::function<Refusal()>;
+    // `complete`: every required field is filled.
+    using Check = std::function<Refusal(bool complete)>;
 
     OwnExerciseFields(QAbstractButton* go, QLabel* reason, QObject* parent = nullptr);
 
     void add_field(QLineEdit* field, bool required);
-    // The window's own conditions; runs only when all fields hold numbers.
+    // The window's own conditions; runs when no field holds a non-number.
     void set_check(Check check) { check_ = std::move(check); }
     // Empties the fields and disables the go button.
     void clear_fields();

@@ -153,7 +153,8 @@ void PracticeWindow::create_standard_controls() {
     level_group = new QGroupBox(QStringLiteral("Niveau"), this);
     level_group->setObjectName(config_.level_group_name);
     auto* row = new QHBoxLayout(level_group);
-    row->setContentsMargins(6, 0, 6, 2);
+    row->setContentsMargins(4, 0, 2, 2);
+    row->setSpacing(2);
     RadioButton1 = new QRadioButton(QStringLiteral("Eenvoudig"), level_group);
     RadioButton2 = new QRadioButton(QStringLiteral("Gevorderd"), level_group);
     RadioButton3 = new QRadioButton(QStringLiteral("Expert"), level_group);
@@ -187,13 +188,13 @@ void PracticeWindow::create_standard_controls() {
     // The designed bottom row; windows move what they lay out differently.
     const int top = config_.surface_rect.bottom() + 4;
     Button1->setGeometry(6, top, 138, 32);
-    Button2->setGeometry(150, top, 130, 32);
-    hint_check->setGeometry(292, top + 16, 92, 18);
-    level_group->setGeometry(540, top, 246, 36);
-    help_button->setGeometry(794, top + 2, 30, 30);
-    copy_button->setGeometry(828, top + 2, 30, 30);
-    save_button->setGeometry(862, top + 2, 30, 30);
-    Button3->setGeometry(936, top, 74, 32);
+    Button2->setGeometry(150, top, 120, 32);
+    hint_check->setGeometry(292, top + 16, 86, 18);
+    level_group->setGeometry(524, top, 274, 36);
+    help_button->setGeometry(802, top + 1, 30, 30);
+    copy_button->setGeometry(834, top + 1, 30, 30);
+    save_button->setGeometry(866, top + 1, 30, 30);
+    Button3->setGeometry(934, top, 76, 32);
 }
 
 void PracticeWindow::register_text(QWidget* control, TextKind kind, int tag, bool load_now) {
