@@ -163,6 +163,12 @@ int add_language_listener(std::function<void()> listener) {
     return next_id;
 }
 
+int add_language_listener(QObject* context, std::function<void()> listener) {
+    const int id = add_language_listener(std::move(listener));
+    QObject::connect(context, &QObject::destroyed, [id] { remove_language_listener(id); });
+    return id;
+}
+
 void remove_language_listener(int id) {
     auto& l = listeners();
     l.erase(std::remove_if(l.begin(), l.end(), [id](const auto& p) { return p.first == id; }),

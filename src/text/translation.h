@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <functional>
 
+class QObject;
 class QWidget;
 class QComboBox;
 
@@ -60,6 +61,9 @@ void register_combo(TranslatedWindow window, QComboBox* box, int tag, int items,
 // Called after every pass (for example to lay a window out again). Returns an
 // id for remove_language_listener.
 int add_language_listener(std::function<void()> listener);
+// The same, removed again when `context` is destroyed (use this for listeners
+// that reach into a window).
+int add_language_listener(QObject* context, std::function<void()> listener);
 void remove_language_listener(int id);
 
 void apply_language();
