@@ -1,95 +1,131 @@
 #include "expr/expression.h"
 
-#include <cmath>
+#include <array>
+#include <memory>
 
-#include "util/format.h"
-#include "util/text_utils.h"
+#include "expr/engine_state.h"
+#include "expr/function_table.h"
+#include "expr/program.h"
 
 namespace cifrala {
+namespace expr {
+
+EngineState& engine_state() {
+    static EngineState state;
+    return state;
+}
+
 namespace {
 
-int g_last_error = 0;
-int g_function_message = 0;
-CurveProvider* g_curves = nullptr;
+// The programs of the last texts evaluated: the drawing engine evaluates one
+// formula at many points, the calculator a few texts again and again.
+class ProgramCache {
+public:
+    std::shared_ptr<const Program> get(const QString& text, QChar var1, QChar var2) {
+        ++clock_;
+        for (Entry& e : entries_) {
+            if (e.program && e.var1 == var1 && e.var2 == var2 && e.text == text) {
+                e.used = clock_;
+                return e.program;
+            }
+        }
+        Entry* oldest = &entries_[0];
+        for (Entry& e : entries_) {
+            if (e.used < oldest->used) oldest = &e;
+        }
+        std::shared_ptr<const Program> program = compile(text, var1, var2);
+        *oldest = {text, var1, var2, program, clock_};
+        return program;
+    }
 
-// First cut: plain arithmetic only.
-struct Reader {
-    QString t;
-    qsizetype i = 0;
-    int error = 0;
-    double number() {
-        qsizetype start = i;
-        while (i < t.size() && (t[i].isDigit() || t[i] == ',' || t[i] == '.')) ++i;
-        if (start == i) {
-            error = expr_error::kNotANumber;
-            return 0;
-        }
-        return parse_real(t.mid(start, i - start));
-    }
-    double primary() {
-        if (i < t.size() && t[i] == '(') {
-            ++i;
-            const double v = sum();
-            if (i < t.size() && t[i] == ')') ++i;
-            else error = expr_error::kOpenWithoutClose;
-            return v;
-        }
-        if (i < t.size() && t[i] == '-') {
-            ++i;
-            return -primary();
-        }
-        return number();
-    }
-    double power() {
-        double v = primary();
-        while (i < t.size() && t[i] == '^') {
-            ++i;
-            v = std::pow(v, primary());
-        }
-        return v;
-    }
-    double product() {
-        double v = power();
-        while (i < t.size() && (t[i] == '*' || t[i] == '/')) {
-            const QChar op = t[i++];
-            const double r = power();
-            if (op == '/' && std::fabs(r) < 1e-5) error = expr_error::kDivisionByZero;
-            else v = op == '*' ? v * r : v / r;
-        }
-        return v;
-    }
-    double sum() {
-        double v = product();
-        while (i < t.size() && (t[i] == '+' || t[i] == '-')) {
-            const QChar op = t[i++];
-            const double r = product();
-            v = op == '+' ? v + r : v - r;
-        }
-        return v;
-    }
+private:
+    struct Entry {
+        QString text;
+        QChar var1, var2;
+        std::shared_ptr<const Program> program;
+        quint64 used = 0;
+    };
+    std::array<Entry, 16> entries_;
+    quint64 clock_ = 0;
 };
 
+ProgramCache& cache() {
+    static ProgramCache c;
+    return c;
+}
+
+QChar lower(QChar c) {
+    const char16_t u = c.unicode();
+    return u >= 'A' && u <= 'Z' ? QChar(char16_t(u + 32)) : c;
+}
+
+// Curve evaluations may call back into the engine; this deep it must be a
+// curve that refers to itself through others.
+constexpr int kMaxDepth = 24;
+
 }  // namespace
+}  // namespace expr
 
-void normalise_expression(QString& text, QChar, QChar) {
-    remove_spaces(text);
-    text = to_lower_ascii(text);
+Evaluation evaluate_expression(QChar var1, QChar var2, const QString& text, double value1,
+                               double value2) {
+    expr::EngineState& state = expr::engine_state();
+    if (state.depth >= expr::kMaxDepth) return {expr_error::kBadCurveReference, 0};
+    const bool outermost = state.depth == 0;
+    if (outermost) state.function_message = 0;
+    ++state.depth;
+    const std::shared_ptr<const expr::Program> program =
+        expr::cache().get(text, expr::lower(var1), expr::lower(var2));
+    Evaluation e = expr::run(*program, value1, value2);
+    --state.depth;
+    if (!e.ok()) e.value = 0;
+    if (outermost) state.last_error = e.error;
+    return e;
 }
 
-Evaluation evaluate_expression(QChar, QChar, const QString& text, double, double) {
-    Reader r{text};
-    const double v = r.sum();
-    if (r.error == 0 && r.i != text.size()) r.error = expr_error::kNotANumber;
-    g_last_error = r.error;
-    return {r.error, r.error ? 0 : round_to_15_digits(v)};
+int error_message_number(int code) {
+    using namespace expr_error;
+    switch (code) {
+        case kNone: return 0;
+        case kDivisionByZero: return 370;
+        case kNegativeBase: return 371;
+        case -3: return 372;
+        case -4: return 373;
+        case kNoLeftOperand: return 374;
+        case kBadExponent: return 375;
+        case kBadFunctionOperand: return 376;
+        case kTwoSeparators: return 361;
+        case kMisplacedSeparator: return 362;
+        case kTangentUndefined: return 363;
+        case kLogOfNonPositive: return 364;
+        case kLnOfNonPositive: return 365;
+        case kRootOfNegative: return 366;
+        case kArcsinDomain: return 367;
+        case kArccosDomain: return 368;
+        case -109: return 369;
+        case kFactorialOfNegative: return 631;
+        case kRandomNegative: return 1411;
+        case kOutOfRange: return 1400;
+        case -302: return 377;
+        case -303: return 378;
+        case kBadProductOperand: return 379;
+        case kBadSumOperand: return 380;
+        case kCloseWithoutOpen: return 381;
+        case kOpenWithoutClose: return 382;
+        case kBracketWithoutOpen: return 648;
+        case kBadCurveReference: return 649;
+        case kCurveRefersToItself: return 1050;
+        case kPowerTooLarge: return 632;
+        case kListFunctionFailed: return 630;
+        default: return 383;
+    }
 }
 
-int error_message_number(int code) { return code == 0 ? 0 : 383; }
-int last_error_code() { return g_last_error; }
-int function_message_number() { return g_function_message; }
+int last_error_code() { return expr::engine_state().last_error; }
+int function_message_number() { return expr::engine_state().function_message; }
+
 CurveProvider* set_curve_provider(CurveProvider* provider) {
-    CurveProvider* old = g_curves;
-    g_curves = provider;
+    CurveProvider* old = expr::engine_state().curves;
+    expr::engine_state().curves = provider;
     return old;
 }
 
