@@ -4,7 +4,9 @@
 #include <QStringList>
 #include <cstdio>
 
+#include "app/eval_cli.h"
 #include "app/program.h"
+#include "app/render_cli.h"
 #include "text/program_dir.h"
 
 namespace cifrala {
@@ -18,6 +20,14 @@ const char* const kUsage =
     "Options:\n"
     "  --no-splash       start without the 2-second start-up window\n"
     "  --maintenance     show the maintenance commands in the menu\n"
+    "  --eval EXPR [--radians]\n"
+    "                    evaluate EXPR as a typed answer is evaluated (degrees\n"
+    "                    unless --radians) and print the value; exit code 0, or 1\n"
+    "                    with \"error CODE\" (\"error -1234 message N\" when a list\n"
+    "                    function failed) on stdout and the message on stderr\n"
+    "  --render TOPIC [--seed N] [--steps K|all] [--language nl|en] --out FILE.png\n"
+    "                    work K steps (or all) of the exercise that seed N gives\n"
+    "                    and save the worksheet as a picture; topics: --render list\n"
     "  --help            show this text and exit\n"
     "  --version         show the version and exit\n"
     "\n"
@@ -42,6 +52,17 @@ int run_program(int argc, char** argv) {
     if (has(args, "--version")) {
         std::printf("cifrala %s\n", CIFRALA_VERSION);
         return 0;
+    }
+    if (!args.isEmpty() && args[0] == QLatin1String("--eval")) {
+        QCoreApplication app(argc, argv);
+        init_program_dir(QCoreApplication::applicationFilePath());
+        return run_eval_cli(args.mid(1));
+    }
+    if (!args.isEmpty() && args[0] == QLatin1String("--render")) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        init_program_dir(QCoreApplication::applicationFilePath());
+        return run_render_cli(args.mid(1));
     }
     for (const QString& a : args) {
         if (a.startsWith('-') && a != "--no-splash" && a != "--maintenance") {

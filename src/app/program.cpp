@@ -5,6 +5,7 @@
 
 #include "app/about_box.h"
 #include "app/menu_form.h"
+#include "practice/fractions_form.h"
 #include "text/big_message_form.h"
 #include "text/help.h"
 #include "text/help_form.h"
@@ -44,11 +45,17 @@ void Program::create_windows() {
     big_message_ = new TGrootMessageForm(main_form_.get());
     install_big_message_window(big_message_);
     menu_ = new TAlle_rekenoefeningenForm(options_.maintenance, main_form_.get());
+    fractions_ = new TbreukenoefenenForm(menu_);
 
     about_->hide();
 }
 
-void Program::wire_menu() {}
+void Program::add_practice_window(Target target, PracticeWindow* window) {
+    menu_->set_target_window(target, window);
+    menu_->add_calibration_listener([window](int bottom) { window->apply_calibration(bottom); });
+}
+
+void Program::wire_menu() { add_practice_window(Target::Fractions, fractions_); }
 
 int Program::run() {
     if (about_) {

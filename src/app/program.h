@@ -3,6 +3,8 @@
 // until the program ends, and the start-up sequence around the menu's run.
 #include <memory>
 
+#include "app/menu_table.h"
+
 class QWidget;
 
 namespace cifrala {
@@ -11,6 +13,8 @@ class TAboutBox;
 class TAlle_rekenoefeningenForm;
 class TGrootMessageForm;
 class THelpForm;
+class TbreukenoefenenForm;
+class PracticeWindow;
 
 struct StartOptions {
     bool splash = true;        // show the start-up window for 2000 ms
@@ -32,6 +36,9 @@ public:
 private:
     void create_windows();
     void wire_menu();
+    // Practice windows open on top of the menu and move their bottom row with
+    // the screen calibration.
+    void add_practice_window(Target target, PracticeWindow* window);
 
     StartOptions options_;
     std::unique_ptr<QWidget> main_form_;  // owns every window but the start-up window
@@ -39,6 +46,7 @@ private:
     THelpForm* help_ = nullptr;
     TGrootMessageForm* big_message_ = nullptr;
     TAlle_rekenoefeningenForm* menu_ = nullptr;
+    TbreukenoefenenForm* fractions_ = nullptr;
 };
 
 }  // namespace cifrala
