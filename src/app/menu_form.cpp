@@ -83,10 +83,10 @@ TAlle_rekenoefeningenForm::TAlle_rekenoefeningenForm(bool maintenance_mode, QWid
     // Each group box is a framed card with its title in the frame, so the
     // stacked groups read as layers.
     setStyleSheet(QStringLiteral(
-        "QGroupBox { border: 2px solid #007b8a; border-radius: 6px; background: #00ffff; "
-        "margin-top: 10px; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; "
-        "background: #00ffff; }"));
+        "#Alle_rekenoefeningenForm > QGroupBox { border: 2px solid #007b8a; "
+        "border-radius: 6px; background: #00ffff; margin-top: 10px; }"
+        "#Alle_rekenoefeningenForm > QGroupBox::title { subcontrol-origin: margin; left: 10px; "
+        "padding: 0 4px; background: #00ffff; }"));
 
     calibrated_bottom = -1;
     background_colour = kAqua;
