@@ -1,0 +1,43 @@
+#include "tools/calc_history.h"
+
+namespace cifrala {
+
+void CalcHistory::add(const QString& expression, const QString& result) {
+    position_ = -1;
+    if (!entries_.empty() && entries_.back().expression == expression) {
+        entries_.back().result = result;
+        return;
+    }
+    entries_.push_back(Entry{expression, result});
+    if (static_cast<int>(entries_.size()) > kMaxEntries) entries_.erase(entries_.begin());
+}
+
+void CalcHistory::clear() {
+    entries_.clear();
+    position_ = -1;
+}
+
+std::optional<QString> CalcHistory::older(const QString& draft) {
+    if (entries_.empty()) return std::nullopt;
+    if (position_ < 0) {
+        draft_ = draft;
+        position_ = static_cast<int>(entries_.size()) - 1;
+    } else if (position_ > 0) {
+        --position_;
+    } else {
+        return std::nullopt;
+    }
+    return entries_[static_cast<size_t>(position_)].expression;
+}
+
+std::optional<QString> CalcHistory::newer() {
+    if (position_ < 0) return std::nullopt;
+    ++position_;
+    if (position_ >= static_cast<int>(entries_.size())) {
+        position_ = -1;
+        return draft_;
+    }
+    return entries_[static_cast<size_t>(position_)].expression;
+}
+
+}  // namespace cifrala

@@ -1,0 +1,65 @@
+#include "tools/key_glyphs.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+#include "formula/font_map.h"
+
+namespace cifrala {
+
+QIcon key_glyph_icon(KeyGlyph glyph, QSize size) {
+    const int w = size.width();
+    const int h = size.height();
+    QPixmap pm(size);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor ink(10, 10, 10);
+    switch (glyph) {
+        case KeyGlyph::RootSign: {
+            QPainterPath path;
+            path.moveTo(w * 0.08, h * 0.58);
+            path.lineTo(w * 0.25, h * 0.50);
+            path.lineTo(w * 0.42, h * 0.90);
+            path.lineTo(w * 0.62, h * 0.10);
+            path.lineTo(w * 0.95, h * 0.10);
+            p.setPen(QPen(ink, std::max(1.5, h / 9.0), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawPath(path);
+            break;
+        }
+        case KeyGlyph::Pi: {
+            QFont f(QStringLiteral("DejaVu Serif"));
+            f.setPixelSize(std::max(8, h - 2));
+            f.setBold(true);
+            p.setFont(f);
+            p.setPen(ink);
+            p.drawText(QRect(0, -1, w, h), Qt::AlignCenter, QString(QChar(0x03C0)));
+            break;
+        }
+        case KeyGlyph::Copy: {
+            p.setPen(QPen(QColor(20, 40, 120), 1.3));
+            p.setBrush(Qt::white);
+            const int rw = w * 11 / 20;
+            const int rh = h * 12 / 20;
+            p.drawRect(QRectF(w * 0.12, h * 0.08, rw, rh));
+            p.drawRect(QRectF(w * 0.34, h * 0.30, rw, rh));
+            break;
+        }
+        case KeyGlyph::Help: {
+            const int d = std::min(w, h) - 2;
+            const QRect circle((w - d) / 2, (h - d) / 2, d, d);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(60, 110, 220));
+            p.drawEllipse(circle);
+            p.setFont(make_font(QStringLiteral("verdana"), std::max(6, d * 3 / 5), true));
+            p.setPen(Qt::white);
+            p.drawText(circle, Qt::AlignCenter, QStringLiteral("?"));
+            break;
+        }
+    }
+    p.end();
+    return QIcon(pm);
+}
+
+}  // namespace cifrala

@@ -1,0 +1,286 @@
+#include "tools/key_sender.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QWidget>
+#include <string_view>
+
+#include "text/cp1252.h"
+
+namespace cifrala {
+
+QString typing_target;
+
+namespace {
+
+QPointer<QWidget>& registered_window() {
+    static QPointer<QWidget> w;
+    return w;
+}
+
+// Modifiers held by the press codes 250, 252, 254.
+struct HeldModifiers {
+    bool shift = false;
+    bool ctrl = false;
+    bool alt = false;
+    bool any() const { return shift || ctrl || alt; }
+    Qt::KeyboardModifiers flags() const {
+        Qt::KeyboardModifiers m;
+        if (shift) m |= Qt::ShiftModifier;
+        if (ctrl) m |= Qt::ControlModifier;
+        if (alt) m |= Qt::AltModifier;
+        return m;
+    }
+};
+
+HeldModifiers& held() {
+    static HeldModifiers h;
+    return h;
+}
+
+struct KeyAction {
+    int key = 0;  // 0: nothing to press
+    QString text;
+    bool needs_shift = false;  // the layout needs Shift for this character
+    bool keypad = false;
+};
+
+bool excluded_from_keys(const QWidget* w) {
+    return w && w->window()->property("cifrala_sends_keys").toBool();
+}
+
+// Characters that need Shift on the common layouts.
+bool shifted_character(QChar c) {
+    if (c.isLetter()) return c.isUpper();
+    return QStringView(u"~!@#$%^&*()_+{}|:\"<>?").contains(c);
+}
+
+KeyAction action_for_virtual_key(int vk) {
+    KeyAction a;
+    if (vk >= '0' && vk <= '9') {
+        a.key = Qt::Key_0 + (vk - '0');
+        a.text = QChar(vk);
+    } else if (vk >= 'A' && vk <= 'Z') {
+        a.key = Qt::Key_A + (vk - 'A');
+        a.text = QChar(vk).toLower();
+    } else if (vk >= 96 && vk <= 105) {
+        a.key = Qt::Key_0 + (vk - 96);
+        a.text = QChar('0' + (vk - 96));
+        a.keypad = true;
+    } else {
+        switch (vk) {
+            case 8:
+                a.key = Qt::Key_Backspace;
+                break;
+            case 9:
+                a.key = Qt::Key_Tab;
+                a.text = QStringLiteral("\t");
+                break;
+            case 13:
+                a.key = Qt::Key_Return;
+                a.text = QStringLiteral("\r");
+                break;
+            case 27:
+                a.key = Qt::Key_Escape;
+                break;
+            case 32:
+                a.key = Qt::Key_Space;
+                a.text = QStringLiteral(" ");
+                break;
+            case 33:
+                a.key = Qt::Key_PageUp;
+                break;
+            case 34:
+                a.key = Qt::Key_PageDown;
+                break;
+            case 35:
+                a.key = Qt::Key_End;
+                break;
+            case 36:
+                a.key = Qt::Key_Home;
+                break;
+            case 37:
+                a.key = Qt::Key_Left;
+                break;
+            case 38:
+                a.key = Qt::Key_Up;
+                break;
+            case 39:
+                a.key = Qt::Key_Right;
+                break;
+            case 40:
+                a.key = Qt::Key_Down;
+                break;
+            case 45:
+                a.key = Qt::Key_Insert;
+                break;
+            case 46:
+                a.key = Qt::Key_Delete;
+                break;
+            case 106:
+                a.key = Qt::Key_Asterisk;
+                a.text = QStringLiteral("*");
+                a.keypad = true;
+                break;
+            case 107:
+                a.key = Qt::Key_Plus;
+                a.text = QStringLiteral("+");
+                a.keypad = true;
+                break;
+            case 109:
+                a.key = Qt::Key_Minus;
+                a.text = QStringLiteral("-");
+                a.keypad = true;
+                break;
+            default:
+                break;  // a code without a key here does nothing
+        }
+    }
+    return a;
+}
+
+KeyAction action_for_character(QChar c) {
+    KeyAction a;
+    if (c.isNull()) return a;
+    a.text = c;
+    if (c.isLetter() && c.unicode() < 128) {
+        a.key = Qt::Key_A + (c.toUpper().unicode() - 'A');
+    } else if (c.isDigit() && c.unicode() < 128) {
+        a.key = Qt::Key_0 + (c.unicode() - '0');
+    } else if (c == QLatin1Char(' ')) {
+        a.key = Qt::Key_Space;
+    } else {
+        a.key = c.toUpper().unicode();
+    }
+    a.needs_shift = shifted_character(c);
+    return a;
+}
+
+KeyAction action_for_byte(unsigned char c) {
+    static constexpr int kNavigation[10] = {
+        Qt::Key_Home,  Qt::Key_End,    Qt::Key_Up,       Qt::Key_Down,   Qt::Key_Left,
+        Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Insert, Qt::Key_Delete};
+    if (c >= 240) {
+        KeyAction a;
+        a.key = kNavigation[c - 240];
+        return a;
+    }
+    if (c >= 228) {
+        KeyAction a;
+        a.key = Qt::Key_F1 + (c - 228);
+        return a;
+    }
+    if (c <= 109) return action_for_virtual_key(c);
+    const char byte = static_cast<char>(c);
+    const QString s = from_cp1252(std::string_view(&byte, 1));
+    return action_for_character(s.isEmpty() ? QChar() : s.at(0));
+}
+
+void deliver(QWidget* receiver, QEvent::Type type, int key, Qt::KeyboardModifiers mods,
+             const QString& text) {
+    if (!receiver) return;
+    QKeyEvent event(type, key, mods, text);
+    QCoreApplication::sendEvent(receiver, &event);
+}
+
+void press_and_release(const KeyAction& a) {
+    if (a.key == 0) return;
+    HeldModifiers& h = held();
+    const bool auto_shift = a.needs_shift && !h.any();
+    Qt::KeyboardModifiers mods = h.flags();
+    if (auto_shift) mods |= Qt::ShiftModifier;
+    if (a.keypad) mods |= Qt::KeypadModifier;
+    QString text = a.text;
+    if (h.ctrl || h.alt) {
+        text.clear();  // a shortcut, not a character
+    } else if (h.shift && text.size() == 1 && text.at(0).isLetter()) {
+        text = text.toUpper();
+    }
+    QPointer<QWidget> receiver = key_receiver();
+    if (auto_shift) deliver(receiver, QEvent::KeyPress, Qt::Key_Shift, mods, QString());
+    deliver(receiver, QEvent::KeyPress, a.key, mods, text);
+    // The press may have moved the focus (Tab, Enter on a button).
+    deliver(receiver, QEvent::KeyRelease, a.key, mods, text);
+    if (auto_shift) deliver(receiver, QEvent::KeyRelease, Qt::Key_Shift, h.flags(), QString());
+}
+
+void modifier_code(unsigned char c) {
+    const int index = (c - 250) / 2;
+    const bool press = (c % 2) == 0;
+    static constexpr int kKeys[3] = {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt};
+    HeldModifiers& h = held();
+    bool& mark = index == 0 ? h.shift : index == 1 ? h.ctrl : h.alt;
+    mark = press;
+    deliver(key_receiver(), press ? QEvent::KeyPress : QEvent::KeyRelease, kKeys[index], h.flags(),
+            QString());
+}
+
+}  // namespace
+
+void set_typing_target(const QString& caption) {
+    typing_target = caption;
+    registered_window() = nullptr;
+}
+
+void set_typing_target(QWidget* window) {
+    typing_target = window ? window->windowTitle() : QString();
+    registered_window() = window;
+}
+
+QWidget* find_window_by_caption(const QString& caption) {
+    if (caption.isEmpty()) return nullptr;
+    QWidget* reg = registered_window();
+    if (reg && reg->isWindow() && reg->windowTitle() == caption) return reg;
+    QWidget* hidden_match = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->windowTitle() != caption || excluded_from_keys(w)) continue;
+        if (w->isVisible()) return w;
+        if (!hidden_match) hidden_match = w;
+    }
+    return hidden_match;
+}
+
+bool bring_to_front(const QString& caption) {
+    QWidget* w = find_window_by_caption(caption);
+    if (!w) return false;
+    if (w->isMinimized()) {
+        w->showNormal();
+    } else {
+        w->raise();
+    }
+    if (w->isVisible() && QApplication::activeWindow() != w) w->activateWindow();
+    return true;
+}
+
+QWidget* key_receiver() {
+    QWidget* window = find_window_by_caption(typing_target);
+    if (!window || !window->isVisible()) {
+        window = QApplication::activeWindow();
+        if (!window || excluded_from_keys(window)) window = QApplication::activeModalWidget();
+    }
+    if (!window) {
+        QWidget* f = QApplication::focusWidget();
+        return f && !excluded_from_keys(f) ? f : nullptr;
+    }
+    QWidget* focus = window->focusWidget();
+    return focus ? focus : window;
+}
+
+void send_keys(const QByteArray& codes) {
+    for (const char ch : codes) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c >= 250) {
+            modifier_code(c);
+        } else {
+            press_and_release(action_for_byte(c));
+        }
+    }
+}
+
+void type_text(const QString& text) {
+    for (const QChar c : text)
+        press_and_release(action_for_character(c));
+}
+
+}  // namespace cifrala
