@@ -6,6 +6,7 @@
 #include "app/about_box.h"
 #include "app/menu_form.h"
 #include "practice/fractions_form.h"
+#include "tools/tools.h"
 #include "text/big_message_form.h"
 #include "text/help.h"
 #include "text/help_form.h"
@@ -26,7 +27,7 @@ Program::Program(const StartOptions& options) : options_(options) {
     if (language_index != 0) apply_language();
 }
 
-Program::~Program() = default;
+Program::~Program() { destroy_tools(); }
 
 void Program::create_windows() {
     // The main window owns the others and is never shown.
@@ -41,6 +42,7 @@ void Program::create_windows() {
     about_->setAttribute(Qt::WA_DeleteOnClose);
     about_->start(options_.splash ? kStartupWaitMs : 0);
 
+    keyboard();
     help_ = help_form();
     big_message_ = new TGrootMessageForm(main_form_.get());
     install_big_message_window(big_message_);
@@ -48,6 +50,7 @@ void Program::create_windows() {
     fractions_ = new TbreukenoefenenForm(menu_);
 
     about_->hide();
+    calculator();
 }
 
 void Program::add_practice_window(Target target, PracticeWindow* window) {
