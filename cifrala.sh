@@ -38,8 +38,9 @@ run_fuzzers() {
         echo "clang++ not found: fuzzers skipped"
         return 0
     fi
-    CC=clang CXX=clang++ build build-fuzz -DCIFRALA_BUILD_FUZZ=ON -DCIFRALA_BUILD_TESTS=OFF \
-        -DCIFRALA_BUILD_BENCH=OFF
+    CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCIFRALA_BUILD_FUZZ=ON -DCIFRALA_BUILD_TESTS=OFF -DCIFRALA_BUILD_BENCH=OFF >/dev/null
+    cmake --build build-fuzz -j"$JOBS" --target fuzz_all
     local seconds=${FUZZ_SECONDS:-60}
     for target in build-fuzz/bin/fuzz_*; do
         [ -x "$target" ] || continue

@@ -12,7 +12,9 @@ namespace cifrala {
 
 namespace {
 
-void print_line(const QString& text) { std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData()); }
+void print_line(const QString& text) {
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+}
 
 // "--language nl|en" is the render mode's own; it is taken out before the
 // rest is read.
@@ -40,14 +42,16 @@ int run_render_cli(const QStringList& args) {
     QString error;
     if (!parse_render_request(rest, request, &error)) {
         print_line(error);
-        for (const QString& line : render_usage()) print_line(line);
+        for (const QString& line : render_usage())
+            print_line(line);
         return 2;
     }
     const QImage picture = render_exercise(request, &error);
     if (picture.isNull()) {
         print_line(error);
         if (!find_render_topic(request.topic))
-            for (const QString& line : render_usage()) print_line(line);
+            for (const QString& line : render_usage())
+                print_line(line);
         return 2;
     }
     if (!picture.save(request.out, "PNG")) {

@@ -31,13 +31,22 @@ QRect bounding_rect(const DrawnItem& item) {
 }
 
 void DisplayList::cover(const QRect& area) {
-    std::erase_if(items_, [&](const DrawnItem& item) { return area.contains(bounding_rect(item)); });
+    std::erase_if(items_,
+                  [&](const DrawnItem& item) { return area.contains(bounding_rect(item)); });
 }
 
-std::vector<DrawnText> DisplayList::texts() const { return all_of_kind<DrawnText>(items_); }
-std::vector<DrawnLine> DisplayList::lines() const { return all_of_kind<DrawnLine>(items_); }
-std::vector<DrawnPolygon> DisplayList::polygons() const { return all_of_kind<DrawnPolygon>(items_); }
-std::vector<DrawnImage> DisplayList::images() const { return all_of_kind<DrawnImage>(items_); }
+std::vector<DrawnText> DisplayList::texts() const {
+    return all_of_kind<DrawnText>(items_);
+}
+std::vector<DrawnLine> DisplayList::lines() const {
+    return all_of_kind<DrawnLine>(items_);
+}
+std::vector<DrawnPolygon> DisplayList::polygons() const {
+    return all_of_kind<DrawnPolygon>(items_);
+}
+std::vector<DrawnImage> DisplayList::images() const {
+    return all_of_kind<DrawnImage>(items_);
+}
 
 std::vector<DrawnText> DisplayList::texts_in(const QRect& area) const {
     std::vector<DrawnText> out;
@@ -55,7 +64,8 @@ std::vector<DrawnText> DisplayList::find_texts(const QString& text) const {
 
 QString DisplayList::joined_text(const QString& separator) const {
     QStringList parts;
-    for (const DrawnText& t : texts()) parts << t.text;
+    for (const DrawnText& t : texts())
+        parts << t.text;
     return parts.join(separator);
 }
 

@@ -88,19 +88,25 @@ void Surface::restore_font(int applied) {
 
 // --- measuring ---
 
-int Surface::text_width(const QString& text) const { return metrics_->horizontalAdvance(text); }
+int Surface::text_width(const QString& text) const {
+    return metrics_->horizontalAdvance(text);
+}
 
-int Surface::text_height(const QString&) const { return metrics_->height(); }
+int Surface::text_height(const QString&) const {
+    return metrics_->height();
+}
 
 int Surface::line_step(double f) const {
     const LineUnit& u = style_.line_unit;
     switch (u.kind) {
-        case LineUnit::Fixed: return static_cast<int>(std::lround(f * u.value));
+        case LineUnit::Fixed:
+            return static_cast<int>(std::lround(f * u.value));
         case LineUnit::HeightOfW:
             return static_cast<int>(std::lround(f * u.value * text_height(QStringLiteral("w"))));
         case LineUnit::HeightOfWPlus:
             return text_height(QStringLiteral("w")) + static_cast<int>(u.value);
-        case LineUnit::Stored: return static_cast<int>(std::lround(f * u.value * stored_line_unit));
+        case LineUnit::Stored:
+            return static_cast<int>(std::lround(f * u.value * stored_line_unit));
     }
     return 0;
 }
@@ -125,7 +131,8 @@ void Surface::text_at(int x, int y, const QString& text) {
         p.setPen(font_colour_);
         p.drawText(QPoint(x, y + metrics_->ascent()), text);
     }
-    display_.add(DrawnText{text, QPoint(x, y), font_size_, font_colour_, bold_, font_family_, cell});
+    display_.add(
+        DrawnText{text, QPoint(x, y), font_size_, font_colour_, bold_, font_family_, cell});
     touched(cell);
 }
 
@@ -211,7 +218,8 @@ void Surface::my_textout(const QString& text) {
     Batch batch(*this);
     int applied = 0;
     if (style_.shrink_to_fit) {
-        while (font_size_ > 1 && cursor.x + text_width(text) > width()) applied += shrink_font(1);
+        while (font_size_ > 1 && cursor.x + text_width(text) > width())
+            applied += shrink_font(1);
     }
     if (!measure_only) text_at(cursor.x, cursor.y, text);
     cursor.x += text_width(text);

@@ -141,8 +141,7 @@ public:
     void my_textoutmachtinteller(const QString& text);
     void my_textoutnoemer(const QString& text);
     void my_textoutmachtinnoemer(const QString& text);
-    void my_textoutbreuk_met_machten_in_teller_en_noemer(const QString& top,
-                                                         const QString& bottom,
+    void my_textoutbreuk_met_machten_in_teller_en_noemer(const QString& top, const QString& bottom,
                                                          const QString& top_exponent,
                                                          const QString& bottom_exponent);
 
@@ -214,6 +213,8 @@ private:
     QRect dirty_;
 };
 
-inline QString int_text(long long n) { return int_to_text(static_cast<qint64>(n)); }
+inline QString int_text(long long n) {
+    return int_to_text(static_cast<qint64>(n));
+}
 
 }  // namespace cifrala

@@ -12,7 +12,9 @@ namespace cifrala {
 namespace {
 
 // Opposite signs, without forming the product (which may overflow).
-bool negative_quotient(long long a, long long b) { return a != 0 && b != 0 && ((a < 0) != (b < 0)); }
+bool negative_quotient(long long a, long long b) {
+    return a != 0 && b != 0 && ((a < 0) != (b < 0));
+}
 
 }  // namespace
 

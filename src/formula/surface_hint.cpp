@@ -17,14 +17,19 @@ void Surface::write_hint(const HintStyle& hint, const QString* text, int row) {
     if (!shown || text == nullptr) return;
     const int remembered = font_size_;
     if (hint.size > 0) set_font_size(hint.size);
-    while (font_size_ > 1 && text_width(*text) + hint.margin > width()) set_font_size(font_size_ - 1);
+    while (font_size_ > 1 && text_width(*text) + hint.margin > width())
+        set_font_size(font_size_ - 1);
     text_at(hint.margin, hint_y, *text);
     set_font_size(remembered);
 }
 
-void Surface::toonhint(int n) { toonhint_with(style_.hint, n, 0); }
+void Surface::toonhint(int n) {
+    toonhint_with(style_.hint, n, 0);
+}
 
-void Surface::toonhint(int n, int row) { toonhint_with(style_.hint, n, row); }
+void Surface::toonhint(int n, int row) {
+    toonhint_with(style_.hint, n, row);
+}
 
 void Surface::toonhint_with(const HintStyle& hint, int n, int row) {
     if (n > 0 && (!hints_enabled || hints_enabled())) {

@@ -17,9 +17,13 @@ void Surface::in_de_machttxt(const QString& text, bool small) {
     superscript(text, small ? style_.superscript_small : style_.superscript);
 }
 
-void Surface::macht(const QString& text) { superscript(text, style_.superscript); }
+void Surface::macht(const QString& text) {
+    superscript(text, style_.superscript);
+}
 
-void Surface::in_de_macht(int n) { macht(int_text(n)); }
+void Surface::in_de_macht(int n) {
+    macht(int_text(n));
+}
 
 void Surface::in_de_machttxt_at(Surface& canvas, int x, const QString& text, int y) {
     Batch batch(canvas);
@@ -42,11 +46,17 @@ void Surface::piece(const QString& text, int shrink, int dy) {
     restore_font(applied);
 }
 
-void Surface::my_textoutteller(const QString& text) { piece(text, 6, -12); }
+void Surface::my_textoutteller(const QString& text) {
+    piece(text, 6, -12);
+}
 
-void Surface::my_textoutmachtinteller(const QString& text) { piece(text, 11, -20); }
+void Surface::my_textoutmachtinteller(const QString& text) {
+    piece(text, 11, -20);
+}
 
-void Surface::my_textoutnoemer(const QString& text) { piece(text, 6, exponent_unit() / 2 - 5); }
+void Surface::my_textoutnoemer(const QString& text) {
+    piece(text, 6, exponent_unit() / 2 - 5);
+}
 
 void Surface::my_textoutmachtinnoemer(const QString& text) {
     piece(text, 11, exponent_unit() / 2 - 13);

@@ -25,8 +25,8 @@ void Surface::wortelteken_in_breuk(int w) {
     Batch batch(*this);
     const int y = cursor.y;
     QPolygon sign;
-    sign << QPoint(w + 15, y - 8) << QPoint(w + 10, y - 8) << QPoint(w, y + 19)
-         << QPoint(w - 7, y) << QPoint(w - 12, y + 5);
+    sign << QPoint(w + 15, y - 8) << QPoint(w + 10, y - 8) << QPoint(w, y + 19) << QPoint(w - 7, y)
+         << QPoint(w - 12, y + 5);
     if (!measure_only) polyline(sign);
 }
 

@@ -62,14 +62,14 @@ struct FractionStyleA {
         FromTopText,  // a leading "-" of the top text is written in front
     };
     int shrink = 6;
-    int top_offset = -12;     // when the top is at least as wide as the bottom
+    int top_offset = -12;         // when the top is at least as wide as the bottom
     int top_offset_narrow = -12;  // when the top is narrower
     int bottom_offset = 26;
     int bottom_offset_narrow = 26;
     int bar_offset = 21;
     Sign sign = FromProduct;
     int sign_gap = 5;
-    int sign_y = 0;  // y offset of the "-"
+    int sign_y = 0;        // y offset of the "-"
     bool wide_bar = true;  // an equally wide or wider top: bar one pixel beyond each end
     // Integers window: bottom and bar at y + h - 10, h = text height of the
     // top at the reduced size (top at y + top_offset); pen width 2 first.

@@ -15,9 +15,13 @@ SurfaceView::SurfaceView(Surface& surface, QWidget* parent) : QWidget(parent), s
     };
 }
 
-SurfaceView::~SurfaceView() { surface_.on_changed = nullptr; }
+SurfaceView::~SurfaceView() {
+    surface_.on_changed = nullptr;
+}
 
-QSize SurfaceView::sizeHint() const { return surface_.image().size(); }
+QSize SurfaceView::sizeHint() const {
+    return surface_.image().size();
+}
 
 void SurfaceView::paintEvent(QPaintEvent* event) {
     QPainter p(this);

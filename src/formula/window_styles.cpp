@@ -4,9 +4,15 @@ namespace cifrala {
 
 namespace {
 
-constexpr Coord start(int offset) { return Coord{Coord::Start, offset, false}; }
-constexpr Coord end(int offset) { return Coord{Coord::End, offset, false}; }
-constexpr Coord middle() { return Coord{Coord::Middle, 0, false}; }
+constexpr Coord start(int offset) {
+    return Coord{Coord::Start, offset, false};
+}
+constexpr Coord end(int offset) {
+    return Coord{Coord::End, offset, false};
+}
+constexpr Coord middle() {
+    return Coord{Coord::Middle, 0, false};
+}
 
 // Blue frame line of pen width 10 (or `width`).
 FrameLine line(Coord x1, Coord y1, Coord x2, Coord y2, int width = 10,
@@ -86,36 +92,54 @@ FractionStyleA fraction_style_a(FractionRowA row) {
 
 FractionStyleB fraction_style_b(FractionRowB row) {
     switch (row) {
-        case FractionRowB::Diffketting: return FractionStyleB{8, -5, 22, 25, 0, 2, 3, 0};
-        case FractionRowB::Lenzen: return FractionStyleB{8, -5, 22, 22, 0, 2, 3, 2};
-        case FractionRowB::ExpVerglLate: return FractionStyleB{5, -6, 15, 18, -4, 0, 0, 0};
-        case FractionRowB::ExpVerglEarly: return FractionStyleB{8, -3, 14, 14, -4, 0, 0, 0};
-        case FractionRowB::Tekening: return FractionStyleB{3, -12, 16, 16, -1, 1, 0, 0};
+        case FractionRowB::Diffketting:
+            return FractionStyleB{8, -5, 22, 25, 0, 2, 3, 0};
+        case FractionRowB::Lenzen:
+            return FractionStyleB{8, -5, 22, 22, 0, 2, 3, 2};
+        case FractionRowB::ExpVerglLate:
+            return FractionStyleB{5, -6, 15, 18, -4, 0, 0, 0};
+        case FractionRowB::ExpVerglEarly:
+            return FractionStyleB{8, -3, 14, 14, -4, 0, 0, 0};
+        case FractionRowB::Tekening:
+            return FractionStyleB{3, -12, 16, 16, -1, 1, 0, 0};
     }
     return {};
 }
 
 SuperscriptStyle superscript_style(SuperscriptRow row) {
     switch (row) {
-        case SuperscriptRow::Staartdeel: return {5, -9};
-        case SuperscriptRow::StaartdeelSmall: return {10, -2};
-        case SuperscriptRow::DiffkettingSmall: return {8, -2};
-        case SuperscriptRow::ExpVergl: return {5, -9};
-        case SuperscriptRow::GeheleGetallen: return {7, -5};
-        case SuperscriptRow::Wortels: return {6, -5};
-        case SuperscriptRow::MetriekeStelsel: return {10, -7};
+        case SuperscriptRow::Staartdeel:
+            return {5, -9};
+        case SuperscriptRow::StaartdeelSmall:
+            return {10, -2};
+        case SuperscriptRow::DiffkettingSmall:
+            return {8, -2};
+        case SuperscriptRow::ExpVergl:
+            return {5, -9};
+        case SuperscriptRow::GeheleGetallen:
+            return {7, -5};
+        case SuperscriptRow::Wortels:
+            return {6, -5};
+        case SuperscriptRow::MetriekeStelsel:
+            return {10, -7};
     }
     return {};
 }
 
 HintStyle hint_style(HintRow row) {
     switch (row) {
-        case HintRow::Breuken: return HintStyle{20, 5, 40, 40, false};
-        case HintRow::Lenzen: return HintStyle{20, 3, 40, 40, false};
-        case HintRow::Staartdeel: return HintStyle{0, 10, 44, 40, false};
-        case HintRow::DiffkettingRow: return HintStyle{0, 10, 43, 40, false};
-        case HintRow::DiffkettingText: return HintStyle{0, 10, 39, 39, false};
-        case HintRow::GeheleGetallen: return HintStyle{24, 10, 50, 50, true};
+        case HintRow::Breuken:
+            return HintStyle{20, 5, 40, 40, false};
+        case HintRow::Lenzen:
+            return HintStyle{20, 3, 40, 40, false};
+        case HintRow::Staartdeel:
+            return HintStyle{0, 10, 44, 40, false};
+        case HintRow::DiffkettingRow:
+            return HintStyle{0, 10, 43, 40, false};
+        case HintRow::DiffkettingText:
+            return HintStyle{0, 10, 39, 39, false};
+        case HintRow::GeheleGetallen:
+            return HintStyle{24, 10, 50, 50, true};
     }
     return {};
 }
@@ -170,7 +194,9 @@ FrameRow frame_gehele_getallen_number_line() {
     return r;
 }
 
-FrameRow frame_metriek() { return plain_row(10, 20, 10, LineUnit{LineUnit::HeightOfW, 1.0}); }
+FrameRow frame_metriek() {
+    return plain_row(10, 20, 10, LineUnit{LineUnit::HeightOfW, 1.0});
+}
 
 FrameRow frame_wortels(int surface) {
     if (surface == 1) return plain_row(10, 10, 10, LineUnit{LineUnit::HeightOfW, 1.6});
@@ -182,16 +208,22 @@ FrameRow frame_wortels(int surface) {
     return r;
 }
 
-FrameRow frame_kwadratisch() { return plain_row(5, 5, 5, LineUnit{LineUnit::HeightOfWPlus, 5}); }
+FrameRow frame_kwadratisch() {
+    return plain_row(5, 5, 5, LineUnit{LineUnit::HeightOfWPlus, 5});
+}
 
 FrameRow frame_ongelijkheden(int surface) {
     if (surface == 3) return plain_row(0, 5, 10, LineUnit{LineUnit::HeightOfW, 1.6});
     return plain_row(10, 10, 10, LineUnit{LineUnit::HeightOfW, 1.6});
 }
 
-FrameRow frame_expvergl() { return plain_row(10, 20, 10, LineUnit{LineUnit::Fixed, 34}); }
+FrameRow frame_expvergl() {
+    return plain_row(10, 20, 10, LineUnit{LineUnit::Fixed, 34});
+}
 
-FrameRow frame_lenzen() { return plain_row(10, 5, 10, LineUnit{LineUnit::Stored, 1}); }
+FrameRow frame_lenzen() {
+    return plain_row(10, 5, 10, LineUnit{LineUnit::Stored, 1});
+}
 
 FrameRow frame_diffketting(int topic, int category) {
     const LineUnit unit{LineUnit::Stored, 1};
@@ -208,7 +240,9 @@ FrameRow frame_diffketting(int topic, int category) {
     return plain_row(3, lower ? 20 : 15, 3, unit);
 }
 
-FrameRow frame_tekening() { return plain_row(3, 3, 3, LineUnit{LineUnit::Stored, 1}); }
+FrameRow frame_tekening() {
+    return plain_row(3, 3, 3, LineUnit{LineUnit::Stored, 1});
+}
 
 SurfaceStyle breuken_surface_style() {
     SurfaceStyle s;

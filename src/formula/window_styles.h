@@ -33,23 +33,23 @@ enum class FractionRowB {
 FractionStyleB fraction_style_b(FractionRowB row);
 
 enum class SuperscriptRow {
-    Staartdeel,          // in_de_machttxt, small = false (also the multi-topic window)
-    StaartdeelSmall,     // small = true
-    DiffkettingSmall,    // small = true in the multi-topic window
-    ExpVergl,            // in_de_machttxt
-    GeheleGetallen,      // macht
-    Wortels,             // in_de_macht
-    MetriekeStelsel,     // in_de_machttxt on a given canvas at a given position
+    Staartdeel,        // in_de_machttxt, small = false (also the multi-topic window)
+    StaartdeelSmall,   // small = true
+    DiffkettingSmall,  // small = true in the multi-topic window
+    ExpVergl,          // in_de_machttxt
+    GeheleGetallen,    // macht
+    Wortels,           // in_de_macht
+    MetriekeStelsel,   // in_de_machttxt on a given canvas at a given position
 };
 SuperscriptStyle superscript_style(SuperscriptRow row);
 
 enum class HintRow {
-    Breuken,            // size 20, margin 5, y = H - 40
-    Lenzen,             // size 20, margin 3 (also the multi-topic toonhint)
-    Staartdeel,         // current size, margin 10, y = H - k * L - 44
-    DiffkettingRow,     // gg_toonhint: current size, margin 10, y = H - k * L - 43
-    DiffkettingText,    // gg_toonhinttxt: current size, margin 10, y = H - 39
-    GeheleGetallen,     // toonhelp: size 24, margin 10, band of 50 cleared always
+    Breuken,          // size 20, margin 5, y = H - 40
+    Lenzen,           // size 20, margin 3 (also the multi-topic toonhint)
+    Staartdeel,       // current size, margin 10, y = H - k * L - 44
+    DiffkettingRow,   // gg_toonhint: current size, margin 10, y = H - k * L - 43
+    DiffkettingText,  // gg_toonhinttxt: current size, margin 10, y = H - 39
+    GeheleGetallen,   // toonhelp: size 24, margin 10, band of 50 cleared always
 };
 HintStyle hint_style(HintRow row);
 

@@ -15,8 +15,8 @@ QRect drag_cover_sheet(const QRect& surface, int distance, const QRect& sheet, Q
     return QRect(left, top, right - left, bottom - top);
 }
 
-QPoint drag_floating_panel(const QRect& surface, int top_margin, const QRect& panel,
-                           QPoint anchor, QPoint mouse) {
+QPoint drag_floating_panel(const QRect& surface, int top_margin, const QRect& panel, QPoint anchor,
+                           QPoint mouse) {
     return QPoint(std::max(surface.x(), mouse.x() + panel.x() - anchor.x()),
                   std::max(surface.y() + top_margin, mouse.y() + panel.y() - anchor.y()));
 }

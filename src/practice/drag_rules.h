@@ -17,7 +17,7 @@ QRect drag_cover_sheet(const QRect& surface, int distance, const QRect& sheet, Q
 
 // A floating panel's new top-left corner: not left of the surface and not
 // above its top plus `top_margin`; the size does not change.
-QPoint drag_floating_panel(const QRect& surface, int top_margin, const QRect& panel,
-                           QPoint anchor, QPoint mouse);
+QPoint drag_floating_panel(const QRect& surface, int top_margin, const QRect& panel, QPoint anchor,
+                           QPoint mouse);
 
 }  // namespace cifrala

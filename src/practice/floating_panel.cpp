@@ -57,7 +57,9 @@ void FloatingPanel::mouseMoveEvent(QMouseEvent* event) {
     Q_EMIT moved();
 }
 
-void FloatingPanel::mouseReleaseEvent(QMouseEvent*) { anchor_.reset(); }
+void FloatingPanel::mouseReleaseEvent(QMouseEvent*) {
+    anchor_.reset();
+}
 
 void FloatingPanel::mouseDoubleClickEvent(QMouseEvent*) {
     if (hide_on_double_click_) hide_by_pupil();
@@ -108,8 +110,12 @@ void CoverSheet::mouseMoveEvent(QMouseEvent* event) {
                                  event->position().toPoint()));
 }
 
-void CoverSheet::mouseReleaseEvent(QMouseEvent*) { anchor_.reset(); }
+void CoverSheet::mouseReleaseEvent(QMouseEvent*) {
+    anchor_.reset();
+}
 
-void CoverSheet::mouseDoubleClickEvent(QMouseEvent*) { hide_by_pupil(); }
+void CoverSheet::mouseDoubleClickEvent(QMouseEvent*) {
+    hide_by_pupil();
+}
 
 }  // namespace cifrala

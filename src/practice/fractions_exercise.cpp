@@ -14,9 +14,13 @@ using namespace fraction_kind;
 
 namespace {
 
-bool fits(long long v) { return v >= -INT_MAX && v <= INT_MAX; }
+bool fits(long long v) {
+    return v >= -INT_MAX && v <= INT_MAX;
+}
 
-long long gcd_ll(long long a, long long b) { return std::gcd(a < 0 ? -a : a, b < 0 ? -b : b); }
+long long gcd_ll(long long a, long long b) {
+    return std::gcd(a < 0 ? -a : a, b < 0 ? -b : b);
+}
 
 ExactFraction reduced(long long p, long long q) {
     if (q < 0) {
@@ -43,27 +47,41 @@ void coprime_pair(int r, int& a, int& b) {
 
 QString operator_text(int kind) {
     switch (kind) {
-        case kAdd: return QStringLiteral(" + ");
-        case kSubtract: return QStringLiteral(" - ");
-        case kMultiply: return QStringLiteral(" × ");
-        case kDivide: return QStringLiteral(" : ");
-        default: return QString();
+        case kAdd:
+            return QStringLiteral(" + ");
+        case kSubtract:
+            return QStringLiteral(" - ");
+        case kMultiply:
+            return QStringLiteral(" × ");
+        case kDivide:
+            return QStringLiteral(" : ");
+        default:
+            return QString();
     }
 }
 
 int choose_kind(QChar first, bool preset_mode) {
     switch (first.unicode()) {
-        case '1': return kAdd;
-        case '2': return preset_mode ? kSubtract : random(2);
-        case '3': return kMultiply;
-        case '4': return kDivide;
-        case '5': return random(4);
-        case '6': return kSimplify;
-        default: return kAdd;
+        case '1':
+            return kAdd;
+        case '2':
+            return preset_mode ? kSubtract : random(2);
+        case '3':
+            return kMultiply;
+        case '4':
+            return kDivide;
+        case '5':
+            return random(4);
+        case '6':
+            return kSimplify;
+        default:
+            return kAdd;
     }
 }
 
-int addition_range(int level) { return level == 2 ? 50 : level == 1 ? 10 : 5; }
+int addition_range(int level) {
+    return level == 2 ? 50 : level == 1 ? 10 : 5;
+}
 
 FractionExercise generate_fraction_exercise(int kind, int level) {
     FractionExercise e;
@@ -107,12 +125,18 @@ FractionExercise generate_fraction_exercise(int kind, int level) {
 ExactFraction exact_value(const FractionExercise& e) {
     const long long a1 = e.a1, b1 = e.b1, a2 = e.a2, b2 = e.b2;
     switch (e.kind) {
-        case kAdd: return reduced(a1 * b2 + a2 * b1, b1 * b2);
-        case kSubtract: return reduced(a1 * b2 - a2 * b1, b1 * b2);
-        case kMultiply: return reduced(a1 * a2, b1 * b2);
-        case kDivide: return reduced(a1 * b2, b1 * a2);
-        case kSimplify: return reduced(a1, a2);
-        default: return {};
+        case kAdd:
+            return reduced(a1 * b2 + a2 * b1, b1 * b2);
+        case kSubtract:
+            return reduced(a1 * b2 - a2 * b1, b1 * b2);
+        case kMultiply:
+            return reduced(a1 * a2, b1 * b2);
+        case kDivide:
+            return reduced(a1 * b2, b1 * a2);
+        case kSimplify:
+            return reduced(a1, a2);
+        default:
+            return {};
     }
 }
 

@@ -13,10 +13,12 @@ namespace {
 
 constexpr int kFindCommonMultiple = 1573;
 constexpr int kLeastCommonMultiple = 1574;
-constexpr int kTablesOf = 5243;       // parameter: the first denominator
+constexpr int kTablesOf = 5243;         // parameter: the first denominator
 constexpr int kBothDivisibleBy = 7007;  // parameters: two numbers and the factor
 
-QString num(long long n) { return int_to_text(static_cast<qint64>(n)); }
+QString num(long long n) {
+    return int_to_text(static_cast<qint64>(n));
+}
 
 QStringList multiples(long long b, long long m) {
     QStringList out;
@@ -25,9 +27,11 @@ QStringList multiples(long long b, long long m) {
         return num(i) + QStringLiteral(" × ") + num(b) + QStringLiteral(" = ") + num(i * b);
     };
     if (count <= kMaxListedMultiples) {
-        for (long long i = 1; i <= count; ++i) out << line(i);
+        for (long long i = 1; i <= count; ++i)
+            out << line(i);
     } else {
-        for (long long i = 1; i < kMaxListedMultiples - 1; ++i) out << line(i);
+        for (long long i = 1; i < kMaxListedMultiples - 1; ++i)
+            out << line(i);
         out << QStringLiteral("...") << line(count);
     }
     return out;

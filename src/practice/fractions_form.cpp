@@ -103,10 +103,14 @@ void fraction_bar(QWidget* parent, int x, int y, int w) {
 
 QString operator_symbol(QChar digit) {
     switch (digit.unicode()) {
-        case '2': return QStringLiteral("-");
-        case '3': return QStringLiteral("×");
-        case '4': return QStringLiteral(":");
-        default: return QStringLiteral("+");
+        case '2':
+            return QStringLiteral("-");
+        case '3':
+            return QStringLiteral("×");
+        case '4':
+            return QStringLiteral(":");
+        default:
+            return QStringLiteral("+");
     }
 }
 
@@ -130,17 +134,16 @@ void TbreukenoefenenForm::create_selectors() {
     GroupBox3->setGeometry(380, top, 140, 36);
     ComboBox1 = new QComboBox(GroupBox3);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->addItems({QStringLiteral("1   +"), QStringLiteral("2   +  –"), QStringLiteral("3   x"),
-                         QStringLiteral("4   /"), QStringLiteral("5   Door elkaar"),
-                         QStringLiteral("6   Vereenvoudigen")});
+    ComboBox1->addItems({QStringLiteral("1   +"), QStringLiteral("2   +  –"),
+                         QStringLiteral("3   x"), QStringLiteral("4   /"),
+                         QStringLiteral("5   Door elkaar"), QStringLiteral("6   Vereenvoudigen")});
     ComboBox1->setGeometry(4, 13, 132, 21);
     add_shared_keys(ComboBox1);
     connect(ComboBox1, &QComboBox::activated, this, [this] { option_click(); });
     register_text(GroupBox3, TextKind::GroupBox, kTypeGroupTag);
-    register_combo(TranslatedWindow::Fractions, ComboBox1, kKindListTag, 6,
-                   [](QStringList& items) {
-                       if (items.size() > 1) items[1] += QStringLiteral(" –");
-                   });
+    register_combo(TranslatedWindow::Fractions, ComboBox1, kKindListTag, 6, [](QStringList& items) {
+        if (items.size() > 1) items[1] += QStringLiteral(" –");
+    });
 
     SpeedButton8 = new QToolButton(this);
     SpeedButton8->setObjectName(QStringLiteral("SpeedButton8"));
@@ -206,7 +209,8 @@ void TbreukenoefenenForm::create_explanation_panels() {
 void TbreukenoefenenForm::create_own_exercise_panel() {
     Panel4 = add_floating_panel(QStringLiteral("Panel4"));
     Panel4->setGeometry(640, 110, 364, 250);
-    SpeedButton9 = text_button(Panel4, QStringLiteral("SpeedButton9"), QStringLiteral("Eigen opgave"));
+    SpeedButton9 =
+        text_button(Panel4, QStringLiteral("SpeedButton9"), QStringLiteral("Eigen opgave"));
     SpeedButton9->setFont(make_font(QStringLiteral("Verdana"), 11, true));
     SpeedButton9->setGeometry(8, 6, 160, 28);
     connect(SpeedButton9, &QToolButton::clicked, this, [this] { SpeedButton9Click(); });
@@ -259,7 +263,8 @@ void TbreukenoefenenForm::create_fraction_fields() {
         register_text(l, TextKind::Label, kWholeLabelTag, true);
         register_text(whole, TextKind::Edit, kWholeHintTag, true);
     }
-    for (QLineEdit* e : {Edit1, Edit2}) register_text(e, TextKind::Edit, kNumeratorHintTag, true);
+    for (QLineEdit* e : {Edit1, Edit2})
+        register_text(e, TextKind::Edit, kNumeratorHintTag, true);
     for (QLineEdit* e : {Edit3, Edit4})
         register_text(e, TextKind::Edit, kDenominatorHintTag, true);
 
@@ -279,9 +284,11 @@ void TbreukenoefenenForm::create_fraction_fields() {
     fraction_fields_->add_field(Edit5, false);
     fraction_fields_->add_field(Edit2, true);
     fraction_fields_->add_field(Edit4, true);
-    fraction_fields_->set_check([this](bool complete) { return check_own_fraction_exercise(complete); });
+    fraction_fields_->set_check(
+        [this](bool complete) { return check_own_fraction_exercise(complete); });
     for (QRadioButton* r : {RadioButton4, RadioButton5, RadioButton6, RadioButton7})
-        connect(r, &QRadioButton::toggled, fraction_fields_, [this] { fraction_fields_->validate(); });
+        connect(r, &QRadioButton::toggled, fraction_fields_,
+                [this] { fraction_fields_->validate(); });
     fraction_fields_->validate();
 }
 
@@ -306,14 +313,15 @@ void TbreukenoefenenForm::create_simplification_fields() {
     simplification_fields_ = new OwnExerciseFields(SpeedButton11, Label8, this);
     simplification_fields_->add_field(Edit7, true);
     simplification_fields_->add_field(Edit8, true);
-    simplification_fields_->set_check([this](bool complete) { return check_own_simplification(complete); });
+    simplification_fields_->set_check(
+        [this](bool complete) { return check_own_simplification(complete); });
     simplification_fields_->validate();
 }
 
 void TbreukenoefenenForm::fill_calibration_table() {
     std::vector<CalibratedControl> table;
-    for (QWidget* w : std::initializer_list<QWidget*>{Button1, Button2, Button3, level_group,
-                                                      GroupBox3})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{Button1, Button2, Button3, level_group, GroupBox3})
         table.push_back({w, 40});
     table.push_back({help_button, 39});
     table.push_back({hint_check, 24});
@@ -348,9 +356,13 @@ void TbreukenoefenenForm::set_preset_kind(QChar kind_digit) {
     Panel9->raise();
 }
 
-void TbreukenoefenenForm::set_free_mode() { Panel6->hide(); }
+void TbreukenoefenenForm::set_free_mode() {
+    Panel6->hide();
+}
 
-bool TbreukenoefenenForm::preset_mode() const { return Panel6->isVisibleTo(this); }
+bool TbreukenoefenenForm::preset_mode() const {
+    return Panel6->isVisibleTo(this);
+}
 
 // --- life cycle ---
 
@@ -368,7 +380,9 @@ void TbreukenoefenenForm::showing() {
     }
 }
 
-void TbreukenoefenenForm::closing() { Panel7->hide(); }
+void TbreukenoefenenForm::closing() {
+    Panel7->hide();
+}
 
 void TbreukenoefenenForm::hide_explanations() {
     SpeedButton4->hide();
@@ -418,11 +432,17 @@ void TbreukenoefenenForm::show_cross_cancel_button(bool visible) {
     if (visible) SpeedButton5->raise();
 }
 
-void TbreukenoefenenForm::hide_next_exercise() { Button1->hide(); }
+void TbreukenoefenenForm::hide_next_exercise() {
+    Button1->hide();
+}
 
-void TbreukenoefenenForm::hide_common_denominator_panel() { Panel1->hide(); }
+void TbreukenoefenenForm::hide_common_denominator_panel() {
+    Panel1->hide();
+}
 
-void TbreukenoefenenForm::hide_cross_cancel_panel() { Panel3->hide(); }
+void TbreukenoefenenForm::hide_cross_cancel_panel() {
+    Panel3->hide();
+}
 
 void TbreukenoefenenForm::exercise_finished() {
     finish_exercise(practice_messages::kFinished);
@@ -486,10 +506,14 @@ int TbreukenoefenenForm::own_kind() const {
         return kAdd;
     }
     switch (kind_digit().unicode()) {
-        case '2': return kSubtract;
-        case '3': return kMultiply;
-        case '4': return kDivide;
-        default: return kAdd;
+        case '2':
+            return kSubtract;
+        case '3':
+            return kMultiply;
+        case '4':
+            return kDivide;
+        default:
+            return kAdd;
     }
 }
 
@@ -513,9 +537,10 @@ void TbreukenoefenenForm::SpeedButton9Click() {
 bool TbreukenoefenenForm::read_own_fraction_exercise(FractionExercise& e,
                                                      QLineEdit** too_large) const {
     int w1 = 0, n1 = 0, d1 = 0, w2 = 0, n2 = 0, d2 = 0;
-    const bool read = OwnExerciseFields::read_int(Edit6, w1) && OwnExerciseFields::read_int(Edit1, n1) &&
-                      OwnExerciseFields::read_int(Edit3, d1) && OwnExerciseFields::read_int(Edit5, w2) &&
-                      OwnExerciseFields::read_int(Edit2, n2) && OwnExerciseFields::read_int(Edit4, d2);
+    const bool read =
+        OwnExerciseFields::read_int(Edit6, w1) && OwnExerciseFields::read_int(Edit1, n1) &&
+        OwnExerciseFields::read_int(Edit3, d1) && OwnExerciseFields::read_int(Edit5, w2) &&
+        OwnExerciseFields::read_int(Edit2, n2) && OwnExerciseFields::read_int(Edit4, d2);
     if (!read) return false;
     normalise_sign(n1, d1);
     normalise_sign(n2, d2);
@@ -547,9 +572,12 @@ OwnExerciseFields::Refusal TbreukenoefenenForm::check_own_fraction_exercise(bool
         return {too_large ? too_large : Edit1, own_refusal::kTooLarge};
     const int refusal = own_exercise_refusal(e);
     switch (refusal) {
-        case 0: return {};
-        case own_refusal::kZeroDenominator: return {e.b1 == 0 ? Edit3 : Edit4, refusal};
-        case own_refusal::kDivisionByZero: return {Edit2, refusal};
+        case 0:
+            return {};
+        case own_refusal::kZeroDenominator:
+            return {e.b1 == 0 ? Edit3 : Edit4, refusal};
+        case own_refusal::kDivisionByZero:
+            return {Edit2, refusal};
         default: {
             // Too large: the field with the longest number is the likely cause.
             QLineEdit* longest = Edit1;
@@ -567,7 +595,8 @@ OwnExerciseFields::Refusal TbreukenoefenenForm::check_own_simplification(bool co
         if (!f->text().trimmed().isEmpty() && OwnExerciseFields::read_int(f, v) && v == 0)
             return {f, own_refusal::kZeroInSimplification};
     }
-    if (!complete || !OwnExerciseFields::read_int(Edit7, a) || !OwnExerciseFields::read_int(Edit8, b))
+    if (!complete || !OwnExerciseFields::read_int(Edit7, a) ||
+        !OwnExerciseFields::read_int(Edit8, b))
         return {};
     FractionExercise e{kSimplify, a, 1, b, 0};
     const int refusal = own_exercise_refusal(e);

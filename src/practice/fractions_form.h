@@ -73,14 +73,14 @@ public:
     QLabel* Label8;  // why the own simplification cannot be worked
     QListWidget* ListBox1;
     QListWidget* ListBox2;
-    QLineEdit* Edit1;  // first numerator
-    QLineEdit* Edit2;  // second numerator
-    QLineEdit* Edit3;  // first denominator
-    QLineEdit* Edit4;  // second denominator
-    QLineEdit* Edit5;  // second whole part
-    QLineEdit* Edit6;  // first whole part
-    QLineEdit* Edit7;  // numerator to simplify
-    QLineEdit* Edit8;  // denominator to simplify
+    QLineEdit* Edit1;            // first numerator
+    QLineEdit* Edit2;            // second numerator
+    QLineEdit* Edit3;            // first denominator
+    QLineEdit* Edit4;            // second denominator
+    QLineEdit* Edit5;            // second whole part
+    QLineEdit* Edit6;            // first whole part
+    QLineEdit* Edit7;            // numerator to simplify
+    QLineEdit* Edit8;            // denominator to simplify
     QRadioButton* RadioButton4;  // "+"
     QRadioButton* RadioButton5;  // "-"
     QRadioButton* RadioButton6;  // "x"

@@ -36,12 +36,18 @@ constexpr int kHintDivideBy = 5242;  // parameter: the divisor
 // The left margin, where every line of the fractions window starts.
 constexpr int kLineStart = 150;
 
-QString num(long long n) { return int_to_text(static_cast<qint64>(n)); }
+QString num(long long n) {
+    return int_to_text(static_cast<qint64>(n));
+}
 
 // A second operand in a text: negative numbers in brackets.
-QString operand(long long n) { return n < 0 ? QStringLiteral("(") + num(n) + QStringLiteral(")") : num(n); }
+QString operand(long long n) {
+    return n < 0 ? QStringLiteral("(") + num(n) + QStringLiteral(")") : num(n);
+}
 
-bool opposite_signs(long long a, long long b) { return a != 0 && b != 0 && ((a < 0) != (b < 0)); }
+bool opposite_signs(long long a, long long b) {
+    return a != 0 && b != 0 && ((a < 0) != (b < 0));
+}
 
 }  // namespace
 
@@ -227,7 +233,9 @@ void FractionsWorker::add_step() {
             b3 /= g;
             final_form(false);
             break;
-        default: finish(); break;
+        default:
+            finish();
+            break;
     }
 }
 
@@ -330,7 +338,9 @@ void FractionsWorker::multiply_step() {
             }
             final_form(true);
             break;
-        default: finish(); break;
+        default:
+            finish();
+            break;
     }
 }
 
@@ -350,7 +360,9 @@ void FractionsWorker::divide_step() {
             s_.toonhint(kHintCrossCancel);
             step = 1;
             break;
-        default: finish(); break;
+        default:
+            finish();
+            break;
     }
 }
 
@@ -377,7 +389,8 @@ void FractionsWorker::simplify_step() {
                 break;
             }
             k = 2;
-            while (b1 % k != 0) ++k;
+            while (b1 % k != 0)
+                ++k;
             msg_param1 = num(k);
             s_.toonhint(kHintDivideBy);
             step = 1;
@@ -429,7 +442,9 @@ void FractionsWorker::simplify_step() {
             finish();
             break;
         }
-        default: finish(); break;
+        default:
+            finish();
+            break;
     }
 }
 

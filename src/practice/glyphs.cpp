@@ -36,8 +36,8 @@ QIcon glyph_icon(Glyph glyph) {
             p.drawRect(2, 3, 18, 16);
             p.setBrush(QColor(80, 170, 80));
             p.setPen(Qt::NoPen);
-            p.drawPolygon(QPolygon({QPoint(4, 17), QPoint(9, 9), QPoint(13, 14), QPoint(15, 11),
-                                    QPoint(19, 17)}));
+            p.drawPolygon(QPolygon(
+                {QPoint(4, 17), QPoint(9, 9), QPoint(13, 14), QPoint(15, 11), QPoint(19, 17)}));
             p.setBrush(QColor(240, 190, 40));
             p.drawEllipse(14, 5, 4, 4);
             break;

@@ -30,13 +30,20 @@ namespace {
 
 const char* suffix_of(TextKind kind) {
     switch (kind) {
-        case TextKind::Label: return "2";
-        case TextKind::RadioButton: return "4";
-        case TextKind::Button: return "5";
-        case TextKind::CheckBox: return "8";
-        case TextKind::Edit: return "6";
-        case TextKind::Picture: return "7";
-        default: return "3";
+        case TextKind::Label:
+            return "2";
+        case TextKind::RadioButton:
+            return "4";
+        case TextKind::Button:
+            return "5";
+        case TextKind::CheckBox:
+            return "8";
+        case TextKind::Edit:
+            return "6";
+        case TextKind::Picture:
+            return "7";
+        default:
+            return "3";
     }
 }
 
@@ -71,15 +78,23 @@ bool load_control_text(QWidget* control, TextKind kind, int tag) {
             control->setToolTip(second);
             break;
         case TextKind::Edit:
-        case TextKind::Picture: control->setToolTip(first); break;
-        case TextKind::Window: control->setWindowTitle(first); break;
+        case TextKind::Picture:
+            control->setToolTip(first);
+            break;
+        case TextKind::Window:
+            control->setWindowTitle(first);
+            break;
         case TextKind::WindowWithHint:
             control->setWindowTitle(first);
             control->setToolTip(second);
             break;
         case TextKind::GroupBox:
-        case TextKind::SpeedButton: set_control_caption(control, first); break;
-        case TextKind::HintOnly: control->setToolTip(second); break;
+        case TextKind::SpeedButton:
+            set_control_caption(control, first);
+            break;
+        case TextKind::HintOnly:
+            control->setToolTip(second);
+            break;
     }
     return true;
 }
@@ -103,10 +118,9 @@ PracticeWindow::PracticeWindow(const PracticeWindowConfig& config, QWidget* pare
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->move(config_.surface_rect.topLeft());
     connect(Image1, &SurfaceView::doubleClicked, this, [this] { show_cover_sheet(); });
-    connect(Image1, &SurfaceView::mousePressed, this,
-            [this](QPoint p, Qt::MouseButton b) {
-                if (b == Qt::LeftButton) surface_mouse_down(p);
-            });
+    connect(Image1, &SurfaceView::mousePressed, this, [this](QPoint p, Qt::MouseButton b) {
+        if (b == Qt::LeftButton) surface_mouse_down(p);
+    });
     connect(Image1, &SurfaceView::mouseMoved, this, [this](QPoint p) { surface_mouse_move(p); });
     connect(Image1, &SurfaceView::mouseReleased, this, [this] { surface_mouse_up(); });
 
@@ -170,10 +184,10 @@ void PracticeWindow::create_standard_controls() {
     register_text(level_group, TextKind::GroupBox, practice_tags::kLevelGroup);
     level_group->setVisible(config_.has_levels);
 
-    help_button = make_speed_button(this, config_.help_button_name, Glyph::Help,
-                                    QStringLiteral("Help"));
-    copy_button = make_speed_button(this, config_.copy_button_name, Glyph::Copy,
-                                    QStringLiteral("Copy"));
+    help_button =
+        make_speed_button(this, config_.help_button_name, Glyph::Help, QStringLiteral("Help"));
+    copy_button =
+        make_speed_button(this, config_.copy_button_name, Glyph::Copy, QStringLiteral("Copy"));
     save_button = make_speed_button(this, config_.save_button_name, Glyph::SavePicture, QString());
     connect(help_button, &QToolButton::clicked, this, [this] { help_click(); });
     connect(copy_button, &QToolButton::clicked, this, [this] {
@@ -261,7 +275,9 @@ void PracticeWindow::Button3Click() {
     done(1);
 }
 
-void PracticeWindow::reject() { Button3Click(); }
+void PracticeWindow::reject() {
+    Button3Click();
+}
 
 void PracticeWindow::finish_exercise(int closing_message) {
     surface_->toonhint(closing_message);
@@ -278,7 +294,9 @@ bool PracticeWindow::step_available() const {
     return Button2->isVisibleTo(this) && Button2->isEnabled();
 }
 
-bool PracticeWindow::next_available() const { return Button1->isVisibleTo(this); }
+bool PracticeWindow::next_available() const {
+    return Button1->isVisibleTo(this);
+}
 
 // --- shared option and key handling ---
 
@@ -313,7 +331,9 @@ void PracticeWindow::add_option_control(QAbstractButton* control) {
     add_shared_keys(control);
 }
 
-void PracticeWindow::add_shared_keys(QWidget* control) { control->installEventFilter(this); }
+void PracticeWindow::add_shared_keys(QWidget* control) {
+    control->installEventFilter(this);
+}
 
 bool PracticeWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
@@ -336,7 +356,9 @@ void PracticeWindow::show_cover_sheet() {
     option_click();
 }
 
-void PracticeWindow::hide_cover_sheet() { cover_sheet_->hide(); }
+void PracticeWindow::hide_cover_sheet() {
+    cover_sheet_->hide();
+}
 
 FloatingPanel* PracticeWindow::add_floating_panel(const QString& name) {
     auto* panel = new FloatingPanel(this, name, Image1);
@@ -359,7 +381,9 @@ void PracticeWindow::surface_mouse_move(QPoint pos) {
     Image1->move(Image1->pos() + (pos - *surface_anchor_));
 }
 
-void PracticeWindow::surface_mouse_up() { surface_anchor_.reset(); }
+void PracticeWindow::surface_mouse_up() {
+    surface_anchor_.reset();
+}
 
 // --- copy, save ---
 
@@ -374,8 +398,8 @@ bool PracticeWindow::save_surface_picture(const QString& path) {
 }
 
 void PracticeWindow::save_picture_clicked() {
-    QString path = QFileDialog::getSaveFileName(this, msg(practice_messages::kSaveTitle),
-                                                QString(), msg(practice_messages::kSaveFilter));
+    QString path = QFileDialog::getSaveFileName(this, msg(practice_messages::kSaveTitle), QString(),
+                                                msg(practice_messages::kSaveFilter));
     if (!path.isEmpty()) {
         if (!path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
             path += QStringLiteral(".png");

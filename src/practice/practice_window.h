@@ -35,9 +35,9 @@ class SurfaceView;
 
 struct PracticeWindowConfig {
     TranslatedWindow translated = TranslatedWindow::Fractions;
-    QString class_name;   // object name of the window
-    QString title;        // built-in caption
-    int title_tag = 0;    // its control-text number (file 3)
+    QString class_name;  // object name of the window
+    QString title;       // built-in caption
+    int title_tag = 0;   // its control-text number (file 3)
     int help_page = 0;
     QSize client_size{1016, 720};
     QRect surface_rect{1, 1, 1014, 678};
@@ -91,9 +91,9 @@ public:
     ~PracticeWindow() override;
 
     // The standard controls (component names as objectName).
-    QPushButton* Button1;  // "Volgende oefening"
-    QPushButton* Button2;  // "Rekenstap"
-    QPushButton* Button3;  // "Stop"
+    QPushButton* Button1;    // "Volgende oefening"
+    QPushButton* Button2;    // "Rekenstap"
+    QPushButton* Button3;    // "Stop"
     QCheckBox* hint_check;   // "Toon hint" (CheckBox1)
     QGroupBox* level_group;  // "Niveau"
     QRadioButton* RadioButton1;

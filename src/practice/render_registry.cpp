@@ -46,7 +46,8 @@ const RenderTopic* find_render_topic(const QString& name) {
 
 std::vector<const RenderTopic*> render_topics() {
     std::vector<const RenderTopic*> out;
-    for (const RenderTopic& t : topics()) out.push_back(&t);
+    for (const RenderTopic& t : topics())
+        out.push_back(&t);
     std::sort(out.begin(), out.end(),
               [](const RenderTopic* a, const RenderTopic* b) { return a->name < b->name; });
     return out;
@@ -119,7 +120,8 @@ QImage render_exercise(const RenderRequest& request, QString* error) {
     seed_random(request.seed);
     window->start_showing();
     const int steps = request.steps < 0 ? kMaxSteps : request.steps;
-    for (int i = 0; i < steps && window->step_available(); ++i) window->Button2Click();
+    for (int i = 0; i < steps && window->step_available(); ++i)
+        window->Button2Click();
     return window->surface().image().copy();
 }
 
@@ -128,7 +130,8 @@ QStringList render_usage() {
     lines << msg(kUsage) << msg(kUsageSteps) << msg(kUsageTopics);
     for (const RenderTopic* t : render_topics()) {
         QString line = QStringLiteral("  ") + t->name;
-        for (const QString& o : t->options) line += QStringLiteral(" [--") + o + QStringLiteral(" N]");
+        for (const QString& o : t->options)
+            line += QStringLiteral(" [--") + o + QStringLiteral(" N]");
         if (t->description_message != 0) line += QStringLiteral("  ") + msg(t->description_message);
         lines << line;
     }

@@ -168,7 +168,11 @@ double round_15_slow(double x) {
     char buf[64];
     const auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, 14);
     double v = 0;
-    std::from_chars(buf, r.ptr, v);
+    const auto read = std::from_chars(buf, r.ptr, v);
+    if (read.ec == std::errc::result_out_of_range) {
+        // Beyond the largest real after rounding up, or a subnormal value.
+        return std::fabs(x) > 1 ? std::copysign(INFINITY, x) : x;
+    }
     return v;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // Helpers for the canvas tests: measuring as a surface measures, and finding
 // what a surface drew.
-#include <QFontMetrics>
 #include <gtest/gtest.h>
+#include <QFontMetrics>
 
 #include "formula/font_map.h"
 #include "formula/surface.h"

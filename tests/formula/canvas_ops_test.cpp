@@ -223,8 +223,8 @@ TEST(RootSign, ScaledPolylineAndOverbarStart) {
     const RootSignEnd end = s.basiswortelteken(100, 200, 1.1);
     const auto polys = s.display().polygons();
     ASSERT_EQ(polys.size(), 1u);
-    const QPolygon expected({QPoint(100, 228), QPoint(106, 222), QPoint(117, 255),
-                             QPoint(133, 200), QPoint(139, 200)});
+    const QPolygon expected(
+        {QPoint(100, 228), QPoint(106, 222), QPoint(117, 255), QPoint(133, 200), QPoint(139, 200)});
     EXPECT_EQ(polys[0].points, expected);
     EXPECT_FALSE(polys[0].filled);
     EXPECT_EQ(end.bar_x, 138);
@@ -269,7 +269,8 @@ TEST(Arrowhead, WingsAtTheLengthAndTheNotchOnTheShaft) {
     const QPolygon p = arrowhead_polygon(QPointF(100, 50), QPointF(0, 50), 30, 40);
     ASSERT_EQ(p.size(), 4);
     EXPECT_EQ(p[0], QPoint(100, 50));
-    for (int i : {1, 3}) EXPECT_NEAR(QLineF(p[0], p[i]).length(), 30.0, 1.0);
+    for (int i : {1, 3})
+        EXPECT_NEAR(QLineF(p[0], p[i]).length(), 30.0, 1.0);
     EXPECT_EQ(p[1].y() - 50, 50 - p[3].y());  // symmetric about the shaft
     // cos(20°) * 30 = 28.2 behind the tip; the notch at 0.7 of that.
     EXPECT_EQ(p[1].x(), 72);
@@ -297,7 +298,8 @@ TEST(Repaint, EachOperationReportsOnceWithTheAreaItChanged) {
     s.on_changed = [&](const QRect& r) { reports.push_back(r); };
     s.breuk(-3, 4);
     ASSERT_EQ(reports.size(), 1u);
-    for (const DrawnText& t : s.display().texts()) EXPECT_TRUE(reports[0].contains(t.rect));
+    for (const DrawnText& t : s.display().texts())
+        EXPECT_TRUE(reports[0].contains(t.rect));
 }
 
 TEST(DisplayList, FillRemovesWhatItCovers) {

@@ -1,9 +1,9 @@
 // Stacked fractions with fixed offsets (style A).
 #include <gtest/gtest.h>
 
+#include "canvas_helpers.h"
 #include "formula/surface.h"
 #include "formula/window_styles.h"
-#include "canvas_helpers.h"
 
 namespace cifrala {
 namespace {

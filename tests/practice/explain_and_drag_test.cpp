@@ -25,7 +25,7 @@ TEST(CommonDenominator, VeryLongListsAreShortened) {
 
 TEST(CrossCancel, OnlyPairsWithACommonFactorAreShown) {
     const auto e = explain_cross_cancel(4, 5, 7, 6);
-    EXPECT_TRUE(e.show4);  // 4 and 6
+    EXPECT_TRUE(e.show4);   // 4 and 6
     EXPECT_FALSE(e.show5);  // 5 and 7
     msg_param1 = "4";
     msg_param2 = "6";
@@ -53,9 +53,12 @@ TEST(DragRules, CoverSheetLimits) {
 TEST(DragRules, FloatingPanelLimits) {
     const QRect surface(1, 1, 1014, 678);
     const QRect panel(300, 300, 200, 100);
-    EXPECT_EQ(drag_floating_panel(surface, 0, panel, QPoint(5, 5), QPoint(-500, -500)), QPoint(1, 1));
-    EXPECT_EQ(drag_floating_panel(surface, 40, panel, QPoint(5, 5), QPoint(-500, -500)), QPoint(1, 41));
-    EXPECT_EQ(drag_floating_panel(surface, 0, panel, QPoint(5, 5), QPoint(2005, 15)), QPoint(2300, 310));
+    EXPECT_EQ(drag_floating_panel(surface, 0, panel, QPoint(5, 5), QPoint(-500, -500)),
+              QPoint(1, 1));
+    EXPECT_EQ(drag_floating_panel(surface, 40, panel, QPoint(5, 5), QPoint(-500, -500)),
+              QPoint(1, 41));
+    EXPECT_EQ(drag_floating_panel(surface, 0, panel, QPoint(5, 5), QPoint(2005, 15)),
+              QPoint(2300, 310));
 }
 
 }  // namespace

@@ -77,8 +77,10 @@ TEST_F(FractionsFixture, DivisionWithoutCrossFactorsDrawsNoRedStrokes) {
     EXPECT_FALSE(w.Label4->isVisibleTo(&w));
     EXPECT_FALSE(w.Label5->isVisibleTo(&w));
     w.Button2Click();  // cross-cancelling
-    for (const DrawnLine& l : w.surface().display().lines()) EXPECT_NE(l.colour, QColor(Qt::red));
-    for (const DrawnText& t : w.surface().display().texts()) EXPECT_NE(t.colour, QColor(Qt::red));
+    for (const DrawnLine& l : w.surface().display().lines())
+        EXPECT_NE(l.colour, QColor(Qt::red));
+    for (const DrawnText& t : w.surface().display().texts())
+        EXPECT_NE(t.colour, QColor(Qt::red));
     work_to_end();
     EXPECT_EQ(testing::final_value(w.surface()), (Rational{7, 15}));
 }

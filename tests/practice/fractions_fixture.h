@@ -73,7 +73,8 @@ protected:
 
     QStringList line_texts() const {
         QStringList out;
-        for (const Line& l : read_lines(w.surface())) out << l.text();
+        for (const Line& l : read_lines(w.surface()))
+            out << l.text();
         return out;
     }
 

@@ -18,15 +18,22 @@ constexpr int kSeeds = 40;
 Rational expected_value(const FractionExercise& e) {
     const long long a1 = e.a1, b1 = e.b1, a2 = e.a2, b2 = e.b2;
     switch (e.kind) {
-        case 0: return reduce(a1 * b2 + a2 * b1, b1 * b2);
-        case 1: return reduce(a1 * b2 - a2 * b1, b1 * b2);
-        case 2: return reduce(a1 * a2, b1 * b2);
-        case 3: return reduce(a1 * b2, b1 * a2);
-        default: return reduce(a1, a2);
+        case 0:
+            return reduce(a1 * b2 + a2 * b1, b1 * b2);
+        case 1:
+            return reduce(a1 * b2 - a2 * b1, b1 * b2);
+        case 2:
+            return reduce(a1 * a2, b1 * b2);
+        case 3:
+            return reduce(a1 * b2, b1 * a2);
+        default:
+            return reduce(a1, a2);
     }
 }
 
-bool in(long long v, long long lo, long long hi) { return v >= lo && v <= hi; }
+bool in(long long v, long long lo, long long hi) {
+    return v >= lo && v <= hi;
+}
 
 // Multiplication and division: a1 and b2 share one prime of the table, b1
 // and a2 another, each times a number from the level's range.
@@ -52,7 +59,8 @@ void expect_in_range(const FractionExercise& e, int level) {
     switch (e.kind) {
         case 0:
         case 1:
-            for (int v : {e.a1, e.b1, e.a2, e.b2}) EXPECT_TRUE(in(v, 2, r + 1)) << v;
+            for (int v : {e.a1, e.b1, e.a2, e.b2})
+                EXPECT_TRUE(in(v, 2, r + 1)) << v;
             EXPECT_EQ(std::gcd(e.a1, e.b1), 1);
             EXPECT_EQ(std::gcd(e.a2, e.b2), 1);
             break;
@@ -68,7 +76,8 @@ void expect_in_range(const FractionExercise& e, int level) {
             const int f = e.b1;
             bool product = false;
             for (int i = 2; i <= 6; ++i)
-                for (int j = 2; j <= 6; ++j) product = product || i * j == f;
+                for (int j = 2; j <= 6; ++j)
+                    product = product || i * j == f;
             EXPECT_TRUE(product) << f;
             ASSERT_EQ(e.a1 % f, 0);
             ASSERT_EQ(e.a2 % f, 0);
@@ -77,7 +86,8 @@ void expect_in_range(const FractionExercise& e, int level) {
             EXPECT_EQ(std::gcd(p, q), 1);
             break;
         }
-        default: ADD_FAILURE() << "kind " << e.kind;
+        default:
+            ADD_FAILURE() << "kind " << e.kind;
     }
 }
 
@@ -96,7 +106,7 @@ TEST_P(EveryKindAndLevel, StepsFinishWithTheExactValue) {
         }
         const FractionExercise e = w.initial_exercise();
         SCOPED_TRACE(::testing::Message() << "seed " << seed << ": " << e.a1 << "/" << e.b1
-                                        << " kind " << e.kind << " " << e.a2 << "/" << e.b2);
+                                          << " kind " << e.kind << " " << e.a2 << "/" << e.b2);
         expect_in_range(e, level);
         const int presses = work_to_end();
         EXPECT_LT(presses, 20);
@@ -124,12 +134,24 @@ TEST_P(EveryKindAndLevel, TheKindListDecidesTheKind) {
         w.Button1Click();
         const int kind = w.initial_exercise().kind;
         switch (digit) {
-            case '1': EXPECT_EQ(kind, 0); break;
-            case '2': EXPECT_TRUE(kind == 0 || kind == 1); break;
-            case '3': EXPECT_EQ(kind, 2); break;
-            case '4': EXPECT_EQ(kind, 3); break;
-            case '5': EXPECT_TRUE(kind >= 0 && kind <= 3); break;
-            case '6': EXPECT_EQ(kind, 6); break;
+            case '1':
+                EXPECT_EQ(kind, 0);
+                break;
+            case '2':
+                EXPECT_TRUE(kind == 0 || kind == 1);
+                break;
+            case '3':
+                EXPECT_EQ(kind, 2);
+                break;
+            case '4':
+                EXPECT_EQ(kind, 3);
+                break;
+            case '5':
+                EXPECT_TRUE(kind >= 0 && kind <= 3);
+                break;
+            case '6':
+                EXPECT_EQ(kind, 6);
+                break;
         }
     }
 }

@@ -51,8 +51,8 @@ TEST_F(Window, ShowingStartsAnExercise) {
     }
     ASSERT_TRUE(e.a1 <= e.b1 && e.a2 <= e.b2);
     EXPECT_NE(w.step, -1);  // the first step is already worked
-    EXPECT_EQ(line_texts(), QStringList({QString("%1/%2 + %3/%4 =")
-                                             .arg(e.a1).arg(e.b1).arg(e.a2).arg(e.b2)}));
+    EXPECT_EQ(line_texts(),
+              QStringList({QString("%1/%2 + %3/%4 =").arg(e.a1).arg(e.b1).arg(e.a2).arg(e.b2)}));
     EXPECT_TRUE(w.step_available());
     EXPECT_TRUE(w.next_available());
     EXPECT_FALSE(line_texts().isEmpty());
@@ -303,6 +303,27 @@ TEST_F(Window, LanguageChangesTheTexts) {
     EXPECT_EQ(w.Button1->text(), "Volgende oefening");
     EXPECT_EQ(w.ComboBox1->itemText(1), QString("2   +  –"));
     EXPECT_EQ(w.ComboBox1->itemText(5), "6   Vereenvoudigen");
+}
+
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+TEST_F(Window, EachStepIsPaintedBeforeItReturns) {
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    start('1', 0, 3);
+    PaintCounter counter;
+    w.Image1->installEventFilter(&counter);
+    w.Button2Click();  // no event loop runs: the paint happens inside the step
+    EXPECT_GT(counter.paints, 0);
+    w.Image1->removeEventFilter(&counter);
+    w.hide();
 }
 
 TEST_F(Window, ControlsWithoutBuiltInTextGetTheirTextAtOnce) {

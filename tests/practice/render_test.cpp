@@ -75,10 +75,10 @@ class RenderMatchesWindow : public testing::FractionsFixture {};
 TEST_F(RenderMatchesWindow, StepsAndAll) {
     QString error;
     for (const char* kind : {"1", "3", "6"}) {
-        const RenderRequest some = parsed(
-            {"fractions", "--seed", "5", "--steps", "2", "--kind", kind, "--level", "2", "--out", "x.png"});
-        const RenderRequest all = parsed(
-            {"fractions", "--seed", "5", "--steps", "all", "--kind", kind, "--level", "2", "--out", "x.png"});
+        const RenderRequest some = parsed({"fractions", "--seed", "5", "--steps", "2", "--kind",
+                                           kind, "--level", "2", "--out", "x.png"});
+        const RenderRequest all = parsed({"fractions", "--seed", "5", "--steps", "all", "--kind",
+                                          kind, "--level", "2", "--out", "x.png"});
         start(QLatin1Char(kind[0]), 1, 5);
         w.Button2Click();
         w.Button2Click();

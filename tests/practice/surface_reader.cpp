@@ -11,7 +11,9 @@ namespace {
 
 constexpr int kHintBand = 45;
 
-bool is_black(const QColor& c) { return c == QColor(Qt::black); }
+bool is_black(const QColor& c) {
+    return c == QColor(Qt::black);
+}
 
 }  // namespace
 

@@ -1,0 +1,41 @@
+#pragma once
+// The theory cards of the explanation window, one per topic code. A card
+// sizes the window's surface with init(w, h) and writes its lines with the
+// window's writing primitives; the values of the current exercise that it
+// needs come from the window that opened the explanation window.
+//
+// A group of cards lives in its own file and registers itself in
+// register_builtin_cards() (explanation_cards.cpp), for example
+//     register_explanation_card(42, {paint_times_table});
+#include <QVariantMap>
+#include <functional>
+
+namespace cifrala {
+
+class TtekeningForm;
+
+// Where the window goes once the card is drawn.
+enum class CardPlacement {
+    LowerRight,  // at the lower right corner of the reference window
+    Keep,        // where it is
+    Self,        // the card places the window itself
+};
+
+struct CardRequest {
+    int topic = 0;
+    QVariantMap exercise;  // the opener's current exercise, read when the card is drawn
+};
+
+using CardPainter = std::function<void(TtekeningForm&, const CardRequest&)>;
+
+struct ExplanationCard {
+    CardPainter paint;
+    CardPlacement placement = CardPlacement::LowerRight;
+};
+
+// A later registration for the same topic replaces the earlier one.
+void register_explanation_card(int topic, ExplanationCard card);
+// nullptr when the topic has no card (the window then draws nothing).
+const ExplanationCard* find_explanation_card(int topic);
+
+}  // namespace cifrala
