@@ -6,6 +6,7 @@
 #include "app/about_box.h"
 #include "app/menu_form.h"
 #include "practice/fractions_form.h"
+#include "practice/ratios_form.h"
 #include "tools/tools.h"
 #include "text/big_message_form.h"
 #include "text/help.h"
@@ -44,10 +45,13 @@ void Program::create_windows() {
 
     keyboard();
     help_ = help_form();
+    ratios_ = new TverhoudingenForm(main_form_.get());
     big_message_ = new TGrootMessageForm(main_form_.get());
     install_big_message_window(big_message_);
     menu_ = new TAlle_rekenoefeningenForm(options_.maintenance, main_form_.get());
     fractions_ = new TbreukenoefenenForm(menu_);
+    // Windows made before the menu open on top of it as well.
+    ratios_->setParent(menu_, ratios_->windowFlags());
 
     about_->hide();
     calculator();
@@ -58,7 +62,13 @@ void Program::add_practice_window(Target target, PracticeWindow* window) {
     menu_->add_calibration_listener([window](int bottom) { window->apply_calibration(bottom); });
 }
 
-void Program::wire_menu() { add_practice_window(Target::Fractions, fractions_); }
+void Program::wire_menu() {
+    add_practice_window(Target::Fractions, fractions_);
+    add_practice_window(Target::Ratios, ratios_);
+    menu_->set_preset_handler(Target::Ratios, [this](Preset preset) {
+        if (preset == Preset::RatiosNewExercise) ratios_->preset_new_exercise();
+    });
+}
 
 int Program::run() {
     if (about_) {

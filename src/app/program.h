@@ -14,6 +14,7 @@ class TAlle_rekenoefeningenForm;
 class TGrootMessageForm;
 class THelpForm;
 class TbreukenoefenenForm;
+class TverhoudingenForm;
 class PracticeWindow;
 
 struct StartOptions {
@@ -47,6 +48,7 @@ private:
     TGrootMessageForm* big_message_ = nullptr;
     TAlle_rekenoefeningenForm* menu_ = nullptr;
     TbreukenoefenenForm* fractions_ = nullptr;
+    TverhoudingenForm* ratios_ = nullptr;
 };
 
 }  // namespace cifrala
