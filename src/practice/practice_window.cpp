@@ -139,7 +139,11 @@ PracticeWindow::PracticeWindow(const PracticeWindowConfig& config, QWidget* pare
     surface_->clearimage();
 }
 
-PracticeWindow::~PracticeWindow() = default;
+PracticeWindow::~PracticeWindow() {
+    // The view refers to the surface, which goes before the child widgets.
+    delete Image1;
+    Image1 = nullptr;
+}
 
 void PracticeWindow::create_standard_controls() {
     Button1 = new QPushButton(config_.next_caption, this);
