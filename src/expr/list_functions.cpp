@@ -173,7 +173,8 @@ ListResult gauss(double m, double s) {
     double u = 0, w = 0;
     for (int tries = 0; tries < 1000; ++tries) {
         u = 2 * random_real() - 1;
-        w = (2 * random_real() - 1) * (2 * random_real() - 1) + u * u;
+        const double v = 2 * random_real() - 1;  // one draw, squared
+        w = v * v + u * u;
         if (w > 0 && w < 1) break;
     }
     if (!(w > 0 && w < 1)) return value(m);
