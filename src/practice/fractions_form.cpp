@@ -321,9 +321,8 @@ void TbreukenoefenenForm::create_simplification_fields() {
 void TbreukenoefenenForm::fill_calibration_table() {
     std::vector<CalibratedControl> table;
     for (QWidget* w :
-         std::initializer_list<QWidget*>{Button1, Button2, Button3, GroupBox3})
+         std::initializer_list<QWidget*>{Button1, Button2, Button3, level_group, GroupBox3})
         table.push_back({w, 40});
-    table.push_back({level_group, 42});
     table.push_back({help_button, 39});
     table.push_back({hint_check, 24});
     // The speed buttons of the same row and the selector cover go along.

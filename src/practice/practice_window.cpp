@@ -208,7 +208,7 @@ void PracticeWindow::create_standard_controls() {
     Button1->setGeometry(6, top, 138, 32);
     Button2->setGeometry(150, top, 120, 32);
     hint_check->setGeometry(292, top + 16, 86, 18);
-    level_group->setGeometry(524, top - 2, 274, 42);
+    level_group->setGeometry(524, top, 274, 42);
     help_button->setGeometry(802, top + 1, 30, 30);
     copy_button->setGeometry(834, top + 1, 30, 30);
     save_button->setGeometry(866, top + 1, 30, 30);
