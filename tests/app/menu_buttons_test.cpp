@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <ostream>
 
 #include "app/menu_form.h"
 #include "support/message_recorder.h"
@@ -32,6 +33,9 @@ struct Row {
     bool clears_previous;
     std::vector<Preset> presets;
 };
+
+// Shown by the test runner for a failing row.
+void PrintTo(const Row& row, std::ostream* out) { *out << row.button; }
 
 // Transcribed from the menu's tables of topic buttons.
 const std::vector<Row> kRows = {
