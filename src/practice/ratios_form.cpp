@@ -33,6 +33,7 @@ namespace {
 constexpr QSize kPicture{789, 325};
 constexpr QPoint kPictureAt{113, 30};
 constexpr int kBottomRow = 684;
+constexpr int kOwnPanelShift = 130;
 const char* const kNormalHint = "normal_hint";
 
 PracticeWindowConfig ratios_config() {
@@ -87,6 +88,8 @@ QIcon arc_icon(bool vertical) {
 void set_field_colour(QLineEdit* e, const QColor& colour) {
     QPalette pal = e->palette();
     pal.setColor(QPalette::Base, colour);
+    // The given number stays as readable as the typed ones.
+    pal.setColor(QPalette::Disabled, QPalette::Text, Qt::black);
     e->setPalette(pal);
 }
 
@@ -281,7 +284,9 @@ void TverhoudingenForm::create_bottom_controls() {
 
 void TverhoudingenForm::create_own_exercise_panel() {
     Panel2 = add_floating_panel(QStringLiteral("Panel2"));
-    Panel2->setGeometry(Image1->x(), SpeedButton7->geometry().bottom() + 8, 700, 170);
+    // Right of the place where the on-screen keyboard opens.
+    Panel2->setGeometry(Image1->x() + kOwnPanelShift, SpeedButton7->geometry().bottom() + 8, 700,
+                        170);
     Label3 = new QLabel(QStringLiteral("Voer je eigen waarden in:"), Panel2);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setFont(make_font(QStringLiteral("Verdana"), 11, true));
@@ -643,9 +648,10 @@ void TverhoudingenForm::SpeedButton7Click() {
 void TverhoudingenForm::SpeedButton8Click() {
     set_typing_target(this);
     Ttoetsenbord* k = keyboard();
-    // Below the table at the window's left edge: the window itself reaches
-    // down to the bottom of the screen.
-    k->show_at(mapToGlobal(QPoint(0, Image1->geometry().bottom() + 12)));
+    // At the window's left edge, below the row of tool buttons: the window
+    // itself reaches down to the bottom of the screen, and there the
+    // keyboard covers neither the table nor the value.
+    k->show_at(mapToGlobal(QPoint(0, SpeedButton7->geometry().bottom() + 12)));
     focus_first_empty();
     raise_help();
 }

@@ -241,6 +241,13 @@ QWidget* find_window_by_caption(const QString& caption) {
     return hidden_match;
 }
 
+void raise_stay_on_top_windows(const QWidget* except) {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w == except || !w->isVisible() || w->isMinimized()) continue;
+        if (w->property(kFloatingToolProperty).toBool()) w->raise();
+    }
+}
+
 bool bring_to_front(const QString& caption) {
     QWidget* w = find_window_by_caption(caption);
     if (!w) return false;
@@ -250,6 +257,9 @@ bool bring_to_front(const QString& caption) {
         w->raise();
     }
     if (w->isVisible() && QApplication::activeWindow() != w) w->activateWindow();
+    // Without a window manager nothing keeps the calculator and the
+    // keyboard above the window that was just raised.
+    raise_stay_on_top_windows(w);
     return true;
 }
 

@@ -60,6 +60,11 @@ QWidget* find_window_by_caption(const QString& caption);
 // Finds the window with this caption; restores it when it is minimised,
 // else raises and activates it. False when there is no such window.
 bool bring_to_front(const QString& caption);
+// Raises the visible floating tool windows (the calculator, the keyboard;
+// those that carry kFloatingToolProperty) but `except` again, as a window
+// manager would keep them in front.
+inline constexpr const char* kFloatingToolProperty = "cifrala_floating_tool";
+void raise_stay_on_top_windows(const QWidget* except = nullptr);
 
 // Performs the key actions of the text, in order. The keys go to the focused
 // control of the typing target window; when no window carries the target's

@@ -9,12 +9,14 @@
 #include "text/language.h"
 #include "text/messages.h"
 #include "text/translation.h"
+#include "tools/key_sender.h"
 
 namespace cifrala {
 
 ModalFollower::ModalFollower(QWidget* window) : QObject(window), window_(window) {
     window->setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+    window->setProperty(kFloatingToolProperty, true);
     window->installEventFilter(this);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this] {
         if (window_ && window_->isVisible()) follow();

@@ -277,6 +277,36 @@ TEST_F(RatiosFormTest, SolvingWithTheOnScreenKeyboard) {
     EXPECT_EQ(lines_of(big[0]), QStringList{msg(1500)});
 }
 
+TEST_F(RatiosFormTest, TheKeyboardOpensBelowTheToolButtonsAtTheLeftEdge) {
+    form_->SpeedButton8->click();
+    Ttoetsenbord* k = keyboard();
+    ASSERT_TRUE(k->isVisible());
+    const QPoint origin = form_->mapToGlobal(QPoint(0, 0));
+    EXPECT_EQ(k->x(), origin.x());
+    const int row_bottom = form_->mapToGlobal(form_->SpeedButton7->geometry().bottomLeft()).y();
+    EXPECT_GT(k->y(), row_bottom);
+    // It covers neither the table, nor the value, nor the buttons above it.
+    const QRect keys(k->pos(), k->size());
+    for (QWidget* w : std::initializer_list<QWidget*>{form_->Image1, form_->Label1, form_->Label2,
+                                                      form_->BitBtn1, form_->SpeedButton7}) {
+        const QRect r(form_->mapToGlobal(w->pos()), w->size());
+        EXPECT_FALSE(keys.intersects(r)) << w->objectName().toStdString();
+    }
+    // The own-exercise panel opens beside it, within the designed width.
+    form_->SpeedButton10->click();
+    const QRect own(form_->mapToGlobal(form_->Panel2->pos()), form_->Panel2->size());
+    EXPECT_FALSE(keys.intersects(own));
+    EXPECT_LE(form_->Panel2->geometry().right(), 1016);
+}
+
+TEST_F(RatiosFormTest, TheGivenNumberIsWrittenInBlack) {
+    form_->set_table(known_table());
+    QLineEdit* given = form_->lower_field(0);
+    ASSERT_FALSE(given->isEnabled());
+    EXPECT_EQ(given->text(), QStringLiteral("4"));
+    EXPECT_EQ(given->palette().color(QPalette::Disabled, QPalette::Text), QColor(Qt::black));
+}
+
 TEST_F(RatiosFormTest, KeysOnVolgendeOefening) {
     form_->set_table(known_table());
     type(1, QStringLiteral("6"));
