@@ -1,7 +1,6 @@
 #include "app/eval_cli.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 #include <cstdio>
 
 #include "expr/eval_text.h"
@@ -27,9 +26,8 @@ int run_eval_cli(const QStringList& args) {
         init_program_dir(QCoreApplication::applicationFilePath());
     }
     select_startup_language();
+    // The decimal separator of the process locale (LC_ALL, LC_NUMERIC, LANG).
     init_number_settings();
-    const QString point = QLocale::system().decimalPoint();
-    number_settings.decimal_separator = point.isEmpty() ? QLatin1Char('.') : point.at(0);
 
     QString expression;
     for (const QString& a : args) {
