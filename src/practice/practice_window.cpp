@@ -28,25 +28,6 @@ namespace cifrala {
 
 namespace {
 
-const char* suffix_of(TextKind kind) {
-    switch (kind) {
-        case TextKind::Label:
-            return "2";
-        case TextKind::RadioButton:
-            return "4";
-        case TextKind::Button:
-            return "5";
-        case TextKind::CheckBox:
-            return "8";
-        case TextKind::Edit:
-            return "6";
-        case TextKind::Picture:
-            return "7";
-        default:
-            return "3";
-    }
-}
-
 QToolButton* make_speed_button(QWidget* parent, const QString& name, Glyph glyph,
                                const QString& hint) {
     auto* b = new QToolButton(parent);
@@ -59,45 +40,6 @@ QToolButton* make_speed_button(QWidget* parent, const QString& name, Glyph glyph
 }
 
 }  // namespace
-
-bool load_control_text(QWidget* control, TextKind kind, int tag) {
-    const bool one_line = kind == TextKind::Edit || kind == TextKind::Picture;
-    QString lines[2];
-    int available = 0;
-    const QString file = language_prefix + QString::fromLatin1(suffix_of(kind));
-    if (lookup_entry(file, tag, one_line ? 1 : 2, lines, &available) != 0) return false;
-    const QString first = lines[0];
-    const QString second = available >= 2 ? lines[1] : lines[0];
-    switch (kind) {
-        case TextKind::Label:
-        case TextKind::RadioButton:
-        case TextKind::Button:
-        case TextKind::CheckBox:
-        case TextKind::SpeedButtonWithHint:
-            set_control_caption(control, first);
-            control->setToolTip(second);
-            break;
-        case TextKind::Edit:
-        case TextKind::Picture:
-            control->setToolTip(first);
-            break;
-        case TextKind::Window:
-            control->setWindowTitle(first);
-            break;
-        case TextKind::WindowWithHint:
-            control->setWindowTitle(first);
-            control->setToolTip(second);
-            break;
-        case TextKind::GroupBox:
-        case TextKind::SpeedButton:
-            set_control_caption(control, first);
-            break;
-        case TextKind::HintOnly:
-            control->setToolTip(second);
-            break;
-    }
-    return true;
-}
 
 PracticeWindow::PracticeWindow(const PracticeWindowConfig& config, QWidget* parent)
     : QDialog(parent), config_(config) {

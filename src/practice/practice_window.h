@@ -196,8 +196,4 @@ private:
     std::optional<QPoint> surface_anchor_;
 };
 
-// Loads the current language's text of one control (file by kind); false
-// when the entry or the file is missing (the control keeps its text).
-bool load_control_text(QWidget* control, TextKind kind, int tag);
-
 }  // namespace cifrala

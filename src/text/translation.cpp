@@ -55,6 +55,50 @@ const char* suffix_of(TextKind kind) {
 
 bool one_line_kind(TextKind kind) { return kind == TextKind::Edit || kind == TextKind::Picture; }
 
+}  // namespace
+
+void put_control_texts(QWidget* w, TextKind kind, const QString& first, const QString& second) {
+    switch (kind) {
+        case TextKind::Label:
+        case TextKind::RadioButton:
+        case TextKind::Button:
+        case TextKind::CheckBox:
+        case TextKind::SpeedButtonWithHint:
+            set_control_caption(w, first);
+            w->setToolTip(second);
+            break;
+        case TextKind::Edit:
+        case TextKind::Picture:
+            w->setToolTip(first);
+            break;
+        case TextKind::Window:
+            w->setWindowTitle(first);
+            break;
+        case TextKind::WindowWithHint:
+            w->setWindowTitle(first);
+            w->setToolTip(second);
+            break;
+        case TextKind::GroupBox:
+        case TextKind::SpeedButton:
+            set_control_caption(w, first);
+            break;
+        case TextKind::HintOnly:
+            w->setToolTip(second);
+            break;
+    }
+}
+
+bool load_control_text(QWidget* control, TextKind kind, int tag) {
+    QString lines[2];
+    int available = 0;
+    const QString file = language_prefix + QString::fromLatin1(suffix_of(kind));
+    if (lookup_entry(file, tag, one_line_kind(kind) ? 1 : 2, lines, &available) != 0) return false;
+    put_control_texts(control, kind, lines[0], available >= 2 ? lines[1] : lines[0]);
+    return true;
+}
+
+namespace {
+
 struct Pass {
     bool missing_file_reported = false;
 };
@@ -87,41 +131,10 @@ int lookup(Pass& pass, TextKind kind, int tag, QString& first, QString& second) 
 }
 
 void apply_to_control(Pass& pass, const Registration& r) {
-    QWidget* w = r.control;
     QString first, second;
     const int code = lookup(pass, r.kind, r.tag, first, second);
     if (code > 1 || code < 0) return;  // file missing: the control keeps its text
-    switch (r.kind) {
-        case TextKind::Label:
-        case TextKind::RadioButton:
-        case TextKind::Button:
-        case TextKind::CheckBox:
-            set_control_caption(w, first);
-            w->setToolTip(second);
-            break;
-        case TextKind::Edit:
-        case TextKind::Picture:
-            w->setToolTip(first);
-            break;
-        case TextKind::Window:
-            w->setWindowTitle(first);
-            break;
-        case TextKind::WindowWithHint:
-            w->setWindowTitle(first);
-            w->setToolTip(second);
-            break;
-        case TextKind::GroupBox:
-        case TextKind::SpeedButton:
-            set_control_caption(w, first);
-            break;
-        case TextKind::SpeedButtonWithHint:
-            set_control_caption(w, first);
-            w->setToolTip(second);
-            break;
-        case TextKind::HintOnly:
-            w->setToolTip(second);
-            break;
-    }
+    put_control_texts(r.control, r.kind, first, second);
 }
 
 void apply_to_combo(Pass& pass, const Registration& r) {

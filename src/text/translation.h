@@ -75,6 +75,14 @@ extern int missing_count;
 // The text shown by a control of that kind whose entry is missing ("error 5").
 QString missing_entry_text(TextKind kind);
 
+// Loads the current language's text of one control (file by kind) without
+// any report; false when the entry or the file is missing (the control keeps
+// its text).
+bool load_control_text(QWidget* control, TextKind kind, int tag);
+// Puts the two lines of an entry on a control as its kind wants them.
+void put_control_texts(QWidget* control, TextKind kind, const QString& first,
+                       const QString& second);
+
 // Sets a control's visible caption, whatever kind of widget it is.
 void set_control_caption(QWidget* control, const QString& text);
 QString control_caption(const QWidget* control);
