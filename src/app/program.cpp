@@ -5,7 +5,9 @@
 
 #include "app/about_box.h"
 #include "app/menu_form.h"
+#include "drawing/tekening_form.h"
 #include "practice/fractions_form.h"
+#include "practice/long_division_form.h"
 #include "practice/ratios_form.h"
 #include "tools/tools.h"
 #include "text/big_message_form.h"
@@ -50,6 +52,9 @@ void Program::create_windows() {
     install_big_message_window(big_message_);
     menu_ = new TAlle_rekenoefeningenForm(options_.maintenance, main_form_.get());
     fractions_ = new TbreukenoefenenForm(menu_);
+    division_ = new TStaartdeelForm(menu_);
+    // The explanation window comes after the practice windows that open it.
+    explanation_ = new TtekeningForm(main_form_.get());
     // Windows made before the menu open on top of it as well.
     ratios_->setParent(menu_, ratios_->windowFlags());
 
@@ -65,6 +70,12 @@ void Program::add_practice_window(Target target, PracticeWindow* window) {
 void Program::wire_menu() {
     add_practice_window(Target::Fractions, fractions_);
     add_practice_window(Target::Ratios, ratios_);
+    add_practice_window(Target::LongDivision, division_);
+    menu_->set_preset_handler(Target::LongDivision, [this](Preset preset) {
+        if (preset == Preset::LongDivisionShowOptions) division_->show_division_options();
+        if (preset == Preset::LongDivisionHideOptions) division_->hide_division_options();
+    });
+    menu_->set_division_bites_query([this] { return division_->bites_chosen(); });
     menu_->set_preset_handler(Target::Ratios, [this](Preset preset) {
         if (preset == Preset::RatiosNewExercise) ratios_->preset_new_exercise();
     });

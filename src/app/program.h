@@ -14,6 +14,8 @@ class TAlle_rekenoefeningenForm;
 class TGrootMessageForm;
 class THelpForm;
 class TbreukenoefenenForm;
+class TStaartdeelForm;
+class TtekeningForm;
 class TverhoudingenForm;
 class PracticeWindow;
 
@@ -49,6 +51,8 @@ private:
     TAlle_rekenoefeningenForm* menu_ = nullptr;
     TbreukenoefenenForm* fractions_ = nullptr;
     TverhoudingenForm* ratios_ = nullptr;
+    TStaartdeelForm* division_ = nullptr;
+    TtekeningForm* explanation_ = nullptr;
 };
 
 }  // namespace cifrala

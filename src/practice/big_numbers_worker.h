@@ -44,6 +44,7 @@ private:
     void times_ten(const QString& text, const QString& exponent);
     void given_line(qint64 n);
     void next_line(int extra);
+    bool compact() const;
 
     Surface& s_;
     int chain_x_ = 0;  // where the value of stage 2 begins
