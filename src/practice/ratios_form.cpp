@@ -2,9 +2,9 @@
 
 #include <QCheckBox>
 #include <QEvent>
-#include <QHideEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +23,7 @@
 #include "tools/calc_form.h"
 #include "tools/key_sender.h"
 #include "tools/keyboard_form.h"
+#include "tools/screen_place.h"
 #include "tools/tools.h"
 #include "util/number_settings.h"
 
@@ -631,13 +632,18 @@ void TverhoudingenForm::from_base_click(int column) {
 
 // --- tools ---
 
+QPoint TverhoudingenForm::calculator_place() const {
+    // Below the row of tool buttons, right of the place where the on-screen
+    // keyboard opens: there it covers neither the table, nor the value, nor
+    // "Check", nor the keyboard (on a screen of the designed height).
+    return mapToGlobal(
+        QPoint(Ttoetsenbord::kKeysWidth + 12, SpeedButton7->geometry().bottom() + 12));
+}
+
 void TverhoudingenForm::SpeedButton7Click() {
     TCalcForm* calc = calculator();
     if (!tools_placed_ && !calc->isVisible()) {
-        // Beside the table's lower right corner, so that it covers no number.
-        const QPoint corner = mapToGlobal(
-            QPoint(Image1->geometry().right() - calc->width(), Image1->geometry().bottom() + 12));
-        calc->move(corner);
+        calc->move(within_screen(calc, calculator_place()));
         tools_placed_ = true;
     }
     if (calc->toggle_visible()) value_step();

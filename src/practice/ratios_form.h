@@ -55,6 +55,9 @@ public:
     void set_table(const RatioTable& table);
     // The lower field of column i (Edit4 .. Edit6).
     QLineEdit* lower_field(int column) const { return lower_[static_cast<size_t>(column)]; }
+    // Where the calculator opens the first time (screen coordinates, before
+    // it is kept on the screen).
+    QPoint calculator_place() const;
     QLineEdit* upper_field(int column) const { return upper_[static_cast<size_t>(column)]; }
 
     // --- controls ---

@@ -1,7 +1,5 @@
 #include "tools/keyboard_form.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QShowEvent>
 #include <QToolButton>
 
@@ -10,6 +8,7 @@
 #include "text/translation.h"
 #include "tools/key_glyphs.h"
 #include "tools/key_sender.h"
+#include "tools/screen_place.h"
 #include "tools/tool_window.h"
 #include "util/number_settings.h"
 
@@ -108,6 +107,7 @@ Ttoetsenbord::Ttoetsenbord(QWidget* parent) : QWidget(parent) {
                             32, kKeyWidth, keyboard_tags::kToggle, [this] { toggle_letters(); });
     help_button = add_key(this, QStringLiteral("HelpKey"), QString(), 192, 116, kKeyWidth,
                           keyboard_tags::kHelp, [] { request_help(keyboard_tags::kHelpPage); });
+    help_button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     help_button->setIcon(key_glyph_icon(KeyGlyph::Help, QSize(16, 16)));
 
     create_letter_panel();
@@ -220,21 +220,7 @@ QString Ttoetsenbord::variable() const {
 }
 
 void Ttoetsenbord::show_at(QPoint position) {
-    QRect frame = frameGeometry();
-    const QSize extra = frame.size() - size();
-    QRect area;
-    if (const QScreen* screen = QGuiApplication::screenAt(position)) {
-        area = screen->availableGeometry();
-    } else if (const QScreen* primary = QGuiApplication::primaryScreen()) {
-        area = primary->availableGeometry();
-    }
-    QPoint p = position;
-    if (!area.isEmpty()) {
-        const QSize whole = size() + extra;
-        p.setX(std::clamp(p.x(), area.left(), std::max(area.left(), area.right() - whole.width())));
-        p.setY(std::clamp(p.y(), area.top(), std::max(area.top(), area.bottom() - whole.height())));
-    }
-    move(p);
+    move(within_screen(this, position));
     show();
     raise();
 }

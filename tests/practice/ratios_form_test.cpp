@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QToolButton>
 
@@ -27,7 +29,8 @@ namespace {
 
 ::testing::AssertionResult known(int n) {
     const QString text = msg(n);
-    if (text.startsWith(QStringLiteral("nrnotfound")) || text.startsWith(QStringLiteral("error in")))
+    if (text.startsWith(QStringLiteral("nrnotfound")) ||
+        text.startsWith(QStringLiteral("error in")))
         return ::testing::AssertionFailure() << "message " << n << " is missing";
     return ::testing::AssertionSuccess();
 }
@@ -256,6 +259,25 @@ TEST_F(RatiosFormTest, TheCalculatorCostsAStepWhenShown) {
     form_->SpeedButton7->click();
     EXPECT_FALSE(calculator()->isVisible());
     EXPECT_EQ(form_->Label2->text(), QStringLiteral("90%"));
+}
+
+TEST_F(RatiosFormTest, TheCalculatorOpensWhereItCoversNothingToBeWorkedOn) {
+    form_->SpeedButton8->click();
+    form_->SpeedButton7->click();
+    TCalcForm* calc = calculator();
+    ASSERT_TRUE(calc->isVisible());
+    // On a small screen it is moved up so that it stays whole on the screen.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(QRect(calc->pos(), calc->size())));
+    // Its place on a screen of the designed size.
+    const QRect box(form_->calculator_place(), calc->size());
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             form_->Image1, form_->Label1, form_->Label2, form_->BitBtn1, form_->SpeedButton7,
+             form_->SpeedButton8, form_->SpeedButton10, form_->Button1, form_->BitBtn2}) {
+        const QRect r(form_->mapToGlobal(w->pos()), w->size());
+        EXPECT_FALSE(box.intersects(r)) << w->objectName().toStdString();
+    }
+    EXPECT_FALSE(box.intersects(QRect(keyboard()->pos(), keyboard()->size())));
 }
 
 TEST_F(RatiosFormTest, SolvingWithTheOnScreenKeyboard) {

@@ -153,6 +153,13 @@ TEST_F(KeyboardTest, TheLetterPanel) {
     EXPECT_EQ(field()->text(), QStringLiteral("a z"));
 }
 
+TEST_F(KeyboardTest, TheHelpKeyShowsItsPicture) {
+    QToolButton* help = keyboard_->help_button;
+    EXPECT_FALSE(help->icon().isNull());
+    EXPECT_NE(help->toolButtonStyle(), Qt::ToolButtonTextOnly);
+    EXPECT_FALSE(help->toolTip().isEmpty());
+}
+
 TEST_F(KeyboardTest, ModifierCodes) {
     // Shift held: a capital.
     send_keys(
