@@ -33,8 +33,5 @@ private:
 // Control texts of the tool windows: registers the control for translation
 // and puts the current language's text on it at once.
 void register_tool_text(TranslatedWindow window, QWidget* control, TextKind kind, int tag);
-// Loads one control's text of the current language; false when the entry or
-// the file is missing (the control keeps its text).
-bool load_tool_text(QWidget* control, TextKind kind, int tag);
 
 }  // namespace cifrala
