@@ -170,7 +170,9 @@ void draw_ratio_picture(Surface& s, const RatioLayout& L, const RatioTable& tabl
             {centred(QPoint(static_cast<int>((from_x + to_x) / 2), static_cast<int>(y) + 50), size),
              l});
         // Above: from the base column to column i, "x" upper_i / base upper.
-        static constexpr int kHeights[3] = {68, 46, 24};
+        // One label height apart, so that the three labels at the tops of
+        // the arcs do not run into each other.
+        static constexpr int kHeights[3] = {96, 62, 28};
         for (int i = 0; i < 3; ++i) {
             if (!aids.from_base[static_cast<size_t>(i)]) continue;
             const double top_y = L.top - 4;

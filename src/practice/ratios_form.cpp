@@ -229,8 +229,8 @@ void TverhoudingenForm::place_aid_buttons() {
     SpeedButton2->move(at + QPoint(L.right(aids_.base_column) + 6, L.top - 32));
     SpeedButton3->move(at + QPoint(L.right(false) - 32, L.bottom() + 4));
     for (int i = 0; i < 3; ++i)
-        from_base_[static_cast<size_t>(i)]->move(at +
-                                                 QPoint(L.cell(1, i).left() + 4, L.bottom() + 4));
+        // Above the columns, where their arcs from the base column arrive.
+        from_base_[static_cast<size_t>(i)]->move(at + QPoint(L.cell(0, i).left() + 4, L.top - 32));
     for (QToolButton* b :
          {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4, SpeedButton5, SpeedButton6})
         b->raise();

@@ -29,9 +29,10 @@ QIcon key_glyph_icon(KeyGlyph glyph, QSize size) {
             break;
         }
         case KeyGlyph::Pi: {
-            QFont f(QStringLiteral("DejaVu Serif"));
-            f.setPixelSize(std::max(8, h - 2));
-            f.setBold(true);
+            // A sans-serif pi: in a bold serif face it reads as two bars.
+            QFont f(QStringLiteral("DejaVu Sans"));
+            f.setPixelSize(std::max(8, h));
+            f.setBold(false);
             p.setFont(f);
             p.setPen(ink);
             p.drawText(QRect(0, -1, w, h), Qt::AlignCenter, QString(QChar(0x03C0)));

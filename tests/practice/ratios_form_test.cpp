@@ -225,10 +225,28 @@ TEST_F(RatiosFormTest, BaseColumnAndItsButtons) {
     EXPECT_TRUE(form_->SpeedButton4->isVisible());
     EXPECT_EQ(form_->SpeedButton2->x(), right_button_x + 128);
     EXPECT_EQ(form_->Label2->text(), QStringLiteral("90%"));
-    // Each factor from the base column costs two steps.
+    // The buttons lie above their columns, where the arcs arrive.
+    const QRect picture = form_->Image1->geometry();
+    const RatioLayout& L = form_->layout();
+    const std::array<QToolButton*, 3> from_base{form_->SpeedButton4, form_->SpeedButton5,
+                                                form_->SpeedButton6};
+    for (int i = 0; i < 3; ++i) {
+        const QRect b = from_base[static_cast<size_t>(i)]->geometry();
+        EXPECT_LE(b.bottom(), form_->Edit1->y()) << i;
+        EXPECT_GE(b.top(), picture.top()) << i;
+        const QRect column = L.cell(0, i).translated(picture.topLeft());
+        EXPECT_TRUE(b.left() >= column.left() && b.right() <= column.right()) << i;
+    }
+    // Each factor from the base column costs two steps and is drawn above
+    // the table only.
+    const QImage before = form_->surface().image().copy();
     form_->SpeedButton6->click();
     EXPECT_TRUE(form_->aids().from_base[2]);
     EXPECT_NEAR(form_->value(), 0.9 * 0.81, 1e-12);
+    const QImage after = form_->surface().image();
+    EXPECT_NE(before.copy(0, 0, before.width(), L.top), after.copy(0, 0, after.width(), L.top));
+    EXPECT_EQ(before.copy(0, L.top, before.width(), before.height() - L.top),
+              after.copy(0, L.top, after.width(), after.height() - L.top));
     // Hiding the base column takes its buttons and drawings along.
     form_->SpeedButton3->click();
     EXPECT_FALSE(form_->Edit7->isVisible());
