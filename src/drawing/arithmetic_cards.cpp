@@ -48,7 +48,7 @@ void write_magnitude_words(TtekeningForm& w) {
     const int messages[3] = {kMillion, kBillion, kTrillion};
     const char* exponents[3] = {"6", "9", "12"};
     for (int i = 0; i < 3; ++i) {
-        if (i > 0) w.my_textout_2(QStringLiteral("     "));
+        if (i > 0) w.my_textout_2(QStringLiteral("   "));
         w.my_textout_2(QStringLiteral("1 ") + msg(messages[i]) + kIs + QStringLiteral("10"));
         w.in_de_machttxt(QString::fromLatin1(exponents[i]));
     }
@@ -68,6 +68,17 @@ void write_power_rule(TtekeningForm& w, const QString& op, const QString& combin
 // Topic 55: the magnitude words and the rules for powers of ten.
 void paint_powers_of_ten(TtekeningForm& w, const CardRequest&) {
     w.init(600, 100);
+    // Longer unit words (English) widen the card instead of being cut off.
+    Surface& s = w.surface();
+    s.measure_only = true;
+    write_magnitude_words(w);
+    s.measure_only = false;
+    const int needed = s.cursor.x + 10;
+    if (needed > s.width()) {
+        w.init(needed, 100);
+    } else {
+        w.cleartekening();
+    }
     w.surface().cursor.y = 12;
     write_magnitude_words(w);
     w.newline(1.4);

@@ -4,6 +4,8 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 #include <QToolButton>
 #include <algorithm>
@@ -29,6 +31,18 @@ QPointer<TtekeningForm>& instance() {
 constexpr int kLineUnit = 35;
 constexpr int kStartWidth = 400;
 constexpr int kStartHeight = 300;
+
+// Two overlapping sheets: the copy glyph.
+QIcon copy_icon() {
+    QPixmap p(16, 16);
+    p.fill(Qt::transparent);
+    QPainter g(&p);
+    g.setPen(QPen(QColor(30, 30, 90), 1));
+    g.setBrush(Qt::white);
+    g.drawRect(1, 1, 9, 10);
+    g.drawRect(5, 4, 9, 10);
+    return QIcon(p);
+}
 
 SurfaceStyle tekening_style() {
     SurfaceStyle s;
@@ -69,7 +83,7 @@ TtekeningForm::TtekeningForm(QWidget* parent)
 
     SpeedButton1 = new QToolButton(this);
     SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-    SpeedButton1->setText(QStringLiteral("⧉"));
+    SpeedButton1->setIcon(copy_icon());
     SpeedButton1->setToolTip(QStringLiteral("Copy"));
     SpeedButton1->setFocusPolicy(Qt::NoFocus);
     SpeedButton1->setFixedSize(21, 21);

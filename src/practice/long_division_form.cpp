@@ -70,6 +70,8 @@ SurfaceStyle division_style(bool chunk_lines) {
     s.superscript_small = superscript_style(SuperscriptRow::StaartdeelSmall);
     s.hint = hint_style(HintRow::Staartdeel);
     s.shrink_to_fit = true;
+    // The lowest hint row reaches the bottom edge; its band is cleared whole.
+    s.hint.band_height = s.hint.from_bottom;
     return s;
 }
 
@@ -302,7 +304,8 @@ void TStaartdeelForm::create_cloud_and_result_box() {
     Image2->move(6, 24);
     const QSize box(result_surface_->width() + 12, result_surface_->height() + 30);
     GroupBox3->setGeometry(Image1->x() + Image1->width() - box.width() - 10,
-                           Image1->y() + 330, box.width(), box.height());
+                           Image1->y() + Image1->height() - box.height() - 100, box.width(),
+                           box.height());
 }
 
 void TStaartdeelForm::create_digit_panel() {
@@ -334,8 +337,8 @@ void TStaartdeelForm::layout_bottom_row() {
     copy_button->setGeometry(834, kRowA + 1, 30, 30);
     save_button->setGeometry(866, kRowA + 1, 30, 30);
     Button3->setGeometry(934, kRowA, 76, 32);
-    level_group->setGeometry(6, kRowB, 300, 36);
-    GroupBox2->setGeometry(314, kRowB, 330, 36);
+    level_group->setGeometry(6, kRowB - 2, 300, 42);
+    GroupBox2->setGeometry(314, kRowB - 2, 330, 42);
 }
 
 void TStaartdeelForm::fill_calibration_table() {
@@ -349,8 +352,8 @@ void TStaartdeelForm::fill_calibration_table() {
     table.push_back({hint_check, a + 1});
     table.push_back({CheckBox3, a - 16});
     table.push_back({CheckBox2, a - 7});
-    table.push_back({level_group, 40});
-    table.push_back({GroupBox2, 40});
+    table.push_back({level_group, 42});
+    table.push_back({GroupBox2, 42});
     set_calibration_table(std::move(table));
 }
 

@@ -59,12 +59,6 @@ int LongDivisionWorker::char_width() const {
 }
 
 void LongDivisionWorker::hint(int message, int row) {
-    // The lowest row reaches the bottom edge: a line with descenders leaves
-    // nothing behind under the next one.
-    if (row == 0) {
-        const int top = s_.height() - s_.style().hint.from_bottom;
-        s_.fill_rect(QRect(0, top, s_.width(), s_.height() - top), s_.background());
-    }
     s_.toonhint(message, row);
 }
 
