@@ -244,7 +244,16 @@ int run_texts(const std::string& outdir, const std::vector<std::string>& sources
     return failures ? 1 : 0;
 }
 
-int run_concat(const std::string& outfile, const std::vector<std::string>& sources) {
+// A help line that starts with a digit is read as a page header, so it must
+// be all digits; anything else stops the search for later pages.
+bool malformed_help_header(const std::string& line) {
+    if (line.empty() || line[0] < '0' || line[0] > '9') return false;
+    if (line.find('@') != std::string::npos) return false;  // alias or shared block
+    return line.find_first_not_of("0123456789") != std::string::npos;
+}
+
+int run_concat(const std::string& outfile, const std::vector<std::string>& sources,
+               bool help) {
     std::vector<std::string> out;
     std::vector<std::string> sorted = sources;
     std::sort(sorted.begin(), sorted.end());
@@ -254,6 +263,11 @@ int run_concat(const std::string& outfile, const std::vector<std::string>& sourc
             std::string enc;
             if (!encode(lines[n], enc)) {
                 fail(src + ":" + std::to_string(n + 1), "text does not fit Windows-1252");
+                continue;
+            }
+            if (help && malformed_help_header(lines[n])) {
+                fail(src + ":" + std::to_string(n + 1),
+                     "a line starting with a digit must be a page number only");
                 continue;
             }
             out.push_back(enc);
@@ -273,7 +287,7 @@ int main(int argc, char** argv) {
     std::string mode = argv[1];
     std::vector<std::string> sources(argv + 3, argv + argc);
     if (mode == "texts") return run_texts(argv[2], sources);
-    if (mode == "help" || mode == "copy") return run_concat(argv[2], sources);
+    if (mode == "help" || mode == "copy") return run_concat(argv[2], sources, mode == "help");
     std::cerr << "unknown mode " << mode << "\n";
     return 2;
 }

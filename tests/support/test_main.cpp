@@ -5,6 +5,9 @@
 #include <QLocale>
 #include <QTemporaryDir>
 
+#include <cstdio>
+
+#include "text/notify.h"
 #include "text/program_dir.h"
 
 int main(int argc, char** argv) {
@@ -16,6 +19,11 @@ int main(int argc, char** argv) {
     // Settings written by tests never reach the user's own config folder.
     QTemporaryDir config;
     cifrala::set_user_config_dir(config.path());
+    // A message no test records must not wait for a click on the offscreen
+    // screen: it is printed instead.
+    cifrala::set_message_handler([](const cifrala::ShownMessage& m) {
+        std::fprintf(stderr, "message: %s\n", m.text.toLocal8Bit().constData());
+    });
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
