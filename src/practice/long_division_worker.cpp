@@ -212,7 +212,8 @@ void LongDivisionWorker::stage2() {
         const int from_y = past_comma ? kTopY + kLine : kTopY;
         side_.show_sliding_digit(digit, QPoint(next_digit_x_, from_y));
         seq_.animate([this, from_y](qint64 ms) {
-            const qint64 y = std::min<qint64>(from_y + 2 * ms, working_y_);
+            // A finished pause passes the largest time there is.
+            const qint64 y = std::min<qint64>(from_y + 2 * std::min<qint64>(ms, 1000000), working_y_);
             side_.move_sliding_digit(static_cast<int>(y));
             return y >= working_y_;
         });

@@ -249,6 +249,16 @@ struct DivisionRun {
     bool decimals;
 };
 
+std::string run_name(const DivisionRun& r) {
+    const char* method = r.method == Method::Classic ? "Classic"
+                         : r.method == Method::Chunks ? "Chunks"
+                                                      : "Both";
+    return std::string(method) + "Level" + std::to_string(r.level) +
+           (r.decimals ? "Decimals" : "");
+}
+
+void PrintTo(const DivisionRun& r, std::ostream* out) { *out << run_name(r); }
+
 class LongDivisionGenerated : public LongDivisionFixture,
                               public ::testing::WithParamInterface<DivisionRun> {};
 
@@ -317,7 +327,8 @@ INSTANTIATE_TEST_SUITE_P(
                       DivisionRun{2, Method::Classic, true}, DivisionRun{0, Method::Chunks, false},
                       DivisionRun{1, Method::Chunks, false}, DivisionRun{2, Method::Chunks, false},
                       DivisionRun{0, Method::Both, false}, DivisionRun{1, Method::Both, false},
-                      DivisionRun{2, Method::Both, false}, DivisionRun{1, Method::Both, true}));
+                      DivisionRun{2, Method::Both, false}, DivisionRun{1, Method::Both, true}),
+    [](const auto& info) { return run_name(info.param); });
 
 TEST(LongDivisionExercise, ChooseChunk) {
     EXPECT_EQ(choose_chunk(1234, 5), 500);
