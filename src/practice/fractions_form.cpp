@@ -58,15 +58,6 @@ PracticeWindowConfig fractions_config() {
     return c;
 }
 
-QToolButton* text_button(QWidget* parent, const QString& name, const QString& caption) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(name);
-    b->setText(caption);
-    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    b->setFocusPolicy(Qt::NoFocus);
-    return b;
-}
-
 QLabel* make_label(QWidget* parent, const QString& name, int points = 12) {
     auto* l = new QLabel(parent);
     l->setObjectName(name);
@@ -162,9 +153,9 @@ void TbreukenoefenenForm::create_selectors() {
 }
 
 void TbreukenoefenenForm::create_explanation_panels() {
-    SpeedButton4 = text_button(this, QStringLiteral("SpeedButton4"), QStringLiteral("Hoe?"));
+    SpeedButton4 = make_text_button(this, QStringLiteral("SpeedButton4"), QStringLiteral("Hoe?"));
     SpeedButton4->setToolTip(QStringLiteral("Gelijknamig maken"));
-    SpeedButton5 = text_button(this, QStringLiteral("SpeedButton5"), QStringLiteral("Hoe?"));
+    SpeedButton5 = make_text_button(this, QStringLiteral("SpeedButton5"), QStringLiteral("Hoe?"));
     SpeedButton5->setToolTip(QStringLiteral("Kruislings vereenvoudigen"));
     for (QToolButton* b : {SpeedButton4, SpeedButton5}) {
         b->setFont(make_font(QStringLiteral("Verdana"), 12, true));
@@ -210,7 +201,7 @@ void TbreukenoefenenForm::create_own_exercise_panel() {
     Panel4 = add_floating_panel(QStringLiteral("Panel4"));
     Panel4->setGeometry(640, 110, 364, 250);
     SpeedButton9 =
-        text_button(Panel4, QStringLiteral("SpeedButton9"), QStringLiteral("Eigen opgave"));
+        make_text_button(Panel4, QStringLiteral("SpeedButton9"), QStringLiteral("Eigen opgave"));
     SpeedButton9->setFont(make_font(QStringLiteral("Verdana"), 11, true));
     SpeedButton9->setGeometry(8, 6, 160, 28);
     connect(SpeedButton9, &QToolButton::clicked, this, [this] { SpeedButton9Click(); });
@@ -268,7 +259,7 @@ void TbreukenoefenenForm::create_fraction_fields() {
     for (QLineEdit* e : {Edit3, Edit4})
         register_text(e, TextKind::Edit, kDenominatorHintTag, true);
 
-    SpeedButton10 = text_button(Panel5, QStringLiteral("SpeedButton10"), QString());
+    SpeedButton10 = make_text_button(Panel5, QStringLiteral("SpeedButton10"), QString());
     SpeedButton10->setGeometry(6, 96, 160, 28);
     connect(SpeedButton10, &QToolButton::clicked, this, [this] { SpeedButton10Click(); });
     register_text(SpeedButton10, TextKind::SpeedButtonWithHint, kGoTag, true);
@@ -300,7 +291,7 @@ void TbreukenoefenenForm::create_simplification_fields() {
     Edit8 = make_edit(Panel8, QStringLiteral("Edit8"), QRect(56, 55, 80, 28));
     register_text(Edit7, TextKind::Edit, kNumeratorHintTag, true);
     register_text(Edit8, TextKind::Edit, kDenominatorHintTag, true);
-    SpeedButton11 = text_button(Panel8, QStringLiteral("SpeedButton11"), QString());
+    SpeedButton11 = make_text_button(Panel8, QStringLiteral("SpeedButton11"), QString());
     SpeedButton11->setGeometry(6, 96, 160, 28);
     connect(SpeedButton11, &QToolButton::clicked, this, [this] { SpeedButton11Click(); });
     register_text(SpeedButton11, TextKind::SpeedButtonWithHint, kGoTag, true);

@@ -113,15 +113,6 @@ PracticeWindowConfig division_config() {
     return c;
 }
 
-QToolButton* text_button(QWidget* parent, const QString& name, const QString& caption) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(name);
-    b->setText(caption);
-    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    b->setFocusPolicy(Qt::NoFocus);
-    return b;
-}
-
 QLabel* make_label(QWidget* parent, const QString& name, const QString& text, int points) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);
@@ -231,7 +222,7 @@ void TStaartdeelForm::create_method_controls() {
     connect(SpeedButton4, &QToolButton::clicked, this, [this] { SpeedButton4Click(); });
     register_text(SpeedButton4, TextKind::HintOnly, kPreviousTag, true);
 
-    SpeedButton5 = text_button(this, QStringLiteral("SpeedButton5"), QStringLiteral("Eigen opgave"));
+    SpeedButton5 = make_text_button(this, QStringLiteral("SpeedButton5"), QStringLiteral("Eigen opgave"));
     connect(SpeedButton5, &QToolButton::clicked, this, [this] { SpeedButton5Click(); });
     register_text(SpeedButton5, TextKind::SpeedButton, practice_tags::kOwnExercise);
 
@@ -265,7 +256,7 @@ void TStaartdeelForm::create_own_exercise_panel() {
     colon->setAlignment(Qt::AlignCenter);
     colon->setGeometry(140, 36, 30, 30);
 
-    SpeedButton6 = text_button(Panel4, QStringLiteral("SpeedButton6"), QStringLiteral("Reken uit"));
+    SpeedButton6 = make_text_button(Panel4, QStringLiteral("SpeedButton6"), QStringLiteral("Reken uit"));
     SpeedButton6->setFont(make_font(QStringLiteral("Verdana"), 10, true));
     SpeedButton6->setGeometry(10, 76, 160, 28);
     connect(SpeedButton6, &QToolButton::clicked, this, [this] { SpeedButton6Click(); });

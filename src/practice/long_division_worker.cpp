@@ -50,7 +50,7 @@ void LongDivisionWorker::start(const Division& d, bool both_mode) {
     running_quotient = 0;
     remainder = 0;
     remainder_text_.clear();
-    part_.clear();
+    partial_.clear();
     digits_left_.clear();
 }
 
@@ -100,24 +100,24 @@ void LongDivisionWorker::stage0() {
     s_.line(quotient_x_ - 20, 10, quotient_x_ - 10, 55);
 
     const FirstPart fp = first_part(dividend_text_, divisor);
-    part_x_ = working_x_;
+    partial_x_ = working_x_;
     if (fp.exists) {
-        part_ = fp.part;
+        partial_ = fp.part;
         digits_left_ = fp.rest;
-        digit_ = value_of(part_) / divisor;
+        digit_ = value_of(partial_) / divisor;
         msg_param1 = dividend_text_;
         hint(kDividendIs, 2);
         msg_param1 = divisor_text_;
         hint(kDivisorIs, 1);
-        msg_param1 = part_;
-        msg_param2 = part_ + QStringLiteral(" : ") + divisor_text_;
+        msg_param1 = partial_;
+        msg_param2 = partial_ + QStringLiteral(" : ") + divisor_text_;
         hint(kFirstPart, 0);
         stage = 1;
     } else if (side_.decimals_ticked()) {
         msg_param1 = divisor_text_;
         msg_param2 = dividend_text_;
         hint(kNoFirstPart, 0);
-        part_ = dividend_text_;
+        partial_ = dividend_text_;
         digits_left_.clear();
         digit_ = 0;
         stage = 1;
@@ -151,17 +151,17 @@ void LongDivisionWorker::stage1() {
     seq_.then([this] {
         const QString zeros = both ? zeros_text(static_cast<int>(digits_left_.size())) : QString();
         const QString product = int_text(digit_ * divisor) + zeros;
-        const int shift = static_cast<int>(part_.size() + zeros.size() - product.size());
-        s_.text_at(part_x_ + shift * char_width(), working_y_, product);
-        remainder = value_of(part_) - digit_ * divisor;
+        const int shift = static_cast<int>(partial_.size() + zeros.size() - product.size());
+        s_.text_at(partial_x_ + shift * char_width(), working_y_, product);
+        remainder = value_of(partial_) - digit_ * divisor;
     });
     seq_.pause(side_.pause_ms());
     seq_.then([this] {
         const QString zeros = both ? zeros_text(static_cast<int>(digits_left_.size())) : QString();
-        subtraction_line(part_x_, part_x_ + s_.text_width(part_ + zeros));
+        subtraction_line(partial_x_, partial_x_ + s_.text_width(partial_ + zeros));
         remainder_text_ = both && remainder == 0 ? QStringLiteral(" ") : int_text(remainder);
         remainder_x_ =
-            part_x_ + static_cast<int>(part_.size() - remainder_text_.size()) * char_width();
+            partial_x_ + static_cast<int>(partial_.size() - remainder_text_.size()) * char_width();
         s_.text_at(remainder_x_, working_y_ + kLine + 2,
                    remainder_text_ + (both ? digits_left_ : QString()));
         next_digit_x_ = remainder_x_ + s_.text_width(remainder_text_);
@@ -196,11 +196,11 @@ void LongDivisionWorker::stage2() {
             return;
         }
         auto bring_down = [this](const QString& digit) {
-            part_ = remainder_text_ + (both ? digits_left_ : digit);
-            part_x_ = remainder_x_;
+            partial_ = remainder_text_ + (both ? digits_left_ : digit);
+            partial_x_ = remainder_x_;
             digits_left_ = both || past_comma ? QString() : digits_left_.mid(1);
             working_y_ += kLine;
-            msg_param1 = int_text(value_of(part_)) + QStringLiteral(" : ") + divisor_text_;
+            msg_param1 = int_text(value_of(partial_)) + QStringLiteral(" : ") + divisor_text_;
             hint(kHowOften);
             stage = 3;
         };
@@ -228,7 +228,7 @@ void LongDivisionWorker::stage2() {
 // The next quotient digit (in "both" mode one chunk), its product.
 void LongDivisionWorker::stage3() {
     seq_.then([this] {
-        digit_ = value_of(part_) / divisor;
+        digit_ = value_of(partial_) / divisor;
         const QString d = int_text(digit_);
         if (past_comma) {
             ++decimals;
@@ -249,15 +249,15 @@ void LongDivisionWorker::stage3() {
     seq_.pause(side_.pause_ms());
     seq_.then([this] {
         const QString product = int_text(digit_ * divisor);
-        const int end = part_x_ + s_.text_width(part_);
+        const int end = partial_x_ + s_.text_width(partial_);
         s_.text_at(end - s_.text_width(product), working_y_, product);
     });
     seq_.pause(side_.pause_ms());
     seq_.then([this] {
-        const int end = part_x_ + s_.text_width(part_);
-        subtraction_line(part_x_ + leading_spaces(part_) * char_width(), end);
+        const int end = partial_x_ + s_.text_width(partial_);
+        subtraction_line(partial_x_ + leading_spaces(partial_) * char_width(), end);
         working_y_ += kLine + 2;
-        remainder = value_of(part_) - digit_ * divisor;
+        remainder = value_of(partial_) - digit_ * divisor;
         remainder_text_ = int_text(remainder);
         remainder_x_ = end - s_.text_width(remainder_text_);
         hint(kSubtract);

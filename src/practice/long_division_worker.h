@@ -86,12 +86,12 @@ private:
 
     // Layout.
     int working_y_ = 0, working_x_ = 0, quotient_x_ = 0;
-    int part_x_ = 0;        // where the current part (or number) begins
+    int partial_x_ = 0;        // where the current part (or number) begins
     int next_digit_x_ = 0;  // where the next digit comes down
     int remainder_x_ = 0;
     // The numbers being worked on.
     QString dividend_text_, divisor_text_;
-    QString part_;         // text of the current part or number being divided
+    QString partial_;         // the partial dividend being worked on, as text
     QString digits_left_;  // dividend digits not yet brought down
     qint64 digit_ = 0;     // current quotient digit (a chunk in "both" mode)
     QString remainder_text_;

@@ -41,6 +41,15 @@ QToolButton* make_speed_button(QWidget* parent, const QString& name, Glyph glyph
 
 }  // namespace
 
+QToolButton* make_text_button(QWidget* parent, const QString& name, const QString& caption) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(name);
+    b->setText(caption);
+    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+
 PracticeWindow::PracticeWindow(const PracticeWindowConfig& config, QWidget* parent)
     : QDialog(parent), config_(config) {
     setObjectName(config_.class_name);

@@ -196,4 +196,8 @@ private:
     std::optional<QPoint> surface_anchor_;
 };
 
+// A tool button that shows only its caption and never takes the focus from
+// the answer fields.
+QToolButton* make_text_button(QWidget* parent, const QString& name, const QString& caption);
+
 }  // namespace cifrala

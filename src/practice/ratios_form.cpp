@@ -58,11 +58,7 @@ QLineEdit* table_edit(QWidget* parent, const QString& name, int points) {
 }
 
 QToolButton* text_button(QWidget* parent, const QString& name, const QString& caption) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(name);
-    b->setText(caption);
-    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    b->setFocusPolicy(Qt::NoFocus);
+    QToolButton* b = make_text_button(parent, name, caption);
     b->setFont(make_font(QStringLiteral("Verdana"), 10, true));
     return b;
 }
