@@ -26,7 +26,8 @@ void paint_times_table(TtekeningForm& w, const CardRequest& r) {
     Surface& s = w.surface();
     const int wi = s.text_width(QStringLiteral("10"));
     const int wp = s.text_width(int_to_text(10 * d));
-    const int needed = 3 + wi + s.text_width(kTimes + dt + kIs) + wp + 8;
+    const int needed =
+        3 + wi + s.text_width(kTimes + dt + kIs) + wp + TtekeningForm::kCopyButtonRoom;
     if (needed > s.width()) w.init(needed, 360);
     Surface& t = w.surface();
     for (int i = 1; i <= 10; ++i) {
@@ -73,7 +74,7 @@ void paint_powers_of_ten(TtekeningForm& w, const CardRequest&) {
     s.measure_only = true;
     write_magnitude_words(w);
     s.measure_only = false;
-    const int needed = s.cursor.x + 10;
+    const int needed = s.cursor.x + TtekeningForm::kCopyButtonRoom;
     if (needed > s.width()) {
         w.init(needed, 100);
     } else {

@@ -101,6 +101,9 @@ public:
 
     SurfaceView* Image1 = nullptr;
     QToolButton* SpeedButton1 = nullptr;
+    // The Copy button sits in the card's top right corner; a card that
+    // measures its text keeps this much room free at its right edge.
+    static constexpr int kCopyButtonRoom = 30;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

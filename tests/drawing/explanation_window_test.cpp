@@ -2,15 +2,16 @@
 // division window (times table) and of the large-number word problems.
 #include <gtest/gtest.h>
 
-#include <QToolButton>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QToolButton>
 #include <QVariantMap>
 
 #include "drawing/arithmetic_cards.h"
 #include "drawing/explanation_cards.h"
 #include "drawing/tekening_form.h"
 #include "formula/display_list.h"
+#include "text/language.h"
 #include "text/messages.h"
 #include "util/selection.h"
 
@@ -24,13 +25,20 @@ protected:
         w.show_for(nullptr, [values] { return values; });
     }
     std::vector<DrawnText> texts() const { return w.surface().display().texts(); }
+    // Every text lies on the card and none lies under the Copy button.
     bool inside() const {
         const QRect area(0, 0, w.surface().width(), w.surface().height());
-        for (const DrawnText& t : texts())
+        const QRect copy = w.SpeedButton1->geometry();
+        for (const DrawnText& t : texts()) {
             if (!area.contains(t.rect)) {
                 ADD_FAILURE() << "outside: " << t.text.toStdString();
                 return false;
             }
+            if (copy.intersects(t.rect)) {
+                ADD_FAILURE() << "under the Copy button: " << t.text.toStdString();
+                return false;
+            }
+        }
         return true;
     }
     // The runs of one line (same top), joined from left to right.
@@ -84,7 +92,8 @@ TEST_F(ExplanationWindow, TimesTableOfTheDivisor) {
         EXPECT_EQ(line, QStringLiteral("%1 × 7 = %2").arg(i).arg(7 * i));
     }
     for (const DrawnText& t : texts()) {
-        const int row = static_cast<int>(std::find(tops.begin(), tops.end(), t.pos.y()) - tops.begin());
+        const int row =
+            static_cast<int>(std::find(tops.begin(), tops.end(), t.pos.y()) - tops.begin());
         const bool red = row == 4 || row == 9;
         EXPECT_EQ(t.colour == QColor(Qt::red), red) << t.text.toStdString();
     }
@@ -117,17 +126,25 @@ TEST_F(ExplanationWindow, CopyPutsExactlyTheSurfaceOnTheClipboard) {
     EXPECT_EQ(w.SpeedButton1->x(), w.surface().width() - 25);
 }
 
-TEST_F(ExplanationWindow, PowersOfTenCard) {
-    show_card(55);
-    EXPECT_EQ(w.surface().height(), 100);
-    EXPECT_GE(w.surface().width(), 600);
-    for (int m : {1990, 1991, 1992})
-        EXPECT_FALSE(w.surface().display().find_texts(QStringLiteral("1 ") + msg(m) +
-                                                       QStringLiteral(" = 10"))
-                         .empty());
-    EXPECT_FALSE(w.surface().display().find_texts(QStringLiteral("a+b")).empty());
-    EXPECT_FALSE(w.surface().display().find_texts(QStringLiteral("a−b")).empty());
-    EXPECT_TRUE(inside());
+TEST_F(ExplanationWindow, PowersOfTenCardInEitherLanguage) {
+    for (int language : {0, 1}) {
+        SCOPED_TRACE(language);
+        language_index = language;
+        set_language_prefix_from_index();
+        show_card(55);
+        EXPECT_EQ(w.surface().height(), 100);
+        EXPECT_GE(w.surface().width(), 600);
+        for (int m : {1990, 1991, 1992})
+            EXPECT_FALSE(w.surface()
+                             .display()
+                             .find_texts(QStringLiteral("1 ") + msg(m) + QStringLiteral(" = 10"))
+                             .empty());
+        EXPECT_FALSE(w.surface().display().find_texts(QStringLiteral("a+b")).empty());
+        EXPECT_FALSE(w.surface().display().find_texts(QStringLiteral("a−b")).empty());
+        EXPECT_TRUE(inside());
+    }
+    language_index = 0;
+    set_language_prefix_from_index();
 }
 
 TEST_F(ExplanationWindow, EmploymentCardMarksTheAskedRelation) {
