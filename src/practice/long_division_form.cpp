@@ -30,15 +30,15 @@ using namespace division_messages;
 namespace {
 
 // Text numbers of the window's own controls.
-constexpr int kDecimalsTag = 533;      // "Ga door achter de komma" (file 8)
-constexpr int kTimesTableTag = 534;    // "Tafeltje" (file 8)
-constexpr int kMethodGroupTag = 2712;  // "Methode" (file 3)
-constexpr int kClassicTag = 2141;      // "Staartdeling" (file 4)
-constexpr int kChunksTag = 2142;       // "Happen" (file 4)
-constexpr int kBothTag = 2143;         // "Beide" (file 4)
-constexpr int kResultBoxTag = 2303;    // "(Tussen)resultaat" (file 3)
-constexpr int kPreviousTag = 2450;     // the previous exercise again (file 3)
-constexpr int kGoTag = 2451;           // go button of the own exercise (file 3)
+constexpr int kDecimalsTag = 533;        // "Ga door achter de komma" (file 8)
+constexpr int kTimesTableTag = 534;      // "Tafeltje" (file 8)
+constexpr int kMethodGroupTag = 2712;    // "Methode" (file 3)
+constexpr int kClassicTag = 2141;        // "Staartdeling" (file 4)
+constexpr int kChunksTag = 2142;         // "Happen" (file 4)
+constexpr int kBothTag = 2143;           // "Beide" (file 4)
+constexpr int kResultBoxTag = 2303;      // "(Tussen)resultaat" (file 3)
+constexpr int kPreviousTag = 2450;       // the previous exercise again (file 3)
+constexpr int kGoTag = 2451;             // go button of the own exercise (file 3)
 constexpr int kDividendLabelTag = 2305;  // "Deeltal" (file 2)
 constexpr int kDivisorLabelTag = 2306;   // "Deler" (file 2)
 constexpr int kDividendHintTag = 394;    // file 6
@@ -222,7 +222,8 @@ void TStaartdeelForm::create_method_controls() {
     connect(SpeedButton4, &QToolButton::clicked, this, [this] { SpeedButton4Click(); });
     register_text(SpeedButton4, TextKind::HintOnly, kPreviousTag, true);
 
-    SpeedButton5 = make_text_button(this, QStringLiteral("SpeedButton5"), QStringLiteral("Eigen opgave"));
+    SpeedButton5 =
+        make_text_button(this, QStringLiteral("SpeedButton5"), QStringLiteral("Eigen opgave"));
     connect(SpeedButton5, &QToolButton::clicked, this, [this] { SpeedButton5Click(); });
     register_text(SpeedButton5, TextKind::SpeedButton, practice_tags::kOwnExercise);
 
@@ -256,7 +257,8 @@ void TStaartdeelForm::create_own_exercise_panel() {
     colon->setAlignment(Qt::AlignCenter);
     colon->setGeometry(140, 36, 30, 30);
 
-    SpeedButton6 = make_text_button(Panel4, QStringLiteral("SpeedButton6"), QStringLiteral("Reken uit"));
+    SpeedButton6 =
+        make_text_button(Panel4, QStringLiteral("SpeedButton6"), QStringLiteral("Reken uit"));
     SpeedButton6->setFont(make_font(QStringLiteral("Verdana"), 10, true));
     SpeedButton6->setGeometry(10, 76, 160, 28);
     connect(SpeedButton6, &QToolButton::clicked, this, [this] { SpeedButton6Click(); });
@@ -269,6 +271,7 @@ void TStaartdeelForm::create_own_exercise_panel() {
     Label5->setGeometry(10, 110, 310, 72);
 
     own_fields_ = new OwnExerciseFields(SpeedButton6, Label5, this);
+    own_fields_->accept_expressions();  // the pupil may type "3*7" or "144/12"
     own_fields_->add_field(Edit2, true);
     own_fields_->add_field(Edit1, true);
     own_fields_->set_check([this](bool complete) { return check_own_exercise(complete); });
@@ -608,15 +611,13 @@ void TStaartdeelForm::SpeedButton5Click() {
 OwnExerciseFields::Refusal TStaartdeelForm::check_own_exercise(bool complete) const {
     for (QLineEdit* f : {Edit2, Edit1}) {
         int v = 1;
-        if (!f->text().trimmed().isEmpty() && OwnExerciseFields::read_int(f, v) && v <= 0 &&
+        if (!f->text().trimmed().isEmpty() && own_fields_->read(f, v) && v <= 0 &&
             f->text().trimmed() != QLatin1String("-"))
             return {f, kNotPositive};
     }
     if (!complete) return {};
     int dividend = 0, divisor = 0;
-    if (!OwnExerciseFields::read_int(Edit2, dividend) ||
-        !OwnExerciseFields::read_int(Edit1, divisor))
-        return {};
+    if (!own_fields_->read(Edit2, dividend) || !own_fields_->read(Edit1, divisor)) return {};
     if (!valid_own_division(dividend, divisor))
         return {dividend <= 0 ? Edit2 : Edit1, kNotPositive};
     return {};
@@ -625,8 +626,8 @@ OwnExerciseFields::Refusal TStaartdeelForm::check_own_exercise(bool complete) co
 void TStaartdeelForm::SpeedButton6Click() {
     if (!own_fields_->validate()) return;
     int dividend = 0, divisor = 0;
-    if (!OwnExerciseFields::read_int(Edit2, dividend) ||
-        !OwnExerciseFields::read_int(Edit1, divisor) || !valid_own_division(dividend, divisor))
+    if (!own_fields_->read(Edit2, dividend) || !own_fields_->read(Edit1, divisor) ||
+        !valid_own_division(dividend, divisor))
         return;
     stop_working();
     CheckBox3->setChecked(false);
@@ -709,9 +710,9 @@ std::unique_ptr<PracticeWindow> make_division_window(int topic, const RenderOpti
         }
         window->show_division_options();
         window->set_level(level.front().unicode() - '1');
-        (method == QLatin1String("chunks")  ? window->RadioButton4
+        (method == QLatin1String("chunks") ? window->RadioButton4
          : method == QLatin1String("both") ? window->RadioButton6
-                                            : window->RadioButton5)
+                                           : window->RadioButton5)
             ->setChecked(true);
         window->CheckBox2->setChecked(decimals == QLatin1String("1"));
     } else {

@@ -7,6 +7,7 @@
 #include "expr/eval_text.h"
 #include "text/messages.h"
 #include "util/text_utils.h"
+#include "util/tolerance.h"
 
 namespace cifrala {
 
@@ -49,6 +50,19 @@ bool OwnExerciseFields::read_int(const QLineEdit* field, int& value, int empty_v
     return eval_text_int(text, value);
 }
 
+bool OwnExerciseFields::read_int_expression(const QLineEdit* field, int& value, int empty_value) {
+    const QString text = field->text().trimmed();
+    if (text.isEmpty()) {
+        value = empty_value;
+        return true;
+    }
+    // A value that is not whole ("1,5") is refused rather than rounded, so
+    // the exercise is always the one the pupil meant.
+    double v = 0;
+    if (!eval_text(text, v)) return false;
+    return near_integer(v, value);
+}
+
 bool OwnExerciseFields::validate() {
     Refusal refusal;
     bool complete = true;
@@ -60,7 +74,7 @@ bool OwnExerciseFields::validate() {
             continue;
         }
         int value = 0;
-        if (!read_int(f.edit, value) && refusal.message == 0) {
+        if (!read(f.edit, value) && refusal.message == 0) {
             refusal = Refusal{f.edit, kNotAWholeNumber};
         }
     }

@@ -39,6 +39,16 @@ public:
     // A field's number: an empty field gives `empty_value`, a lone "-" gives
     // 0. False when the text is not a whole number.
     static bool read_int(const QLineEdit* field, int& value, int empty_value = 0);
+    // As read_int, but the field may hold any expression with a whole value
+    // ("3*7", "144/12"; not "1,5").
+    static bool read_int_expression(const QLineEdit* field, int& value, int empty_value = 0);
+    // Fields of this panel are read as expressions from now on.
+    void accept_expressions() { expressions_ = true; }
+    // The field's number as this panel reads it.
+    bool read(const QLineEdit* field, int& value, int empty_value = 0) const {
+        return expressions_ ? read_int_expression(field, value, empty_value)
+                            : read_int(field, value, empty_value);
+    }
 
     // Message shown for a field that does not hold a whole number.
     static constexpr int kNotAWholeNumber = 1351;
@@ -55,6 +65,7 @@ private:
     std::vector<Field> fields_;
     Check check_;
     Refusal refusal_;
+    bool expressions_ = false;
 };
 
 }  // namespace cifrala

@@ -67,8 +67,7 @@ TEST_F(LongDivisionFixture, SevenByNineWithDecimalsAddsASevenEachPress) {
 TEST_F(LongDivisionFixture, OneHundredTwentyByFourBringsDownAZero) {
     own(QStringLiteral("120"), QStringLiteral("4"));
     w.Button2Click();
-    EXPECT_TRUE(shows(w.surface(),
-                      message(6055, QStringLiteral("12"), QStringLiteral("12 : 4"))));
+    EXPECT_TRUE(shows(w.surface(), message(6055, QStringLiteral("12"), QStringLiteral("12 : 4"))));
     work_to_end();
     EXPECT_EQ(quotient_text(), QStringLiteral("30"));
     EXPECT_EQ(w.worker().remainder, 0);
@@ -152,6 +151,7 @@ TEST_F(LongDivisionFixture, FirstExerciseAfterOpeningOffersNoPrevious) {
 }
 
 TEST_F(LongDivisionFixture, OwnExerciseNeedsTwoPositiveWholeNumbers) {
+    // Either field may hold an expression with a whole value.
     w.SpeedButton5Click();
     ASSERT_TRUE(w.Panel4->isVisibleTo(&w));
     EXPECT_FALSE(w.SpeedButton6->isEnabled());
@@ -160,9 +160,11 @@ TEST_F(LongDivisionFixture, OwnExerciseNeedsTwoPositiveWholeNumbers) {
         const char* divisor;
         bool ok;
     };
-    const Case cases[] = {{"12", "5", true},  {"12", "0", false}, {"0", "5", false},
-                          {"-12", "5", false}, {"12", "-5", false}, {"12", "", false},
-                          {"1,5", "2", false}, {"abc", "2", false}, {"100", "100", true}};
+    const Case cases[] = {{"12", "5", true},       {"12", "0", false},    {"0", "5", false},
+                          {"-12", "5", false},     {"12", "-5", false},   {"12", "", false},
+                          {"1,5", "2", false},     {"abc", "2", false},   {"100", "100", true},
+                          {"3*7", "144/12", true}, {"2^40", "3", false},  {"1e999", "2", false},
+                          {"7", "sqr(16)", true},  {"10-10", "3", false}, {"-", "3", false}};
     for (const Case& c : cases) {
         w.Edit2->setText(QString::fromLatin1(c.dividend));
         w.Edit1->setText(QString::fromLatin1(c.divisor));
@@ -172,9 +174,11 @@ TEST_F(LongDivisionFixture, OwnExerciseNeedsTwoPositiveWholeNumbers) {
     w.Edit1->setText(QStringLiteral("0"));
     w.SpeedButton6Click();  // refused: nothing happens
     EXPECT_FALSE(w.step_available());
-    w.Edit1->setText(QStringLiteral("5"));
+    w.Edit2->setText(QStringLiteral("2*6"));
+    w.Edit1->setText(QStringLiteral("10/2"));
     w.SpeedButton6Click();
     EXPECT_TRUE(w.step_available());
+    EXPECT_TRUE(shows(w.surface(), QStringLiteral("12 : 5 = ?")));
     EXPECT_FALSE(w.Panel4->isVisibleTo(&w));
     EXPECT_FALSE(w.SpeedButton5->isVisibleTo(&w));
     EXPECT_TRUE(w.CheckBox3->isVisibleTo(&w));
@@ -203,9 +207,9 @@ TEST_F(LongDivisionFixture, StepStaysDisabledDuringThePauses) {
     w.Button2Click();  // quotient digit, cloud, pause, product, pause, remainder
     EXPECT_TRUE(w.busy());
     EXPECT_FALSE(w.Button2->isEnabled());
-    EXPECT_TRUE(shows(w.surface(), QStringLiteral("1")));      // the digit comes first
-    EXPECT_FALSE(shows(w.surface(), QStringLiteral("2")));     // the remainder not yet
-    w.Button2Click();  // ignored while the step runs
+    EXPECT_TRUE(shows(w.surface(), QStringLiteral("1")));   // the digit comes first
+    EXPECT_FALSE(shows(w.surface(), QStringLiteral("2")));  // the remainder not yet
+    w.Button2Click();                                       // ignored while the step runs
     QTRY_VERIFY_WITH_TIMEOUT(!w.busy(), 2000);
     EXPECT_TRUE(w.Button2->isEnabled());
     EXPECT_TRUE(shows(w.surface(), QStringLiteral("4")));  // the product
@@ -250,14 +254,15 @@ struct DivisionRun {
 };
 
 std::string run_name(const DivisionRun& r) {
-    const char* method = r.method == Method::Classic ? "Classic"
+    const char* method = r.method == Method::Classic  ? "Classic"
                          : r.method == Method::Chunks ? "Chunks"
                                                       : "Both";
-    return std::string(method) + "Level" + std::to_string(r.level) +
-           (r.decimals ? "Decimals" : "");
+    return std::string(method) + "Level" + std::to_string(r.level) + (r.decimals ? "Decimals" : "");
 }
 
-void PrintTo(const DivisionRun& r, std::ostream* out) { *out << run_name(r); }
+void PrintTo(const DivisionRun& r, std::ostream* out) {
+    *out << run_name(r);
+}
 
 class LongDivisionGenerated : public LongDivisionFixture,
                               public ::testing::WithParamInterface<DivisionRun> {};
@@ -322,7 +327,8 @@ TEST_P(LongDivisionGenerated, WorkedResultIsTheTrueQuotient) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryLevelAndMethod, LongDivisionGenerated,
-    ::testing::Values(DivisionRun{0, Method::Classic, false}, DivisionRun{1, Method::Classic, false},
+    ::testing::Values(DivisionRun{0, Method::Classic, false},
+                      DivisionRun{1, Method::Classic, false},
                       DivisionRun{2, Method::Classic, false}, DivisionRun{0, Method::Classic, true},
                       DivisionRun{2, Method::Classic, true}, DivisionRun{0, Method::Chunks, false},
                       DivisionRun{1, Method::Chunks, false}, DivisionRun{2, Method::Chunks, false},
