@@ -7,79 +7,67 @@
 
 namespace cifrala {
 
-namespace {
-
-QToolButton* make_hide_button(QWidget* parent, const QString& panel_name) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(panel_name + QStringLiteral("Hide"));
-    b->setText(QStringLiteral("×"));
-    b->setToolTip(QStringLiteral("Hide"));
-    b->setAutoRaise(true);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setFixedSize(18, 18);
-    return b;
-}
-
-}  // namespace
-
-FloatingPanel::FloatingPanel(QWidget* parent, const QString& name, QWidget* surface)
-    : QFrame(parent), surface_(surface), hide_button_(make_hide_button(this, name)) {
+SurfacePanel::SurfacePanel(QWidget* parent, const QString& name, QWidget* surface,
+                           QColor background)
+    : QFrame(parent), surface_(surface), hide_button_(new QToolButton(this)) {
     setObjectName(name);
     setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setLineWidth(2);
     setAutoFillBackground(true);
     QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(255, 255, 225));
+    p.setColor(QPalette::Window, background);
     setPalette(p);
-    connect(hide_button_, &QToolButton::clicked, this, &FloatingPanel::hide_by_pupil);
+    hide_button_->setObjectName(name + QStringLiteral("Hide"));
+    hide_button_->setText(QStringLiteral("×"));
+    hide_button_->setToolTip(QStringLiteral("Hide"));
+    hide_button_->setAutoRaise(true);
+    hide_button_->setFocusPolicy(Qt::NoFocus);
+    hide_button_->setFixedSize(18, 18);
+    connect(hide_button_, &QToolButton::clicked, this, &SurfacePanel::hide_by_pupil);
     hide();
 }
 
-void FloatingPanel::hide_by_pupil() {
+void SurfacePanel::hide_by_pupil() {
     hide();
     Q_EMIT hidden_by_pupil();
 }
 
-void FloatingPanel::resizeEvent(QResizeEvent* event) {
+void SurfacePanel::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
     hide_button_->move(width() - hide_button_->width() - 3, 3);
     hide_button_->raise();
 }
 
-void FloatingPanel::mousePressEvent(QMouseEvent* event) {
+void SurfacePanel::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) anchor_ = event->position().toPoint();
 }
 
-void FloatingPanel::mouseMoveEvent(QMouseEvent* event) {
+void SurfacePanel::mouseMoveEvent(QMouseEvent* event) {
     if (!anchor_ || !surface_) return;
-    move(drag_floating_panel(surface_->geometry(), top_margin_, geometry(), *anchor_,
-                             event->position().toPoint()));
-    Q_EMIT moved();
+    drag(surface_->geometry(), *anchor_, event->position().toPoint());
 }
 
-void FloatingPanel::mouseReleaseEvent(QMouseEvent*) {
+void SurfacePanel::mouseReleaseEvent(QMouseEvent*) {
     anchor_.reset();
+}
+
+FloatingPanel::FloatingPanel(QWidget* parent, const QString& name, QWidget* surface)
+    : SurfacePanel(parent, name, surface, QColor(255, 255, 225)) {
+    setLineWidth(2);
+}
+
+void FloatingPanel::drag(const QRect& surface, QPoint anchor, QPoint at) {
+    move(drag_floating_panel(surface, top_margin_, geometry(), anchor, at));
+    Q_EMIT moved();
 }
 
 void FloatingPanel::mouseDoubleClickEvent(QMouseEvent*) {
     if (hide_on_double_click_) hide_by_pupil();
 }
 
+// The cover sheet has the colour of inactive window captions.
 CoverSheet::CoverSheet(QWidget* parent, const QString& name, QWidget* surface, int distance)
-    : QFrame(parent),
-      surface_(surface),
-      hide_button_(make_hide_button(this, name)),
-      distance_(distance) {
-    setObjectName(name);
-    setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    // The colour of inactive window captions.
-    p.setColor(QPalette::Window, QColor(191, 205, 219));
-    setPalette(p);
+    : SurfacePanel(parent, name, surface, QColor(191, 205, 219)), distance_(distance) {
     setCursor(Qt::SizeAllCursor);
-    connect(hide_button_, &QToolButton::clicked, this, &CoverSheet::hide_by_pupil);
-    hide();
 }
 
 void CoverSheet::show_over_surface() {
@@ -90,28 +78,8 @@ void CoverSheet::show_over_surface() {
     raise();
 }
 
-void CoverSheet::hide_by_pupil() {
-    hide();
-    Q_EMIT hidden_by_pupil();
-}
-
-void CoverSheet::resizeEvent(QResizeEvent* event) {
-    QFrame::resizeEvent(event);
-    hide_button_->move(width() - hide_button_->width() - 3, 3);
-}
-
-void CoverSheet::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) anchor_ = event->position().toPoint();
-}
-
-void CoverSheet::mouseMoveEvent(QMouseEvent* event) {
-    if (!anchor_ || !surface_) return;
-    setGeometry(drag_cover_sheet(surface_->geometry(), distance_, geometry(), *anchor_,
-                                 event->position().toPoint()));
-}
-
-void CoverSheet::mouseReleaseEvent(QMouseEvent*) {
-    anchor_.reset();
+void CoverSheet::drag(const QRect& surface, QPoint anchor, QPoint at) {
+    setGeometry(drag_cover_sheet(surface, distance_, geometry(), anchor, at));
 }
 
 void CoverSheet::mouseDoubleClickEvent(QMouseEvent*) {

@@ -12,66 +12,74 @@ class QToolButton;
 
 namespace cifrala {
 
-class FloatingPanel : public QFrame {
+// What both kinds share: the surface that limits them, the "Hide" button in
+// the top right corner, and the drag anchor (set on mouse down, cleared on
+// mouse up).
+class SurfacePanel : public QFrame {
+    Q_OBJECT
+public:
+    QToolButton* hide_button() const { return hide_button_; }
+    bool dragging() const { return anchor_.has_value(); }
+
+Q_SIGNALS:
+    void hidden_by_pupil();
+
+protected:
+    SurfacePanel(QWidget* parent, const QString& name, QWidget* surface, QColor background);
+
+    // Moves the panel while the mouse is dragged from `anchor` to `at` (both
+    // in panel coordinates) over `surface`.
+    virtual void drag(const QRect& surface, QPoint anchor, QPoint at) = 0;
+    void hide_by_pupil();
+
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+    QPointer<QWidget> surface_;
+
+private:
+    QToolButton* hide_button_;
+    std::optional<QPoint> anchor_;
+};
+
+class FloatingPanel : public SurfacePanel {
     Q_OBJECT
 public:
     // `surface` is the widget whose area limits the panel (the surface view).
     FloatingPanel(QWidget* parent, const QString& name, QWidget* surface);
 
-    QToolButton* hide_button() const { return hide_button_; }
     // The panel stays this far below the surface's top (long division: 40).
     void set_top_margin(int margin) { top_margin_ = margin; }
     void set_hide_on_double_click(bool on) { hide_on_double_click_ = on; }
-    bool dragging() const { return anchor_.has_value(); }
 
 Q_SIGNALS:
     void moved();
-    void hidden_by_pupil();
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void drag(const QRect& surface, QPoint anchor, QPoint at) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void hide_by_pupil();
-
-    QPointer<QWidget> surface_;
-    QToolButton* hide_button_;
-    std::optional<QPoint> anchor_;
     int top_margin_ = 0;
     bool hide_on_double_click_ = false;
 };
 
-class CoverSheet : public QFrame {
+class CoverSheet : public SurfacePanel {
     Q_OBJECT
 public:
     CoverSheet(QWidget* parent, const QString& name, QWidget* surface, int distance);
 
-    QToolButton* hide_button() const { return hide_button_; }
     int distance() const { return distance_; }
     // Covers the surface from `distance` below its top to its bottom.
     void show_over_surface();
-    bool dragging() const { return anchor_.has_value(); }
-
-Q_SIGNALS:
-    void hidden_by_pupil();
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void drag(const QRect& surface, QPoint anchor, QPoint at) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void hide_by_pupil();
-
-    QPointer<QWidget> surface_;
-    QToolButton* hide_button_;
-    std::optional<QPoint> anchor_;
     int distance_;
 };
 

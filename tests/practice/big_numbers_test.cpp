@@ -52,7 +52,8 @@ TEST(BigNumbers, ExactDecimalNeverRounds) {
     EXPECT_EQ(exact_decimal(45, 2), QStringLiteral("0") + sep() + QStringLiteral("45"));
     EXPECT_EQ(exact_decimal(1200, 2), QStringLiteral("12"));
     EXPECT_EQ(exact_decimal(5, -2), QStringLiteral("500"));
-    EXPECT_EQ(exact_decimal(999999999, 9), QStringLiteral("0") + sep() + QStringLiteral("999999999"));
+    EXPECT_EQ(exact_decimal(999999999, 9),
+              QStringLiteral("0") + sep() + QStringLiteral("999999999"));
 }
 
 TEST(BigNumbers, MagnitudeWords) {
@@ -138,8 +139,8 @@ TEST_P(WordProblems, AnswerIsTheAskedQuantity) {
             EXPECT_EQ(sa.m * sb.m * power_of_ten(sa.z + sb.z), e.c);
             EXPECT_TRUE(shows(w.surface(), int_text(sa.z + sb.z)));
         } else {
-            EXPECT_TRUE(shows(w.surface(),
-                              msg(kAnswer) + QLatin1Char(' ') + big_number_with_unit(asked)));
+            EXPECT_TRUE(
+                shows(w.surface(), msg(kAnswer) + QLatin1Char(' ') + big_number_with_unit(asked)));
             // c's mantissa over the divisor's, times 10^(e - z), is the answer.
             const MagnitudeText c = big_number(e.c);
             const Stripped d = strip_zeros(run.variant == 0 ? e.b : e.a);
@@ -147,9 +148,10 @@ TEST_P(WordProblems, AnswerIsTheAskedQuantity) {
             const int t = c.exponent - d.z;
             EXPECT_TRUE(shows(w.surface(), exact_decimal(asked, t) + QStringLiteral("×10")));
         }
-        if (run.topic == 54)
+        if (run.topic == 54) {
             EXPECT_TRUE(shows(w.surface(),
                               msg(kAsked) + QLatin1Char(' ') + msg(asked_quantity_message(e))));
+        }
     }
 }
 
