@@ -4,22 +4,14 @@
 #include <QElapsedTimer>
 #include <cmath>
 
+#include "support/number_settings_fixture.h"
 #include "tools/calc_result.h"
 #include "util/number_settings.h"
 
 namespace cifrala {
 namespace {
 
-class CalcResultTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        saved_ = number_settings;
-        number_settings = NumberSettings{};
-        number_settings.decimal_separator = QLatin1Char(',');
-    }
-    void TearDown() override { number_settings = saved_; }
-    NumberSettings saved_;
-};
+using CalcResultTest = testing::DefaultNumberSettings;
 
 struct Fraction {
     double value;

@@ -5,22 +5,14 @@
 #include <cmath>
 #include <random>
 
+#include "support/number_settings_fixture.h"
 #include "util/exact.h"
 #include "util/number_settings.h"
 
 namespace cifrala {
 namespace {
 
-class ExactTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        saved_ = number_settings;
-        number_settings = NumberSettings{};
-        number_settings.decimal_separator = QLatin1Char(',');
-    }
-    void TearDown() override { number_settings = saved_; }
-    NumberSettings saved_;
-};
+using ExactTest = testing::DefaultNumberSettings;
 
 // The fraction search done literally: q = 2, 3, ... with a bisection for p.
 void reference_fraction(double x, double tol, qint64& p, qint64& q) {
@@ -35,8 +27,10 @@ void reference_fraction(double x, double tol, qint64& p, qint64& q) {
             qint64 lo = 0, hi = q;
             while (lo < hi - 1) {
                 const qint64 mid = (lo + hi) / 2;
-                if (f < double(mid) / double(q) + tol) hi = mid;
-                else lo = mid;
+                if (f < double(mid) / double(q) + tol)
+                    hi = mid;
+                else
+                    lo = mid;
             }
             p = hi;
             if (double(p) / double(q) - f < tol || q == 2000001) break;
@@ -80,8 +74,8 @@ TEST_F(ExactTest, ApproximateFractionAgreesWithTheLiteralSearch) {
     for (int i = 0; i < 300; ++i) {
         // Fractions with moderate denominators, and arbitrary reals.
         const int d = den(gen);
-        const double x = i % 2 ? double(std::uniform_int_distribution<int>(0, 20 * d)(gen)) / d
-                               : any(gen);
+        const double x =
+            i % 2 ? double(std::uniform_int_distribution<int>(0, 20 * d)(gen)) / d : any(gen);
         qint64 p, q, rp, rq;
         approximate_fraction(x, 1e-6, p, q);
         reference_fraction(x, 1e-6, rp, rq);

@@ -6,22 +6,14 @@
 #include <cmath>
 #include <random>
 
+#include "support/number_settings_fixture.h"
 #include "util/format.h"
 #include "util/number_settings.h"
 
 namespace cifrala {
 namespace {
 
-class FormatTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        saved_ = number_settings;
-        number_settings = NumberSettings{};
-        number_settings.decimal_separator = QLatin1Char(',');
-    }
-    void TearDown() override { number_settings = saved_; }
-    NumberSettings saved_;
-};
+using FormatTest = testing::DefaultNumberSettings;
 
 TEST_F(FormatTest, FixedModeRoundsToTheDecimals) {
     number_settings.fixed_decimals = true;
@@ -34,7 +26,7 @@ TEST_F(FormatTest, FixedModeRoundsToTheDecimals) {
     EXPECT_EQ(format_real(2), "2");
     EXPECT_EQ(format_real(2.999), "3");
     EXPECT_EQ(format_real(-2.999), "-3");
-    EXPECT_EQ(format_real(9.995), "10");  // the carry reaches a new digit
+    EXPECT_EQ(format_real(9.995), "10");    // the carry reaches a new digit
     EXPECT_EQ(format_real(0.125), "0,13");  // halves round away from zero
     EXPECT_EQ(format_real(2.675), "2,68");  // the 15-digit value is 2,675
 }
@@ -182,13 +174,22 @@ TEST_F(FormatTest, RoundingToFifteenDigitsMatchesTheDecimalText) {
 }
 
 TEST_F(FormatTest, RoundingToFifteenDigitsOnTiesAndPowersOfTen) {
-    const double cases[] = {100000000000000.5, 100000000000001.5, 0.5, 1, 10, 1e15, 1e22, 1e-8,
-                            999999999999999.5, 9.999999999999999, 0.30000000000000004,
-                            1.7976931348623157e308, 4.9e-324};
+    const double cases[] = {100000000000000.5,
+                            100000000000001.5,
+                            0.5,
+                            1,
+                            10,
+                            1e15,
+                            1e22,
+                            1e-8,
+                            999999999999999.5,
+                            9.999999999999999,
+                            0.30000000000000004,
+                            1.7976931348623157e308,
+                            4.9e-324};
     for (double x : cases) {
-        const double expected = std::isfinite(reference_round(x)) && reference_round(x) != 0
-                                    ? reference_round(x)
-                                    : x;
+        const double expected =
+            std::isfinite(reference_round(x)) && reference_round(x) != 0 ? reference_round(x) : x;
         if (x == 1.7976931348623157e308) {
             EXPECT_TRUE(std::isinf(round_to_15_digits(x)));  // 1,79769313486232e308 is too large
         } else {
