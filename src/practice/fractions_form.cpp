@@ -58,14 +58,6 @@ PracticeWindowConfig fractions_config() {
     return c;
 }
 
-QLabel* make_label(QWidget* parent, const QString& name, int points = 12) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setFont(make_font(QStringLiteral("Verdana"), points, false));
-    l->setWordWrap(true);
-    return l;
-}
-
 QLineEdit* make_edit(QWidget* parent, const QString& name, QRect geometry) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
@@ -170,9 +162,9 @@ void TbreukenoefenenForm::create_explanation_panels() {
     Panel1 = add_floating_panel(QStringLiteral("Panel1"));
     const QRect s = Image1->geometry();
     Panel1->setGeometry(s.x() + s.width() - 4 - 380, s.y() + 40, 380, 450);
-    Label1 = make_label(Panel1, QStringLiteral("Label1"));
+    Label1 = make_label(Panel1, QStringLiteral("Label1"), QString(), 12);
     Label1->setGeometry(8, 6, 340, 62);
-    Label2 = make_label(Panel1, QStringLiteral("Label2"));
+    Label2 = make_label(Panel1, QStringLiteral("Label2"), QString(), 12);
     Label2->setGeometry(8, 70, 364, 22);
     ListBox1 = new QListWidget(Panel1);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
@@ -184,16 +176,16 @@ void TbreukenoefenenForm::create_explanation_panels() {
         l->setFont(make_font(QStringLiteral("Verdana"), 11, false));
         l->setFocusPolicy(Qt::NoFocus);
     }
-    Label3 = make_label(Panel1, QStringLiteral("Label3"));
+    Label3 = make_label(Panel1, QStringLiteral("Label3"), QString(), 12);
     Label3->setGeometry(8, 384, 364, 58);
     Label3->setFont(make_font(QStringLiteral("Verdana"), 11, true));
 
     Panel3 = add_floating_panel(QStringLiteral("Panel3"));
     Panel3->setGeometry(s.x() + 150, 500, 600, 100);
     Panel3->set_hide_on_double_click(true);
-    Label4 = make_label(Panel3, QStringLiteral("Label4"));
+    Label4 = make_label(Panel3, QStringLiteral("Label4"), QString(), 12);
     Label4->setGeometry(10, 10, 560, 38);
-    Label5 = make_label(Panel3, QStringLiteral("Label5"));
+    Label5 = make_label(Panel3, QStringLiteral("Label5"), QString(), 12);
     Label5->setGeometry(10, 52, 560, 38);
 }
 
@@ -222,7 +214,7 @@ void TbreukenoefenenForm::create_fraction_fields() {
     Edit1 = make_edit(Panel5, QStringLiteral("Edit1"), QRect(56, 18, 64, 28));
     fraction_bar(Panel5, 56, 49, 64);
     Edit3 = make_edit(Panel5, QStringLiteral("Edit3"), QRect(56, 55, 64, 28));
-    Label6 = make_label(Panel5, QStringLiteral("Label6"), 16);
+    Label6 = make_label(Panel5, QStringLiteral("Label6"), QString(), 16);
     Label6->setAlignment(Qt::AlignCenter);
     Label6->setGeometry(124, 36, 44, 30);
     Panel7 = plain_panel(Panel5, QStringLiteral("Panel7"), QColor(255, 255, 225));
@@ -247,7 +239,7 @@ void TbreukenoefenenForm::create_fraction_fields() {
     Edit4 = make_edit(Panel5, QStringLiteral("Edit4"), QRect(224, 55, 64, 28));
     int label = 9;
     for (QLineEdit* whole : {Edit6, Edit5}) {
-        QLabel* l = make_label(Panel5, QStringLiteral("Label%1").arg(label++), 8);
+        QLabel* l = make_label(Panel5, QStringLiteral("Label%1").arg(label++), QString(), 8);
         l->setWordWrap(false);
         l->setAlignment(Qt::AlignCenter);
         l->setGeometry(whole->x() - 6, whole->y() - 18, whole->width() + 12, 16);
@@ -263,7 +255,7 @@ void TbreukenoefenenForm::create_fraction_fields() {
     SpeedButton10->setGeometry(6, 96, 160, 28);
     connect(SpeedButton10, &QToolButton::clicked, this, [this] { SpeedButton10Click(); });
     register_text(SpeedButton10, TextKind::SpeedButtonWithHint, kGoTag, true);
-    Label7 = make_label(Panel5, QStringLiteral("Label7"), 10);
+    Label7 = make_label(Panel5, QStringLiteral("Label7"), QString(), 10);
     Label7->setStyleSheet(QStringLiteral("color: #c00000;"));
     Label7->setGeometry(6, 128, 340, 70);
     Label7->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -295,7 +287,7 @@ void TbreukenoefenenForm::create_simplification_fields() {
     SpeedButton11->setGeometry(6, 96, 160, 28);
     connect(SpeedButton11, &QToolButton::clicked, this, [this] { SpeedButton11Click(); });
     register_text(SpeedButton11, TextKind::SpeedButtonWithHint, kGoTag, true);
-    Label8 = make_label(Panel8, QStringLiteral("Label8"), 10);
+    Label8 = make_label(Panel8, QStringLiteral("Label8"), QString(), 10);
     Label8->setStyleSheet(QStringLiteral("color: #c00000;"));
     Label8->setGeometry(6, 128, 340, 70);
     Label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);

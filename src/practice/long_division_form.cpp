@@ -113,13 +113,6 @@ PracticeWindowConfig division_config() {
     return c;
 }
 
-QLabel* make_label(QWidget* parent, const QString& name, const QString& text, int points) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setFont(make_font(QStringLiteral("Verdana"), points, false));
-    return l;
-}
-
 }  // namespace
 
 TStaartdeelForm::TStaartdeelForm(QWidget* parent)
@@ -265,7 +258,6 @@ void TStaartdeelForm::create_own_exercise_panel() {
     register_text(SpeedButton6, TextKind::SpeedButtonWithHint, kGoTag, true);
 
     Label5 = make_label(Panel4, QStringLiteral("Label5"), QString(), 10);
-    Label5->setWordWrap(true);
     Label5->setStyleSheet(QStringLiteral("color: #c00000;"));
     Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label5->setGeometry(10, 110, 310, 72);

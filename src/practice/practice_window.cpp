@@ -1,5 +1,7 @@
 #include "practice/practice_window.h"
 
+#include <QLabel>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -48,6 +50,14 @@ QToolButton* make_text_button(QWidget* parent, const QString& name, const QStrin
     b->setToolButtonStyle(Qt::ToolButtonTextOnly);
     b->setFocusPolicy(Qt::NoFocus);
     return b;
+}
+
+QLabel* make_label(QWidget* parent, const QString& name, const QString& text, int points) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setFont(make_font(QStringLiteral("Verdana"), points, false));
+    l->setWordWrap(true);
+    return l;
 }
 
 PracticeWindow::PracticeWindow(const PracticeWindowConfig& config, QWidget* parent)

@@ -27,6 +27,8 @@ class QPushButton;
 class QRadioButton;
 class QToolButton;
 
+class QLabel;
+
 namespace cifrala {
 
 class CoverSheet;
@@ -199,5 +201,7 @@ private:
 // A tool button that shows only its caption and never takes the focus from
 // the answer fields.
 QToolButton* make_text_button(QWidget* parent, const QString& name, const QString& caption);
+// A label in the controls' font at `points`; long texts wrap.
+QLabel* make_label(QWidget* parent, const QString& name, const QString& text, int points);
 
 }  // namespace cifrala
