@@ -18,14 +18,14 @@ constexpr int kMsgNormMissing3 = 1406, kMsgNormMissing4 = 1407;
 constexpr int kMsgNormSpread = 1408, kMsgNormProbability = 1409;
 constexpr int kMsgGaussMean = 1412;
 
-struct Spec {
+struct Signature {
     int code;
     ArgumentShape shape;
     std::array<int, 4> arg_messages;
 };
 
 // In the order of the list pass.
-const Spec kSpecs[] = {
+const Signature kSignatures[] = {
     {code::kBinomPdf, {3, false, 0, true, 744}, {718, 719, 720, 0}},
     {code::kBinomCdf, {3, false, 0, true, 744}, {722, 723, 724, 0}},
     {code::kHypPdf, {4, false, 0, false, 729}, {725, 726, 727, 728}},
@@ -54,8 +54,8 @@ const Spec kSpecs[] = {
     {code::kInvNorm, {3, false, 0, false, kMsgNormMissing3}, {kMsgNormArg1, kMsgNormArg2, kMsgNormArg3, 0}},
 };
 
-const Spec* find_spec(int code) {
-    for (const Spec& s : kSpecs) {
+const Signature* find_signature(int code) {
+    for (const Signature& s : kSignatures) {
         if (s.code == code) return &s;
     }
     return nullptr;
@@ -259,12 +259,12 @@ ListResult normal(int c, const std::vector<double>& a) {
 }  // namespace
 
 ArgumentShape argument_shape(int code) {
-    const Spec* s = find_spec(code);
+    const Signature* s = find_signature(code);
     return s ? s->shape : ArgumentShape{};
 }
 
 int argument_message(int code, int index) {
-    const Spec* s = find_spec(code);
+    const Signature* s = find_signature(code);
     if (!s) return 0;
     if (s->shape.count == 0) return s->arg_messages[0];
     return index >= 0 && index < 4 ? s->arg_messages[index] : 0;
@@ -275,8 +275,8 @@ int no_list_message(int code) {
 }
 
 int list_order(int code) {
-    for (int i = 0; i < static_cast<int>(std::size(kSpecs)); ++i) {
-        if (kSpecs[i].code == code) return i;
+    for (int i = 0; i < static_cast<int>(std::size(kSignatures)); ++i) {
+        if (kSignatures[i].code == code) return i;
     }
     return -1;
 }
