@@ -39,6 +39,8 @@ constexpr int kCommonDenominatorTag = 2292;
 constexpr int kCrossCancelTag = 2293;
 constexpr int kPreviousTag = 2450;
 constexpr int kGoTag = 2451;
+// The own-exercise panel, and its height while it offers only its button.
+constexpr int kOwnPanelWidth = 364, kOwnPanelHeight = 250, kOfferHeight = 40;
 constexpr int kWholeHintTag = 391;
 constexpr int kNumeratorHintTag = 392;
 constexpr int kDenominatorHintTag = 393;
@@ -191,7 +193,7 @@ void TbreukenoefenenForm::create_explanation_panels() {
 
 void TbreukenoefenenForm::create_own_exercise_panel() {
     Panel4 = add_floating_panel(QStringLiteral("Panel4"));
-    Panel4->setGeometry(640, 110, 364, 250);
+    Panel4->setGeometry(640, 110, kOwnPanelWidth, kOwnPanelHeight);
     SpeedButton9 =
         make_text_button(Panel4, QStringLiteral("SpeedButton9"), QStringLiteral("Eigen opgave"));
     SpeedButton9->setFont(make_font(QStringLiteral("Verdana"), 11, true));
@@ -355,12 +357,18 @@ void TbreukenoefenenForm::showing() {
     help_button->setVisible(!preset_mode());
     new_exercise();
     Button1->show();
-    if (preset_mode()) {
-        Panel4->show();
-        Panel4->raise();
-        Panel9->show();
-        Panel9->raise();
-    }
+    show_own_exercise_offer();
+}
+
+// The menu opens this window in free mode only, so the own-exercise panel is
+// offered in both modes; otherwise a pupil could never type an exercise here.
+// While only the button is offered the panel is just high enough for it.
+void TbreukenoefenenForm::show_own_exercise_offer() {
+    Panel4->resize(kOwnPanelWidth, kOfferHeight);
+    Panel4->show();
+    Panel4->raise();
+    Panel9->show();
+    Panel9->raise();
 }
 
 void TbreukenoefenenForm::closing() {
@@ -429,12 +437,7 @@ void TbreukenoefenenForm::hide_cross_cancel_panel() {
 
 void TbreukenoefenenForm::exercise_finished() {
     finish_exercise(practice_messages::kFinished);
-    if (preset_mode()) {
-        Panel4->show();
-        Panel4->raise();
-        Panel9->show();
-        Panel9->raise();
-    }
+    show_own_exercise_offer();
 }
 
 // --- explanations ---
@@ -512,6 +515,7 @@ void TbreukenoefenenForm::SpeedButton9Click() {
     Label6->setVisible(!Panel7->isVisibleTo(Panel5));
     Label6->setText(operator_symbol(digit));
     fraction_fields_->validate();
+    Panel4->resize(kOwnPanelWidth, kOwnPanelHeight);
     Panel4->show();
     Panel4->raise();
     (simplify ? Edit7 : Edit6)->setFocus();

@@ -106,6 +106,7 @@ private:
     void create_own_exercise_panel();
     void create_fraction_fields();
     void create_simplification_fields();
+    void show_own_exercise_offer();
     void fill_calibration_table();
     // Starts an exercise: clears the surface and performs the first step.
     void begin(const FractionExercise& e);

@@ -160,6 +160,29 @@ TEST_F(OwnExercise, AcceptedExerciseStartsWorking) {
     EXPECT_TRUE(w.Panel9->isVisibleTo(&w));
 }
 
+TEST_F(OwnExercise, FreeModeOffersTheButtonAndOpensTheFieldsOnRequest) {
+    start('1');
+    ASSERT_FALSE(w.preset_mode());
+    // Only the button is offered: the panel is no higher than it.
+    EXPECT_TRUE(w.SpeedButton9->isVisibleTo(&w));
+    EXPECT_LE(w.Panel4->height(), w.SpeedButton9->geometry().bottom() + 12);
+    w.SpeedButton9Click();
+    EXPECT_TRUE(w.Panel5->isVisibleTo(&w));
+    const QPoint go_corner = w.SpeedButton10->mapTo(
+        &w, QPoint(w.SpeedButton10->width() - 1, w.SpeedButton10->height() - 1));
+    EXPECT_TRUE(w.Panel4->geometry().contains(go_corner)) << "the go button lies in the panel";
+    w.Edit1->setText("1");
+    w.Edit3->setText("3");
+    w.Edit2->setText("1");
+    w.Edit4->setText("6");
+    go_fractions();
+    EXPECT_FALSE(w.Panel4->isVisibleTo(&w));
+    work_to_end();
+    EXPECT_EQ(testing::final_value(w.surface()), (Rational{1, 2}));
+    EXPECT_TRUE(w.Panel4->isVisibleTo(&w));  // offered again after the exercise
+    EXPECT_LE(w.Panel4->height(), w.SpeedButton9->geometry().bottom() + 12);
+}
+
 TEST_F(OwnExercise, SimplificationRefusesZero) {
     type_simplification("0", "5");
     EXPECT_FALSE(w.SpeedButton11->isEnabled());
