@@ -355,6 +355,9 @@ void TbreukenoefenenForm::showing() {
     hide_floating_panels();
     hide_cover_sheet();
     help_button->setVisible(!preset_mode());
+    // The button for the previous exercise returns only when this visit has
+    // one (the menu clears the flag when it opens the window).
+    SpeedButton8->setVisible(selection.previous_exercise_stored);
     new_exercise();
     Button1->show();
     show_own_exercise_offer();

@@ -200,6 +200,19 @@ TEST_F(Window, PreviousExerciseCanBeWorkedOnceAgain) {
     EXPECT_FALSE(w.SpeedButton8->isVisibleTo(&w));
 }
 
+TEST_F(Window, ReopenedWindowOffersNoPreviousExercise) {
+    start('1', 0, 21);
+    w.Button1Click();
+    ASSERT_TRUE(w.SpeedButton8->isVisibleTo(&w));
+    // "Stop", then the menu opens the window again and clears the flag.
+    w.Button3Click();
+    selection.previous_exercise_stored = false;
+    w.start_showing();
+    EXPECT_FALSE(w.SpeedButton8->isVisibleTo(&w));
+    w.Button1Click();
+    EXPECT_TRUE(w.SpeedButton8->isVisibleTo(&w));  // this visit's first exercise
+}
+
 TEST_F(Window, DivisionIsRepeatedAsTheDivisionItWas) {
     start('4', 0, 5);
     const QString first_line = line_texts().front();
