@@ -7,20 +7,18 @@
 #include <QString>
 
 #include "expr/expression.h"
+#include "support/number_settings_fixture.h"
 #include "util/number_settings.h"
 #include "util/random.h"
 
 namespace cifrala::testing {
 
-class ExprTest : public ::testing::Test {
+class ExprTest : public DefaultNumberSettings {
 protected:
     void SetUp() override {
-        saved_ = number_settings;
-        number_settings = NumberSettings{};
-        number_settings.decimal_separator = QLatin1Char(',');
+        DefaultNumberSettings::SetUp();
         seed_random(4242);
     }
-    void TearDown() override { number_settings = saved_; }
 
     static QString normalised(const QString& typed, QChar var = QLatin1Char('x')) {
         QString t = typed;
@@ -42,9 +40,6 @@ protected:
         EXPECT_EQ(e.error, expr_error::kListFunctionFailed) << typed.toStdString();
         return function_message_number();
     }
-
-private:
-    NumberSettings saved_;
 };
 
 }  // namespace cifrala::testing

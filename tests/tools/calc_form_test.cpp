@@ -19,6 +19,7 @@
 #include <QWindow>
 
 #include "support/message_recorder.h"
+#include "support/number_settings_fixture.h"
 #include "text/messages.h"
 #include "tools/calc_form.h"
 #include "util/number_settings.h"
@@ -36,18 +37,16 @@ namespace {
     return ::testing::AssertionSuccess();
 }
 
-class CalcFormTest : public ::testing::Test {
+class CalcFormTest : public testing::DefaultNumberSettings {
 protected:
     void SetUp() override {
-        saved_ = number_settings;
-        number_settings = NumberSettings{};
-        number_settings.decimal_separator = QLatin1Char(',');
+        DefaultNumberSettings::SetUp();
         form_ = std::make_unique<TCalcForm>();
         form_->show();
     }
     void TearDown() override {
         form_.reset();
-        number_settings = saved_;
+        DefaultNumberSettings::TearDown();
     }
 
     // Types the text into the expression field and presses Enter.
@@ -64,7 +63,6 @@ protected:
         b->click();
     }
 
-    NumberSettings saved_;
     std::unique_ptr<TCalcForm> form_;
     testing::MessageRecorder messages_;
 };
