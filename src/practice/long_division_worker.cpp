@@ -50,7 +50,7 @@ void LongDivisionWorker::start(const Division& d, bool both_mode) {
     running_quotient = 0;
     remainder = 0;
     remainder_text_.clear();
-    partial_.clear();
+    number_.clear();
     digits_left_.clear();
 }
 
@@ -100,24 +100,24 @@ void LongDivisionWorker::stage0() {
     s_.line(quotient_x_ - 20, 10, quotient_x_ - 10, 55);
 
     const FirstPart fp = first_part(dividend_text_, divisor);
-    partial_x_ = working_x_;
+    number_x_ = working_x_;
     if (fp.exists) {
-        partial_ = fp.part;
+        number_ = fp.part;
         digits_left_ = fp.rest;
-        digit_ = value_of(partial_) / divisor;
+        digit_ = value_of(number_) / divisor;
         msg_param1 = dividend_text_;
         hint(kDividendIs, 2);
         msg_param1 = divisor_text_;
         hint(kDivisorIs, 1);
-        msg_param1 = partial_;
-        msg_param2 = partial_ + QStringLiteral(" : ") + divisor_text_;
+        msg_param1 = number_;
+        msg_param2 = number_ + QStringLiteral(" : ") + divisor_text_;
         hint(kFirstPart, 0);
         stage = 1;
     } else if (side_.decimals_ticked()) {
         msg_param1 = divisor_text_;
         msg_param2 = dividend_text_;
         hint(kNoFirstPart, 0);
-        partial_ = dividend_text_;
+        number_ = dividend_text_;
         digits_left_.clear();
         digit_ = 0;
         stage = 1;
@@ -151,17 +151,17 @@ void LongDivisionWorker::stage1() {
     seq_.then([this] {
         const QString zeros = both ? zeros_text(static_cast<int>(digits_left_.size())) : QString();
         const QString product = int_text(digit_ * divisor) + zeros;
-        const int shift = static_cast<int>(partial_.size() + zeros.size() - product.size());
-        s_.text_at(partial_x_ + shift * char_width(), working_y_, product);
-        remainder = value_of(partial_) - digit_ * divisor;
+        const int shift = static_cast<int>(number_.size() + zeros.size() - product.size());
+        s_.text_at(number_x_ + shift * char_width(), working_y_, product);
+        remainder = value_of(number_) - digit_ * divisor;
     });
     seq_.pause(side_.pause_ms());
     seq_.then([this] {
         const QString zeros = both ? zeros_text(static_cast<int>(digits_left_.size())) : QString();
-        subtraction_line(partial_x_, partial_x_ + s_.text_width(partial_ + zeros));
+        subtraction_line(number_x_, number_x_ + s_.text_width(number_ + zeros));
         remainder_text_ = both && remainder == 0 ? QStringLiteral(" ") : int_text(remainder);
         remainder_x_ =
-            partial_x_ + static_cast<int>(partial_.size() - remainder_text_.size()) * char_width();
+            number_x_ + static_cast<int>(number_.size() - remainder_text_.size()) * char_width();
         s_.text_at(remainder_x_, working_y_ + kLine + 2,
                    remainder_text_ + (both ? digits_left_ : QString()));
         next_digit_x_ = remainder_x_ + s_.text_width(remainder_text_);
@@ -196,11 +196,11 @@ void LongDivisionWorker::stage2() {
             return;
         }
         auto bring_down = [this](const QString& digit) {
-            partial_ = remainder_text_ + (both ? digits_left_ : digit);
-            partial_x_ = remainder_x_;
+            number_ = remainder_text_ + (both ? digits_left_ : digit);
+            number_x_ = remainder_x_;
             digits_left_ = both || past_comma ? QString() : digits_left_.mid(1);
             working_y_ += kLine;
-            msg_param1 = int_text(value_of(partial_)) + QStringLiteral(" : ") + divisor_text_;
+            msg_param1 = int_text(value_of(number_)) + QStringLiteral(" : ") + divisor_text_;
             hint(kHowOften);
             stage = 3;
         };
@@ -213,7 +213,8 @@ void LongDivisionWorker::stage2() {
         side_.show_sliding_digit(digit, QPoint(next_digit_x_, from_y));
         seq_.animate([this, from_y](qint64 ms) {
             // A finished pause passes the largest time there is.
-            const qint64 y = std::min<qint64>(from_y + 2 * std::min<qint64>(ms, 1000000), working_y_);
+            const qint64 y =
+                std::min<qint64>(from_y + 2 * std::min<qint64>(ms, 1000000), working_y_);
             side_.move_sliding_digit(static_cast<int>(y));
             return y >= working_y_;
         });
@@ -228,7 +229,7 @@ void LongDivisionWorker::stage2() {
 // The next quotient digit (in "both" mode one chunk), its product.
 void LongDivisionWorker::stage3() {
     seq_.then([this] {
-        digit_ = value_of(partial_) / divisor;
+        digit_ = value_of(number_) / divisor;
         const QString d = int_text(digit_);
         if (past_comma) {
             ++decimals;
@@ -249,15 +250,15 @@ void LongDivisionWorker::stage3() {
     seq_.pause(side_.pause_ms());
     seq_.then([this] {
         const QString product = int_text(digit_ * divisor);
-        const int end = partial_x_ + s_.text_width(partial_);
+        const int end = number_x_ + s_.text_width(number_);
         s_.text_at(end - s_.text_width(product), working_y_, product);
     });
     seq_.pause(side_.pause_ms());
     seq_.then([this] {
-        const int end = partial_x_ + s_.text_width(partial_);
-        subtraction_line(partial_x_ + leading_spaces(partial_) * char_width(), end);
+        const int end = number_x_ + s_.text_width(number_);
+        subtraction_line(number_x_ + leading_spaces(number_) * char_width(), end);
         working_y_ += kLine + 2;
-        remainder = value_of(partial_) - digit_ * divisor;
+        remainder = value_of(number_) - digit_ * divisor;
         remainder_text_ = int_text(remainder);
         remainder_x_ = end - s_.text_width(remainder_text_);
         hint(kSubtract);

@@ -3,7 +3,7 @@
 // dividend, slanted stroke, quotient), one stage per "Rekenstap": first
 // part, quotient digit with the speech cloud, product and remainder,
 // bringing down the next digit, the decimal comma and the result box. In
-// "both" mode every partial product keeps its place value (trailing zeros)
+// "both" mode every product keeps its place value (trailing zeros)
 // and the rest is divided in one further chunk, with the running result in
 // the result box.
 //
@@ -86,12 +86,12 @@ private:
 
     // Layout.
     int working_y_ = 0, working_x_ = 0, quotient_x_ = 0;
-    int partial_x_ = 0;        // where the current part (or number) begins
+    int number_x_ = 0;      // where the current part (or number) begins
     int next_digit_x_ = 0;  // where the next digit comes down
     int remainder_x_ = 0;
     // The numbers being worked on.
     QString dividend_text_, divisor_text_;
-    QString partial_;         // the partial dividend being worked on, as text
+    QString number_;       // the number being divided now, as text
     QString digits_left_;  // dividend digits not yet brought down
     qint64 digit_ = 0;     // current quotient digit (a chunk in "both" mode)
     QString remainder_text_;
