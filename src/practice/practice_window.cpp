@@ -1,7 +1,5 @@
 #include "practice/practice_window.h"
 
-#include <QLabel>
-
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -9,6 +7,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
