@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "practice/fractions_form.h"
+#include "practice/fractions/fractions_form.h"
 #include "text/program_dir.h"
 #include "util/number_settings.h"
 #include "util/random.h"

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <cstdio>
 
-#include "practice/render_registry.h"
+#include "practice/common/render_registry.h"
 #include "text/language.h"
 #include "text/messages.h"
 #include "util/number_settings.h"

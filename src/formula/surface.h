@@ -4,7 +4,7 @@
 // Formula cursor. The operations keep the names the windows' step logic uses
 // (my_textout, newline, breuk, breuktxt, breuk_abc, in_de_machttxt, toonhint,
 // clearimage, ...); where windows differ, the constants come from the
-// surface's SurfaceStyle (window_styles.h).
+// surface's SurfaceStyle (each window keeps its rows beside its code).
 //
 // Every operation records what it drew in the display list and, when it
 // returns, reports the changed area through `on_changed`, so a widget showing

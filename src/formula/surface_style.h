@@ -1,7 +1,7 @@
 #pragma once
 // The constants in which the windows' typesetting differs: fonts, frames,
 // line units, fraction offsets, superscripts and the hint line. Each window
-// builds its surface style from the rows of window_styles.h; the writing
+// builds its surface style from its own rows (see style_rows.h); the writing
 // operations of Surface only read these values.
 #include <QColor>
 #include <QString>

@@ -5,9 +5,24 @@
 #include <QFontMetrics>
 
 #include "formula/font_map.h"
+#include "formula/style_rows.h"
 #include "formula/surface.h"
 
 namespace cifrala::testing {
+
+// A worksheet laid out as the fractions window lays out its own: "verdana"
+// 24 from (150, 20), line unit 68, a frame line left of the margin and one
+// above the hint line, the hint in size 20 at the bottom.
+inline SurfaceStyle worksheet_style() {
+    using namespace style_rows;
+    SurfaceStyle s;
+    FrameRow r = plain_row(150, 20, 150, LineUnit{LineUnit::Fixed, 68});
+    r.frame.lines = {vertical(130, from_start(10), from_end(50)),
+                     horizontal(from_end(50), from_start(10), from_end(10))};
+    apply_frame(s, r);
+    s.hint = HintStyle{20, 5, 40, 40, false};
+    return s;
+}
 
 inline int width_at(const QString& text, int points, const QString& family = "verdana") {
     return QFontMetrics(make_font(family, points, false)).horizontalAdvance(text);

@@ -7,7 +7,6 @@
 #include "formula/arrowhead.h"
 #include "formula/cloud.h"
 #include "formula/surface.h"
-#include "formula/window_styles.h"
 #include "text/messages.h"
 #include "util/selection.h"
 
@@ -19,7 +18,7 @@ using testing::thin_lines;
 using testing::width_at;
 
 struct FractionsSurface : Surface {
-    FractionsSurface() : Surface(1014, 678, breuken_surface_style()) { clearimage(); }
+    FractionsSurface() : Surface(1014, 678, testing::worksheet_style()) { clearimage(); }
 };
 
 TEST(Clear, FractionsFrameCursorAndPen) {
@@ -55,18 +54,6 @@ TEST(Clear, ForgetsWhatWasWritten) {
     EXPECT_TRUE(s.display().texts().empty());
 }
 
-TEST(Clear, IntegersTopic48FrameFollowsTheTextHeight) {
-    SurfaceStyle st;
-    apply_frame(st, frame_gehele_getallen(48, 32));
-    Surface s(1000, 600, st);
-    s.clearimage();
-    const int low = 456 + testing::height_at(32);
-    bool found = false;
-    for (const auto& l : s.display().lines())
-        if (l.width == 6 && l.from == QPoint(576, 10) && l.to == QPoint(576, low)) found = true;
-    EXPECT_TRUE(found);
-}
-
 TEST(Writing, TextoutAdvancesByTheWidth) {
     FractionsSurface s;
     s.my_textout(" + ");
@@ -92,23 +79,6 @@ TEST(Writing, MeasureOnlyAdvancesWithoutDrawing) {
     EXPECT_TRUE(s.display().texts().empty());
     EXPECT_TRUE(thin_lines(s).empty());
     EXPECT_EQ(s.cursor.x, 150 + width_at("abc", 24) + width_at("1", 18) + 5);
-}
-
-TEST(Writing, ShrinkToFitWritesSmallerOnTheSameLineAndKeepsTheSize) {
-    SurfaceStyle st;
-    apply_frame(st, frame_staartdeel(true));
-    st.shrink_to_fit = true;
-    Surface s(400, 300, st);
-    s.clearimage();
-    s.cursor.x = 300;
-    const QString text = "123456";
-    s.my_textout(text);
-    const DrawnText t = only_text(s, text);
-    EXPECT_LT(t.point_size, 30);
-    EXPECT_LE(300 + width_at(text, t.point_size, "Courier new"), 400);
-    EXPECT_GT(300 + width_at(text, t.point_size + 1, "Courier new"), 400);
-    EXPECT_EQ(t.pos.y(), 10);
-    EXPECT_EQ(s.font_size(), 30);
 }
 
 TEST(Writing, TextoutWithGap) {
@@ -154,7 +124,7 @@ TEST(Hint, UntickedKeepsThePreviousHint) {
 }
 
 TEST(Hint, TooLongIsWrittenSmallerUntilItFits) {
-    Surface s(300, 200, breuken_surface_style());
+    Surface s(300, 200, testing::worksheet_style());
     s.clearimage();
     s.toonhint(1562);
     const DrawnText t = only_text(s, msg(1562));
@@ -162,44 +132,6 @@ TEST(Hint, TooLongIsWrittenSmallerUntilItFits) {
     EXPECT_LE(width_at(t.text, t.point_size) + 5, 300);
     EXPECT_GT(width_at(t.text, t.point_size + 1) + 5, 300);
     EXPECT_EQ(s.font_size(), 24);
-}
-
-TEST(Hint, RowsCountFromTheBottom) {
-    SurfaceStyle st;
-    apply_frame(st, frame_staartdeel(true));
-    st.hint = hint_style(HintRow::Staartdeel);
-    Surface s(2400, 600, st);
-    s.clearimage();
-    s.toonhint(1562, 2);
-    const DrawnText t = only_text(s, msg(1562));
-    EXPECT_EQ(t.pos, QPoint(10, 600 - 2 * s.line_step(1.0) - 44));
-    EXPECT_EQ(t.point_size, 30);
-}
-
-TEST(Superscript, ShrinksAndRaises) {
-    FractionsSurface s;
-    s.style_ref().superscript = superscript_style(SuperscriptRow::Staartdeel);
-    s.style_ref().superscript_small = superscript_style(SuperscriptRow::StaartdeelSmall);
-    s.my_textout("10");
-    const int x = s.cursor.x;
-    s.in_de_machttxt("3");
-    EXPECT_EQ(only_text(s, "3").pos, QPoint(x, 11));
-    EXPECT_EQ(only_text(s, "3").point_size, 19);
-    s.in_de_machttxt("4", true);
-    EXPECT_EQ(only_text(s, "4").pos.y(), 18);
-    EXPECT_EQ(only_text(s, "4").point_size, 14);
-    EXPECT_EQ(s.font_size(), 24);
-}
-
-TEST(Superscript, OnAnotherCanvasAdvancesThisCursor) {
-    FractionsSurface first;
-    Surface other(300, 200);
-    first.style_ref().superscript = superscript_style(SuperscriptRow::MetriekeStelsel);
-    const int x = first.cursor.x;
-    first.in_de_machttxt_at(other, 40, "2", 60);
-    EXPECT_EQ(only_text(other, "2").pos, QPoint(40, 53));
-    EXPECT_TRUE(first.display().texts().empty());
-    EXPECT_EQ(first.cursor.x, x + width_at("2", 14));
 }
 
 TEST(ExponentFraction, CentresTheNarrowerPartAndDrawsTheBarToTheWiderEnd) {

@@ -3,7 +3,6 @@
 
 #include "canvas_helpers.h"
 #include "formula/surface.h"
-#include "formula/window_styles.h"
 
 namespace cifrala {
 namespace {
@@ -14,7 +13,7 @@ using testing::width_at;
 
 class StyleA : public ::testing::Test {
 protected:
-    StyleA() : s(1014, 678, breuken_surface_style()) {
+    StyleA() : s(1014, 678, testing::worksheet_style()) {
         s.clearimage();
         s.cursor = {200, 100};
     }
@@ -117,66 +116,6 @@ TEST_F(StyleA, BarIsDrawnInThePicture) {
     const QColor bar = s.image().pixelColor(200 + width_at("3", 18) / 2, 121);
     EXPECT_EQ(bar, QColor(Qt::black));
     EXPECT_EQ(s.image().pixelColor(200 + width_at("3", 18) / 2, 150), QColor(0, 255, 255));
-}
-
-TEST(StyleARows, RootsWindowTakesTheSignFromTheTopText) {
-    SurfaceStyle st;
-    st.fraction = fraction_style_a(FractionRowA::Wortels);
-    Surface s(600, 400, st);
-    s.cursor = {50, 100};
-    s.breuktxt("-7", "12");
-    EXPECT_EQ(only_text(s, "-").pos, QPoint(50, 100));
-    const int x = 50 + width_at("-", 24) + 3;
-    // "7" is narrower than "12": offsets -9 and +20.
-    const int wn = width_at("7", 18), wd = width_at("12", 18);
-    EXPECT_EQ(only_text(s, "7").pos, QPoint(x + (wd - wn) / 2, 91));
-    EXPECT_EQ(only_text(s, "12").pos, QPoint(x, 120));
-    EXPECT_EQ(thin_lines(s).at(0).from.y(), 118);
-}
-
-TEST(StyleARows, QuadraticWindowWritesTheMinusOneLowerAndHasNoWideBar) {
-    SurfaceStyle st;
-    st.fraction = fraction_style_a(FractionRowA::Kwadratisch);
-    Surface s(600, 400, st);
-    s.cursor = {50, 100};
-    s.breuk(5, -6);
-    EXPECT_EQ(only_text(s, "-").pos, QPoint(50, 101));
-    const int x = 50 + width_at("-", 24) + 3;
-    EXPECT_EQ(only_text(s, "5").point_size, 19);
-    const auto bar = thin_lines(s).at(0);
-    EXPECT_EQ(bar.from, QPoint(x, 123));
-    EXPECT_EQ(bar.to, QPoint(x + width_at("5", 19), 123));
-}
-
-TEST(StyleARows, IntegersWindowPlacesBottomAndBarByTheTopsHeight) {
-    SurfaceStyle st;
-    st.fraction = fraction_style_a(FractionRowA::GeheleGetallen);
-    Surface s(600, 400, st);
-    s.cursor = {50, 100};
-    s.set_pen_width(4);
-    s.breuk(2, 9);
-    const int h = testing::height_at(19);
-    EXPECT_EQ(only_text(s, "2").pos.y(), 90);
-    EXPECT_EQ(only_text(s, "9").pos.y(), 100 + h - 10);
-    const auto bar = thin_lines(s).at(0);
-    EXPECT_EQ(bar.from.y(), 100 + h - 10);
-    EXPECT_EQ(bar.width, 2);
-}
-
-TEST(StyleARows, LongDivisionRealFractions) {
-    SurfaceStyle st;
-    st.fraction = fraction_style_a(FractionRowA::Staartdeel);
-    Surface s(600, 400, st);
-    s.cursor = {50, 100};
-    s.breuk_real(0, 7);
-    EXPECT_TRUE(s.display().items().empty());
-    EXPECT_EQ(s.cursor.x, 50);
-    s.breuk_real(5, 1);
-    EXPECT_EQ(only_text(s, "5").pos, QPoint(50, 100));
-    EXPECT_TRUE(thin_lines(s).empty());
-    s.breuk_real(-3, 4);
-    EXPECT_TRUE(s.display().find_texts("-").empty());
-    EXPECT_EQ(thin_lines(s).size(), 1u);
 }
 
 }  // namespace

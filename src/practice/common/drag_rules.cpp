@@ -1,0 +1,24 @@
+#include "practice/common/drag_rules.h"
+
+#include <algorithm>
+
+namespace cifrala {
+
+QRect drag_cover_sheet(const QRect& surface, int distance, const QRect& sheet, QPoint anchor,
+                       QPoint mouse, int keep) {
+    const int right = surface.x() + surface.width();
+    const int bottom = surface.y() + surface.height();
+    int left = std::max(surface.x(), mouse.x() + sheet.x() - anchor.x());
+    int top = std::max(surface.y() + distance, mouse.y() + sheet.y() - anchor.y());
+    left = std::min(left, std::max(surface.x(), right - keep));
+    top = std::min(top, std::max(surface.y() + distance, bottom - keep));
+    return QRect(left, top, right - left, bottom - top);
+}
+
+QPoint drag_floating_panel(const QRect& surface, int top_margin, const QRect& panel, QPoint anchor,
+                           QPoint mouse) {
+    return QPoint(std::max(surface.x(), mouse.x() + panel.x() - anchor.x()),
+                  std::max(surface.y() + top_margin, mouse.y() + panel.y() - anchor.y()));
+}
+
+}  // namespace cifrala

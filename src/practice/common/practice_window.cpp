@@ -1,0 +1,387 @@
+#include "practice/common/practice_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QToolButton>
+
+#include "formula/font_map.h"
+#include "formula/surface_view.h"
+#include "practice/common/floating_panel.h"
+#include "practice/common/glyphs.h"
+#include "text/help.h"
+#include "text/language.h"
+#include "text/messages.h"
+#include "text/notify.h"
+#include "util/random.h"
+#include "util/selection.h"
+
+namespace cifrala {
+
+namespace {
+
+QToolButton* make_speed_button(QWidget* parent, const QString& name, Glyph glyph,
+                               const QString& hint) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(name);
+    b->setIcon(glyph_icon(glyph));
+    b->setIconSize(QSize(22, 22));
+    b->setToolTip(hint);
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+
+}  // namespace
+
+QToolButton* make_text_button(QWidget* parent, const QString& name, const QString& caption) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(name);
+    b->setText(caption);
+    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+
+QLabel* make_label(QWidget* parent, const QString& name, const QString& text, int points) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setFont(make_font(QStringLiteral("Verdana"), points, false));
+    l->setWordWrap(true);
+    return l;
+}
+
+PracticeWindow::PracticeWindow(const PracticeWindowConfig& config, QWidget* parent)
+    : QDialog(parent), config_(config) {
+    setObjectName(config_.class_name);
+    setWindowTitle(config_.title);
+    setModal(true);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::CustomizeWindowHint);
+    setFont(make_font(QStringLiteral("Verdana"), 9, false));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(255, 255, 0));
+    setPalette(pal);
+
+    surface_ = std::make_unique<Surface>(config_.surface_rect.width(),
+                                         config_.surface_rect.height(), config_.surface_style);
+    Image1 = new SurfaceView(*surface_, this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->move(config_.surface_rect.topLeft());
+    connect(Image1, &SurfaceView::doubleClicked, this, [this] { show_cover_sheet(); });
+    connect(Image1, &SurfaceView::mousePressed, this, [this](QPoint p, Qt::MouseButton b) {
+        if (b == Qt::LeftButton) surface_mouse_down(p);
+    });
+    connect(Image1, &SurfaceView::mouseMoved, this, [this](QPoint p) { surface_mouse_move(p); });
+    connect(Image1, &SurfaceView::mouseReleased, this, [this] { surface_mouse_up(); });
+
+    create_standard_controls();
+    surface_->hints_enabled = [this] { return hint_check->isChecked(); };
+
+    cover_sheet_ = new CoverSheet(this, config_.cover_sheet_name, Image1, config_.cover_distance);
+    register_text(cover_sheet_->hide_button(), TextKind::HintOnly, practice_tags::kHide, true);
+    register_text(cover_sheet_, TextKind::HintOnly, practice_tags::kCoverSheet, true);
+    connect(cover_sheet_, &CoverSheet::hidden_by_pupil, this, [this] { option_click(); });
+
+    if (config_.title_tag != 0) register_text(this, TextKind::Window, config_.title_tag);
+    place_window();
+    seed_random_from_clock();
+    // Creation: font, pen and brush of the surface, then cleared.
+    surface_->clearimage();
+}
+
+PracticeWindow::~PracticeWindow() {
+    // The view refers to the surface, which goes before the child widgets.
+    delete Image1;
+    Image1 = nullptr;
+}
+
+void PracticeWindow::create_standard_controls() {
+    Button1 = new QPushButton(config_.next_caption, this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button2 = new QPushButton(QStringLiteral("Rekenstap"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button3 = new QPushButton(QStringLiteral("Stop"), this);
+    Button3->setObjectName(QStringLiteral("Button3"));
+    for (QPushButton* b : {Button1, Button2, Button3}) {
+        b->setAutoDefault(false);
+        add_shared_keys(b);
+    }
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+    register_text(Button1, TextKind::Button, practice_tags::kNextExercise);
+    register_text(Button2, TextKind::Button, practice_tags::kStep);
+
+    hint_check = new QCheckBox(QStringLiteral("Toon hint"), this);
+    hint_check->setObjectName(config_.hint_check_name);
+    hint_check->setChecked(true);
+    add_option_control(hint_check);
+    register_text(hint_check, TextKind::CheckBox, practice_tags::kShowHint);
+
+    level_group = new QGroupBox(QStringLiteral("Niveau"), this);
+    level_group->setObjectName(config_.level_group_name);
+    auto* row = new QHBoxLayout(level_group);
+    row->setContentsMargins(4, 0, 2, 2);
+    row->setSpacing(2);
+    RadioButton1 = new QRadioButton(QStringLiteral("Eenvoudig"), level_group);
+    RadioButton2 = new QRadioButton(QStringLiteral("Gevorderd"), level_group);
+    RadioButton3 = new QRadioButton(QStringLiteral("Expert"), level_group);
+    int tag = practice_tags::kLevel1;
+    int n = 1;
+    for (QRadioButton* r : {RadioButton1, RadioButton2, RadioButton3}) {
+        r->setObjectName(QStringLiteral("RadioButton%1").arg(n++));
+        row->addWidget(r);
+        add_option_control(r);
+        register_text(r, TextKind::RadioButton, tag++);
+    }
+    RadioButton1->setChecked(true);
+    register_text(level_group, TextKind::GroupBox, practice_tags::kLevelGroup);
+    level_group->setVisible(config_.has_levels);
+
+    help_button =
+        make_speed_button(this, config_.help_button_name, Glyph::Help, QStringLiteral("Help"));
+    copy_button =
+        make_speed_button(this, config_.copy_button_name, Glyph::Copy, QStringLiteral("Copy"));
+    save_button = make_speed_button(this, config_.save_button_name, Glyph::SavePicture, QString());
+    connect(help_button, &QToolButton::clicked, this, [this] { help_click(); });
+    connect(copy_button, &QToolButton::clicked, this, [this] {
+        copy_surface();
+        raise_help();
+    });
+    connect(save_button, &QToolButton::clicked, this, [this] { save_picture_clicked(); });
+    register_text(help_button, TextKind::HintOnly, practice_tags::kHelp);
+    register_text(copy_button, TextKind::HintOnly, practice_tags::kCopy);
+    register_text(save_button, TextKind::HintOnly, practice_tags::kSavePicture, true);
+
+    // The designed bottom row; windows move what they lay out differently.
+    const int top = config_.surface_rect.bottom() + 4;
+    Button1->setGeometry(6, top, 138, 32);
+    Button2->setGeometry(150, top, 120, 32);
+    hint_check->setGeometry(292, top + 16, 86, 18);
+    level_group->setGeometry(524, top, 274, 42);
+    help_button->setGeometry(802, top + 1, 30, 30);
+    copy_button->setGeometry(834, top + 1, 30, 30);
+    save_button->setGeometry(866, top + 1, 30, 30);
+    Button3->setGeometry(934, top, 76, 32);
+}
+
+void PracticeWindow::register_text(QWidget* control, TextKind kind, int tag, bool load_now) {
+    register_control(config_.translated, control, kind, tag);
+    if (load_now) load_control_text(control, kind, tag);
+}
+
+void PracticeWindow::place_window() {
+    QSize size = config_.client_size;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect g = screen->geometry();
+        size = size.expandedTo(QSize(g.width(), g.height() - 30));
+    }
+    resize(size);
+    move(1, 0);
+}
+
+int PracticeWindow::level() const {
+    if (RadioButton3->isChecked()) return 2;
+    if (RadioButton2->isChecked()) return 1;
+    return 0;
+}
+
+void PracticeWindow::set_level(int level) {
+    (level == 2 ? RadioButton3 : level == 1 ? RadioButton2 : RadioButton1)->setChecked(true);
+}
+
+// --- life cycle ---
+
+void PracticeWindow::start_showing() {
+    surface_anchor_.reset();
+    showing();
+}
+
+void PracticeWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous()) return;
+    move(x(), 0);
+    attach_help_to(this);
+    start_showing();
+}
+
+void PracticeWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && y() != 0) move(x(), 0);
+}
+
+void PracticeWindow::Button1Click() {
+    hide_floating_panels();
+    hide_cover_sheet();
+    new_exercise();
+    raise_help();
+}
+
+void PracticeWindow::Button2Click() {
+    if (!step_available()) return;
+    rekenstap();
+    raise_help();
+}
+
+void PracticeWindow::Button3Click() {
+    hide_floating_panels();
+    closing();
+    done(1);
+}
+
+void PracticeWindow::reject() {
+    Button3Click();
+}
+
+void PracticeWindow::finish_exercise(int closing_message) {
+    surface_->toonhint(closing_message);
+    Button1->show();
+    Button2->hide();
+}
+
+void PracticeWindow::show_step_button() {
+    Button2->setEnabled(true);
+    Button2->show();
+}
+
+bool PracticeWindow::step_available() const {
+    return Button2->isVisibleTo(this) && Button2->isEnabled();
+}
+
+bool PracticeWindow::next_available() const {
+    return Button1->isVisibleTo(this);
+}
+
+// --- shared option and key handling ---
+
+void PracticeWindow::option_click() {
+    if (step_available()) {
+        Button2->setFocus();
+    } else if (next_available()) {
+        Button1->setFocus();
+    }
+    raise_help();
+}
+
+void PracticeWindow::help_click() {
+    request_help(help_page());
+    attach_help_to(this);
+}
+
+bool PracticeWindow::shared_key(int key) {
+    if (key == Qt::Key_PageUp) {
+        if (next_available()) Button1Click();
+    } else if (key == Qt::Key_PageDown) {
+        if (step_available()) Button2Click();
+    } else {
+        return false;
+    }
+    raise_help();
+    return true;
+}
+
+void PracticeWindow::add_option_control(QAbstractButton* control) {
+    connect(control, &QAbstractButton::clicked, this, [this] { option_click(); });
+    add_shared_keys(control);
+}
+
+void PracticeWindow::add_shared_keys(QWidget* control) {
+    control->installEventFilter(this);
+}
+
+bool PracticeWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (shared_key(key->key())) return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void PracticeWindow::keyPressEvent(QKeyEvent* event) {
+    if (shared_key(event->key())) return;
+    if (event->key() == Qt::Key_Escape) return;  // only "Stop" closes the window
+    QDialog::keyPressEvent(event);
+}
+
+// --- cover sheet, panels, worksheet ---
+
+void PracticeWindow::show_cover_sheet() {
+    cover_sheet_->show_over_surface();
+    option_click();
+}
+
+void PracticeWindow::hide_cover_sheet() {
+    cover_sheet_->hide();
+}
+
+FloatingPanel* PracticeWindow::add_floating_panel(const QString& name) {
+    auto* panel = new FloatingPanel(this, name, Image1);
+    register_text(panel->hide_button(), TextKind::HintOnly, practice_tags::kHide, true);
+    panels_.push_back(panel);
+    return panel;
+}
+
+void PracticeWindow::hide_floating_panels() {
+    for (const auto& p : panels_)
+        if (p) p->hide();
+}
+
+void PracticeWindow::surface_mouse_down(QPoint pos) {
+    if (program_options.movable_worksheet) surface_anchor_ = pos;
+}
+
+void PracticeWindow::surface_mouse_move(QPoint pos) {
+    if (!surface_anchor_ || !program_options.movable_worksheet) return;
+    Image1->move(Image1->pos() + (pos - *surface_anchor_));
+}
+
+void PracticeWindow::surface_mouse_up() {
+    surface_anchor_.reset();
+}
+
+// --- copy, save ---
+
+void PracticeWindow::copy_surface() const {
+    QGuiApplication::clipboard()->setImage(surface_->image());
+}
+
+bool PracticeWindow::save_surface_picture(const QString& path) {
+    if (surface_->image().save(path, "PNG")) return true;
+    show_message(msg(practice_messages::kSaveFailed) + QLatin1Char(' ') + path);
+    return false;
+}
+
+void PracticeWindow::save_picture_clicked() {
+    QString path = QFileDialog::getSaveFileName(this, msg(practice_messages::kSaveTitle), QString(),
+                                                msg(practice_messages::kSaveFilter));
+    if (!path.isEmpty()) {
+        if (!path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+            path += QStringLiteral(".png");
+        save_surface_picture(path);
+    }
+    raise_help();
+}
+
+// --- calibration ---
+
+void PracticeWindow::set_calibration_table(std::vector<CalibratedControl> table) {
+    calibration_ = std::move(table);
+}
+
+void PracticeWindow::apply_calibration(int calibrated_bottom) {
+    if (calibrated_bottom < 0) return;
+    for (const CalibratedControl& c : calibration_)
+        if (c.control) c.control->move(c.control->x(), calibrated_bottom - c.offset);
+}
+
+}  // namespace cifrala

@@ -1,0 +1,57 @@
+#pragma once
+// Dividing in chunks ("happen"): each "Rekenstap" takes a multiple of the
+// divisor off the rest and writes the dividend as the sum of the chunks
+// taken so far plus the rest; at the end the sum is written with the
+// divisor taken out and the quotient read off.
+//
+// A line too wide for the sheet is written a little smaller or, when that
+// is not enough, continued on the next line; when the sheet is full its
+// working area is wiped and the lines continue at the top (the running sum
+// always holds everything found so far).
+#include <QColor>
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "practice/long_division/long_division_exercise.h"
+
+namespace cifrala {
+
+class Surface;
+
+class ChunkDivisionWorker {
+public:
+    explicit ChunkDivisionWorker(Surface& surface);
+
+    // Called when the division ends: hide the times table, then finish the
+    // exercise (closing hint, buttons).
+    std::function<void()> on_hide_times_table;
+    std::function<void()> on_finished;
+
+    // Below the exercise line: nothing taken yet, the first hint.
+    void start(const Division& d);
+    void rekenstap();
+
+    bool finished = false;
+    qint64 dividend = 0, divisor = 1, rest = 0;
+    std::vector<qint64> chunks;
+
+    // The most points a line is made smaller before it is continued on the
+    // next line instead.
+    static constexpr int kMaxShrink = 6;
+
+private:
+    struct Atom {
+        QString text;
+        QColor colour = Qt::black;
+    };
+    void end();
+    void write_line(const std::vector<Atom>& atoms);
+    void wipe_working_area();
+    std::vector<Atom> running_sum() const;
+
+    Surface& s_;
+    int first_line_y_ = 0;
+};
+
+}  // namespace cifrala
