@@ -48,7 +48,8 @@ double cifrala_parse_and_evaluate(const QString& typed) {
 
 void BM_Calculator_Cifrala(benchmark::State& state) {
     const QString text = QString::fromLatin1(kInputs[state.range(0)]);
-    for (auto _ : state) benchmark::DoNotOptimize(cifrala_parse_and_evaluate(text));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(cifrala_parse_and_evaluate(text));
     state.SetLabel(kInputs[state.range(0)]);
 }
 BENCHMARK(BM_Calculator_Cifrala)->DenseRange(0, kInputCount - 1);
@@ -57,7 +58,8 @@ BENCHMARK(BM_Calculator_Cifrala)->DenseRange(0, kInputCount - 1);
 void BM_Calculator_Cifrala_EvalText(benchmark::State& state) {
     const QString text = QString::fromLatin1(kInputs[state.range(0)]);
     double v = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(cifrala::eval_text(text, v));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(cifrala::eval_text(text, v));
     state.SetLabel(kInputs[state.range(0)]);
 }
 BENCHMARK(BM_Calculator_Cifrala_EvalText)->DenseRange(0, kInputCount - 1);
@@ -69,7 +71,8 @@ void BM_Graph_Cifrala(benchmark::State& state) {
         double sum = 0;
         for (int i = 0; i < kSamples; ++i) {
             const double x = -5 + 10.0 * i / (kSamples - 1);
-            sum += cifrala::evaluate_expression(QLatin1Char('x'), QLatin1Char('x'), text, x, x).value;
+            sum +=
+                cifrala::evaluate_expression(QLatin1Char('x'), QLatin1Char('x'), text, x, x).value;
         }
         benchmark::DoNotOptimize(sum);
     }
@@ -81,12 +84,14 @@ BENCHMARK(BM_Graph_Cifrala)->Unit(benchmark::kMicrosecond);
 
 double binompdf(double n, double p, double k) {
     double c = 1;
-    for (int i = 0; i < k; ++i) c = c * (n - i) / (i + 1);
+    for (int i = 0; i < k; ++i)
+        c = c * (n - i) / (i + 1);
     return c * std::pow(p, k) * std::pow(1 - p, n - k);
 }
 double ncr(double n, double k) {
     double c = 1;
-    for (int i = 0; i < k; ++i) c = c * (n - i) / (i + 1);
+    for (int i = 0; i < k; ++i)
+        c = c * (n - i) / (i + 1);
     return c;
 }
 

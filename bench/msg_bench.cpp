@@ -24,25 +24,28 @@ void write_full_size_file() {
     for (int n = -60; n <= 9000; ++n) {
         bytes += QByteArray::number(n) + "\r\n";
         // About 60 bytes of text per entry, as real messages are.
-        bytes += "Dit is de tekst van bericht " + QByteArray::number(n) +
-                 ", met wat uitleg erbij.\r\n";
+        bytes +=
+            "Dit is de tekst van bericht " + QByteArray::number(n) + ", met wat uitleg erbij.\r\n";
     }
     f.write(bytes);
 }
 
 void BM_MsgLastEntry(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(cifrala::msg(9000));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(cifrala::msg(9000));
 }
 BENCHMARK(BM_MsgLastEntry)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
 
 void BM_MsgFirstEntry(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(cifrala::msg(-60));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(cifrala::msg(-60));
 }
 BENCHMARK(BM_MsgFirstEntry)->Unit(benchmark::kMicrosecond);
 
 void BM_MsgWithPlaceholders(benchmark::State& state) {
     cifrala::msg_param1 = "12";
-    for (auto _ : state) benchmark::DoNotOptimize(cifrala::msg(5242));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(cifrala::msg(5242));
 }
 BENCHMARK(BM_MsgWithPlaceholders)->Unit(benchmark::kMicrosecond);
 

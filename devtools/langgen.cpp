@@ -142,7 +142,8 @@ bool write_file(const std::string& path, const std::vector<std::string>& lines) 
     {
         std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
         if (!out) return false;
-        for (const auto& l : lines) out << l << "\r\n";
+        for (const auto& l : lines)
+            out << l << "\r\n";
         if (!out) return false;
     }
     return std::rename(tmp.c_str(), path.c_str()) == 0;
@@ -219,8 +220,10 @@ int run_texts(const std::string& outdir, const std::vector<std::string>& sources
         for (auto& [number, e] : bucket) {
             if (e.nl.empty()) fail(e.where, "no Dutch text");
             if (e.en.empty()) fail(e.where, "no English text");
-            while (static_cast<int>(e.nl.size()) < kind.lines) e.nl.push_back("");
-            while (static_cast<int>(e.en.size()) < kind.lines) e.en.push_back("");
+            while (static_cast<int>(e.nl.size()) < kind.lines)
+                e.nl.push_back("");
+            while (static_cast<int>(e.en.size()) < kind.lines)
+                e.en.push_back("");
             // A text line that reads as the number of another entry of the
             // same file would be taken for that entry's number line.
             for (const auto* v : {&e.nl, &e.en}) {
@@ -235,9 +238,11 @@ int run_texts(const std::string& outdir, const std::vector<std::string>& sources
             std::vector<std::string> out;
             for (const auto& [number, e] : bucket) {
                 out.push_back(std::to_string(number));
-                for (const auto& t : lang == 0 ? e.nl : e.en) out.push_back(t);
+                for (const auto& t : lang == 0 ? e.nl : e.en)
+                    out.push_back(t);
             }
-            std::string name = outdir + "/" + (lang == 0 ? "anederlands." : "aenglish.") + kind.suffix;
+            std::string name =
+                outdir + "/" + (lang == 0 ? "anederlands." : "aenglish.") + kind.suffix;
             if (!write_file(name, out)) fail(name, "cannot write");
         }
     }
@@ -252,8 +257,7 @@ bool malformed_help_header(const std::string& line) {
     return line.find_first_not_of("0123456789") != std::string::npos;
 }
 
-int run_concat(const std::string& outfile, const std::vector<std::string>& sources,
-               bool help) {
+int run_concat(const std::string& outfile, const std::vector<std::string>& sources, bool help) {
     std::vector<std::string> out;
     std::vector<std::string> sorted = sources;
     std::sort(sorted.begin(), sorted.end());
@@ -281,7 +285,8 @@ int run_concat(const std::string& outfile, const std::vector<std::string>& sourc
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::cerr << "usage: langgen texts OUTDIR SOURCE... | help OUTFILE SOURCE... | copy OUTFILE SOURCE\n";
+        std::cerr << "usage: langgen texts OUTDIR SOURCE... | help OUTFILE SOURCE... | copy "
+                     "OUTFILE SOURCE\n";
         return 2;
     }
     std::string mode = argv[1];

@@ -44,7 +44,8 @@ bool has(const QStringList& args, const char* option) {
 
 int run_program(int argc, char** argv) {
     QStringList args;
-    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
 
     if (has(args, "--help") || has(args, "-h")) {
         std::fputs(kUsage, stdout);

@@ -9,8 +9,8 @@
 namespace cifrala {
 
 TschermhoogteForm::TschermhoogteForm(QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint) {
+    : QDialog(parent,
+              Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("schermhoogteForm"));
     setWindowTitle(QStringLiteral("Callibratie"));
     setFixedSize(239, 68);

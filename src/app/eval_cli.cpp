@@ -31,9 +31,12 @@ int run_eval_cli(const QStringList& args) {
 
     QString expression;
     for (const QString& a : args) {
-        if (a == QLatin1String("--radians")) number_settings.radians = true;
-        else if (expression.isEmpty()) expression = a;
-        else expression += QLatin1Char(' ') + a;
+        if (a == QLatin1String("--radians"))
+            number_settings.radians = true;
+        else if (expression.isEmpty())
+            expression = a;
+        else
+            expression += QLatin1Char(' ') + a;
     }
 
     double value = 0;

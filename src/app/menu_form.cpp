@@ -56,9 +56,12 @@ void set_background(QWidget* w, const QColor& c) {
 
 QPoint group_origin(int level) {
     switch (level) {
-        case 0: return {0, 0};
-        case 1: return {4, 20};
-        default: return {8, 40};
+        case 0:
+            return {0, 0};
+        case 1:
+            return {4, 20};
+        default:
+            return {8, 40};
     }
 }
 
@@ -73,8 +76,8 @@ QRect slot_rect(int index) {
 }  // namespace
 
 TAlle_rekenoefeningenForm::TAlle_rekenoefeningenForm(bool maintenance_mode, QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint),
+    : QDialog(parent,
+              Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       maintenance_(maintenance_mode) {
     setObjectName(QStringLiteral("Alle_rekenoefeningenForm"));
     setWindowTitle(QStringLiteral("Cifrala"));
@@ -165,8 +168,7 @@ void TAlle_rekenoefeningenForm::build_basic_menu() {
     connect(cal, &QPushButton::clicked, this, &TAlle_rekenoefeningenForm::SpeedButton105Click);
     auto* settings = add_button("SpeedButton149", QStringLiteral("Instellingen"),
                                 QRect(280, 134, 227, kButtonHeight));
-    connect(settings, &QPushButton::clicked, this,
-            &TAlle_rekenoefeningenForm::SpeedButton149Click);
+    connect(settings, &QPushButton::clicked, this, &TAlle_rekenoefeningenForm::SpeedButton149Click);
     auto* stop = add_button("SpeedButton85", QStringLiteral("Stop"),
                             QRect(kGroupWidth - 110, kGroupHeight - 42, 100, 32));
     connect(stop, &QPushButton::clicked, this, [this] { done(0); });
@@ -194,10 +196,11 @@ void TAlle_rekenoefeningenForm::build_basic_menu() {
 
     if (maintenance_) {
         Button8 = add_button("Button8", QStringLiteral("Memory"), QRect(10, 282, 80, 24));
-        Button9 = add_button("Button9", QStringLiteral("bestandscontrole"),
-                             QRect(96, 282, 150, 24));
+        Button9 =
+            add_button("Button9", QStringLiteral("bestandscontrole"), QRect(96, 282, 150, 24));
         auto* hide = add_button("SpeedButton44", QString(), QRect(252, 282, 24, 24));
-        for (QPushButton* b : {Button8, Button9, hide}) b->setFont(menu_font(11));
+        for (QPushButton* b : {Button8, Button9, hide})
+            b->setFont(menu_font(11));
         Memo1 = new QPlainTextEdit(g);
         Memo1->setObjectName(QStringLiteral("Memo1"));
         Memo1->setGeometry(160, 30, 321, 241);
@@ -291,8 +294,8 @@ void TAlle_rekenoefeningenForm::build_settings_panel() {
     };
     connect(add("SpeedButton150", QStringLiteral("OK"), 10), &QPushButton::clicked, this,
             &TAlle_rekenoefeningenForm::SpeedButton150Click);
-    connect(add("SpeedButton151", QStringLiteral("Check alles"), 190), &QPushButton::clicked,
-            this, [this] { check_all(true); });
+    connect(add("SpeedButton151", QStringLiteral("Check alles"), 190), &QPushButton::clicked, this,
+            [this] { check_all(true); });
     connect(add("SpeedButton152", QStringLiteral("Uncheck alles"), 370), &QPushButton::clicked,
             this, [this] { check_all(false); });
     auto* help = add("SpeedButton153", QString(), kSettingsWidth - 54);
@@ -336,7 +339,8 @@ void TAlle_rekenoefeningenForm::layout_settings_panel() {
             widths.push_back(w);
         }
         int total = 10;
-        for (int w : widths) total += w + kGap;
+        for (int w : widths)
+            total += w + kGap;
         if (total > kSettingsWidth - 10 && pixels > kMinFontPixels) continue;
         int x = 10;
         for (size_t c = 0; c < columns.size(); ++c) {
@@ -360,8 +364,8 @@ void TAlle_rekenoefeningenForm::register_texts() {
         if (mg.tag != 0) register_control(W, groups_.at(mg.number), TextKind::GroupBox, mg.tag);
     register_control(W, groups_.at(19), TextKind::GroupBox, 1708);
     const std::pair<const char*, int> basic[] = {
-        {"SpeedButton25", 1693}, {"SpeedButton59", 1695}, {"SpeedButton26", 2382},
-        {"SpeedButton58", 2383}, {"SpeedButton130", 1711}, {"SpeedButton5", 1692},
+        {"SpeedButton25", 1693},  {"SpeedButton59", 1695},  {"SpeedButton26", 2382},
+        {"SpeedButton58", 2383},  {"SpeedButton130", 1711}, {"SpeedButton5", 1692},
         {"SpeedButton105", 1712}, {"SpeedButton149", 1708}, {"SpeedButton151", 1709},
         {"SpeedButton152", 1710}};
     for (const auto& [name, tag] : basic)
@@ -393,10 +397,12 @@ void TAlle_rekenoefeningenForm::fit_captions() {
         for (; pixels > kMinFontPixels; --pixels) {
             const QFontMetrics fm(menu_font(pixels));
             bool fits = true;
-            for (QPushButton* b : list) fits = fits && fm.horizontalAdvance(b->text()) + 14 <= b->width();
+            for (QPushButton* b : list)
+                fits = fits && fm.horizontalAdvance(b->text()) + 14 <= b->width();
             if (fits) break;
         }
-        for (QPushButton* b : list) b->setFont(menu_font(pixels));
+        for (QPushButton* b : list)
+            b->setFont(menu_font(pixels));
     }
 }
 
@@ -466,7 +472,8 @@ void TAlle_rekenoefeningenForm::run_button(const MenuButton& b) {
     last_target_ = b.target;
     auto handler = preset_handlers_.find(b.target);
     if (handler != preset_handlers_.end() && handler->second)
-        for (Preset p : b.presets) handler->second(p);
+        for (Preset p : b.presets)
+            handler->second(p);
     if (b.division_bites_from_window && division_bites_query_)
         s.division_in_bites = division_bites_query_();
     show_target(b.target);
@@ -545,11 +552,14 @@ bool TAlle_rekenoefeningenForm::eventFilter(QObject* watched, QEvent* event) {
 
 // --- basic menu commands ------------------------------------------------------
 
-void TAlle_rekenoefeningenForm::SpeedButton30Click() { request_help(695); }
+void TAlle_rekenoefeningenForm::SpeedButton30Click() {
+    request_help(695);
+}
 
 void TAlle_rekenoefeningenForm::Button1Click() {
     language_index = RadioButton1->isChecked() ? 0 : 1;
-    for (const auto& l : language_confirm_listeners_) l();
+    for (const auto& l : language_confirm_listeners_)
+        l();
     close_group(7);
     apply_language();
 }
@@ -580,7 +590,8 @@ void TAlle_rekenoefeningenForm::SpeedButton105Click() {
     TschermhoogteForm form(this);
     form.exec();
     if (calibrated_bottom < 0) return;
-    for (const auto& l : calibration_listeners_) l(calibrated_bottom);
+    for (const auto& l : calibration_listeners_)
+        l(calibrated_bottom);
 }
 
 // --- topic settings -------------------------------------------------------------
@@ -604,17 +615,20 @@ void TAlle_rekenoefeningenForm::topic_box_toggled(int number, bool checked) {
     const TopicBox* tb = find_topic_box(number);
     if (!tb || tb->kind == TopicBoxKind::Topic) return;
     // Unticking a member that is a group fires that group's own action.
-    for (int member : topic_box_members(number)) topic_box(member)->setChecked(false);
+    for (int member : topic_box_members(number))
+        topic_box(member)->setChecked(false);
 }
 
 void TAlle_rekenoefeningenForm::check_all(bool value) {
-    for (const TopicBox& tb : topic_boxes()) topic_box(tb.number)->setChecked(value);
+    for (const TopicBox& tb : topic_boxes())
+        topic_box(tb.number)->setChecked(value);
 }
 
 void TAlle_rekenoefeningenForm::check_hoofdmenus() {
     for (const HoofdmenuRule& rule : hoofdmenu_rules()) {
         bool any = false;
-        for (int m : rule.members) any = any || topic_box(m)->isChecked();
+        for (int m : rule.members)
+            any = any || topic_box(m)->isChecked();
         topic_box(rule.box)->setChecked(any);
     }
 }

@@ -60,21 +60,21 @@ public:
     Target last_target() const { return last_target_; }
     QPoint settings_saved_position() const { return saved_position_; }
 
-    QCheckBox* CheckBox1 = nullptr;  // "Toon theorievensters"
-    QCheckBox* CheckBox2 = nullptr;  // "Witte achtergrond"
-    QCheckBox* CheckBox3 = nullptr;  // "Rekenvel verplaatsbaar"
+    QCheckBox* CheckBox1 = nullptr;        // "Toon theorievensters"
+    QCheckBox* CheckBox2 = nullptr;        // "Witte achtergrond"
+    QCheckBox* CheckBox3 = nullptr;        // "Rekenvel verplaatsbaar"
     QRadioButton* RadioButton1 = nullptr;  // "Nederlands"
     QRadioButton* RadioButton2 = nullptr;  // "English"
-    QPushButton* Button1 = nullptr;  // language OK
-    QPushButton* Button8 = nullptr;  // "Memory"
-    QPushButton* Button9 = nullptr;  // "bestandscontrole"
+    QPushButton* Button1 = nullptr;        // language OK
+    QPushButton* Button8 = nullptr;        // "Memory"
+    QPushButton* Button9 = nullptr;        // "bestandscontrole"
     QPlainTextEdit* Memo1 = nullptr;
     QWidget* Panel2 = nullptr;  // the subject buttons
 
     // Handlers named after their controls.
-    void Button1Click();  // language OK
-    void Button8Click();  // Memory
-    void Button9Click();  // bestandscontrole
+    void Button1Click();         // language OK
+    void Button8Click();         // Memory
+    void Button9Click();         // bestandscontrole
     void SpeedButton30Click();   // help
     void SpeedButton105Click();  // calibration
     void SpeedButton149Click();  // open the settings panel

@@ -72,22 +72,22 @@ std::vector<MenuButton> build() {
     // "Lineaire vergelijkingen".
     v.push_back(open("SpeedButton47", 1, "Vergelijkingen oplossen", 2791, 17));
     v.push_back(open("SpeedButton48", 1, "Algebra I", 0, 9));
-    v.push_back(topic("SpeedButton106", 1, "Schatten 1", 2744, T::MultiTopic, 44, kKeep,
-                      {P::ShowPanel8}));
+    v.push_back(
+        topic("SpeedButton106", 1, "Schatten 1", 2744, T::MultiTopic, 44, kKeep, {P::ShowPanel8}));
     v.push_back(topic("SpeedButton110", 1, "Schatten 2", 2745, T::Integers, 45, kKeep,
                       {P::EstimateLabels}));
-    v.push_back(topic("SpeedButton115", 1, "Tijdrekenen", 2747, T::Integers, 47, kKeep,
-                      {P::TimePresets}));
-    v.push_back(topic("SpeedButton117", 1, "Klokrekenen", 2748, T::Integers, 48, kKeep,
-                      {P::TimePresets}));
-    v.push_back(with(topic("SpeedButton121", 1, "Gemiddelde snelheid", 2751, T::Integers, 49,
-                           kKeep, {P::TimePresets}),
+    v.push_back(
+        topic("SpeedButton115", 1, "Tijdrekenen", 2747, T::Integers, 47, kKeep, {P::TimePresets}));
+    v.push_back(
+        topic("SpeedButton117", 1, "Klokrekenen", 2748, T::Integers, 48, kKeep, {P::TimePresets}));
+    v.push_back(with(topic("SpeedButton121", 1, "Gemiddelde snelheid", 2751, T::Integers, 49, kKeep,
+                           {P::TimePresets}),
                      [](MenuButton& b) { b.hint_translated = true; }));
     v.push_back(topic("SpeedButton128", 1, "Schaal", 1677, T::Integers, 53, kKeep,
                       {P::WordProblemPresets}));
     v.push_back(topic("SpeedButton136", 1, "Parabolen tekenen", 2752, T::Roots, 56));
-    v.push_back(with(topic("SpeedButton14", 1, "Bereken functiewaarde", 2793, T::Roots, 57,
-                           kKeep, {P::ShowPanel4}),
+    v.push_back(with(topic("SpeedButton14", 1, "Bereken functiewaarde", 2793, T::Roots, 57, kKeep,
+                           {P::ShowPanel4}),
                      [](MenuButton& b) {
                          b.hint = "Substitueer getal in formule";
                          b.hint_translated = true;
@@ -98,19 +98,19 @@ std::vector<MenuButton> build() {
     v.push_back(topic("SpeedButton4", 18, "Gehele getallen", 1669, T::Integers, -1));
     v.push_back(topic("SpeedButton143", 18, "Getallen onder elkaar", 1672, T::MultiTopic, 34, 14));
     v.push_back(topic("SpeedButton144", 18, "Reken handig", 2743, T::MultiTopic, 43));
-    v.push_back(with(topic("SpeedButton145", 18, "Grote getallen", 2762, T::LongDivision, 55,
-                           kKeep, {P::LongDivisionHideOptions}),
+    v.push_back(with(topic("SpeedButton145", 18, "Grote getallen", 2762, T::LongDivision, 55, kKeep,
+                           {P::LongDivisionHideOptions}),
                      [](MenuButton& b) {
                          b.hint = "Rekenen met grote getallen";
                          b.hint_translated = true;
                      }));
     v.push_back(with(topic("SpeedButton146", 18, "Breuken", 1670, T::Fractions),
                      [](MenuButton& b) { b.clear_previous_exercise = true; }));
-    v.push_back(with(topic("SpeedButton147", 18, "Tafeltjes", 2761, T::Integers, 50),
-                     [](MenuButton& b) {
-                         b.hint = "Tafeltjes oefenen";
-                         b.hint_translated = true;
-                     }));
+    v.push_back(
+        with(topic("SpeedButton147", 18, "Tafeltjes", 2761, T::Integers, 50), [](MenuButton& b) {
+            b.hint = "Tafeltjes oefenen";
+            b.hint_translated = true;
+        }));
     v.push_back(with(topic("SpeedButton12", 18, "Delen", 1676, T::LongDivision, 42, kKeep,
                            {P::LongDivisionShowOptions}),
                      [](MenuButton& b) {
@@ -131,7 +131,8 @@ std::vector<MenuButton> build() {
     v.push_back(back("SpeedButton142", 17));
 
     // Algebra I
-    v.push_back(topic("SpeedButton49", 9, "Herleiden van machtsvormen", 1727, T::MultiTopic, 3, 11));
+    v.push_back(
+        topic("SpeedButton49", 9, "Herleiden van machtsvormen", 1727, T::MultiTopic, 3, 11));
     v.push_back(
         topic("SpeedButton50", 9, "Haakjes uitwerken (uitgebreid)", 1729, T::MultiTopic, 4, 11));
     v.push_back(topic("SpeedButton28", 9, "Haakjes uitwerken (basis)", 1728, T::MultiTopic, 5, 11));
@@ -146,9 +147,9 @@ std::vector<MenuButton> build() {
     v.push_back(open("SpeedButton68", 2, "Vergelijkingen oplossen", 2506, 14));
     v.push_back(open("SpeedButton7", 2, "Ongelijkheden oplossen", 2507, 15));
     v.push_back(topic("SpeedButton6", 2, "Rijen", 2508, T::MultiTopic, 37, 19));
-    v.push_back(with(topic("SpeedButton37", 2, "Functievoorschrift opstellen", 2501, T::MultiTopic,
-                           33, 11),
-                     [](MenuButton& b) { b.function_type_preset = 0; }));
+    v.push_back(
+        with(topic("SpeedButton37", 2, "Functievoorschrift opstellen", 2501, T::MultiTopic, 33, 11),
+             [](MenuButton& b) { b.function_type_preset = 0; }));
     v.push_back(topic("SpeedButton46", 2, "Domein en bereik", 2510, T::MultiTopic, 39));
     v.push_back(topic("SpeedButton74", 2, "Symmetrie bij grafieken", 2512, T::MultiTopic, 41));
     v.push_back(with(topic("SpeedButton154", 2, "Sinusoïde tekenen", 2514, T::MultiTopic, 63),
@@ -164,9 +165,9 @@ std::vector<MenuButton> build() {
     v.push_back(topic("SpeedButton33", 3, "Logaritme functies", 1701, T::MultiTopic, 14, 3));
     v.push_back(topic("SpeedButton34", 3, "Exponentiële functies", 1702, T::MultiTopic, 15, 4));
     v.push_back(topic("SpeedButton35", 3, "Sinusoïden", 1703, T::MultiTopic, 16, 5));
-    v.push_back(with(topic("SpeedButton36", 3, "Kettingregel (alle varianten)", 1704,
-                           T::MultiTopic, kKeep, 6),
-                     [](MenuButton& b) { b.chain_rule = 6; }));
+    v.push_back(with(
+        topic("SpeedButton36", 3, "Kettingregel (alle varianten)", 1704, T::MultiTopic, kKeep, 6),
+        [](MenuButton& b) { b.chain_rule = 6; }));
     v.push_back(back("SpeedButton80", 3));
 
     // Primitiveren (opening the group has set category 12)
@@ -189,8 +190,8 @@ std::vector<MenuButton> build() {
     v.push_back(
         topic("SpeedButton65", 13, "Groeifuncties (eigenschappen)", 2503, T::MultiTopic, 31, 11));
     v.push_back(topic("SpeedButton66", 13, "Schrijf als 10-macht", 2504, T::MultiTopic, 32, 11));
-    v.push_back(topic("SpeedButton18", 13, "Breuken herleiden (algebraïsch)", 2509, T::MultiTopic,
-                      38, 20));
+    v.push_back(
+        topic("SpeedButton18", 13, "Breuken herleiden (algebraïsch)", 2509, T::MultiTopic, 38, 20));
     v.push_back(topic("SpeedButton63", 13, "Variabele vrijmaken", 2511, T::MultiTopic, 40));
     v.push_back(back("SpeedButton79", 13));
 
@@ -198,16 +199,17 @@ std::vector<MenuButton> build() {
     v.push_back(topic("SpeedButton112", 14, "Lineaire vergelijkingen", 1726, T::MultiTopic, 2, 11));
     v.push_back(topic("SpeedButton111", 14, "Kwadratische vergelijkingen", 1665, T::QuadEquations,
                       26, kKeep, {P::ShowAbcFormula}));
-    v.push_back(topic("SpeedButton69", 14, "Exponentiële vergelijkingen", 1674, T::ExpEquations, 28));
+    v.push_back(
+        topic("SpeedButton69", 14, "Exponentiële vergelijkingen", 1674, T::ExpEquations, 28));
     v.push_back(topic("SpeedButton70", 14, "Machtsvergelijkingen", 1679, T::MultiTopic, 24, 15));
     v.push_back(
         topic("SpeedButton71", 14, "Goniometrische vergelijkingen", 1680, T::MultiTopic, 27, 13));
     v.push_back(topic("SpeedButton72", 14, "Absolute waarde vergelijkingen", 1705, T::MultiTopic, 8,
                       10, {P::ExplanationArea420x300}));
     v.push_back(topic("SpeedButton73", 14, "Wortelvergelijkingen", 2351, T::MultiTopic, 23));
-    v.push_back(with(topic("SpeedButton134", 14, "Logaritmische vergelijkingen", 1707,
-                           T::MultiTopic, 1, 11),
-                     [](MenuButton& b) { b.solve_as_equation = 1; }));
+    v.push_back(with(
+        topic("SpeedButton134", 14, "Logaritmische vergelijkingen", 1707, T::MultiTopic, 1, 11),
+        [](MenuButton& b) { b.solve_as_equation = 1; }));
     v.push_back(back("SpeedButton81", 14));
 
     // Ongelijkheden oplossen
@@ -226,16 +228,16 @@ std::vector<MenuButton> build() {
 
     // Natuurkunde
     v.push_back(topic("SpeedButton54", 11, "Lenzenformule", 2391, T::Lens));
-    v.push_back(with(topic("SpeedButton55", 11, "Golven en trillingen", 2392, T::MultiTopic, 33,
-                           11, {P::FunctionTypeSinusoid}),
+    v.push_back(with(topic("SpeedButton55", 11, "Golven en trillingen", 2392, T::MultiTopic, 33, 11,
+                           {P::FunctionTypeSinusoid}),
                      [](MenuButton& b) { b.function_type_preset = 1; }));
     v.push_back(topic("SpeedButton113", 11, "Snelheid", 2746, T::Integers, 46, kKeep,
                       {P::WordProblemPresets, P::HidePanel3}));
     v.push_back(with(topic("SpeedButton122", 11, "Gemiddelde snelheid", 2751, T::Integers, 49,
                            kKeep, {P::TimePresets}),
                      [](MenuButton& b) { b.hint_translated = true; }));
-    v.push_back(topic("SpeedButton126", 11, "Druk", 2781, T::Integers, 51, kKeep,
-                      {P::WordProblemPresets}));
+    v.push_back(
+        topic("SpeedButton126", 11, "Druk", 2781, T::Integers, 51, kKeep, {P::WordProblemPresets}));
     v.push_back(topic("SpeedButton127", 11, "Concentratie", 2782, T::Integers, 52, kKeep,
                       {P::WordProblemPresets}));
     v.push_back(back("SpeedButton76", 11));

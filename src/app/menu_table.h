@@ -9,17 +9,17 @@ namespace cifrala {
 // The windows a topic button can open.
 enum class Target {
     None,
-    MultiTopic,     // TdiffkettingForm
-    Roots,          // TwortelsherleidenForm
-    Integers,       // TGehele_getallen_Form
-    LongDivision,   // TStaartdeelForm
-    Fractions,      // TbreukenoefenenForm
-    Ratios,         // TverhoudingenForm
-    Metric,         // TMetrieke_stelsel_Form
-    QuadEquations,  // TkwadrverglForm
+    MultiTopic,        // TdiffkettingForm
+    Roots,             // TwortelsherleidenForm
+    Integers,          // TGehele_getallen_Form
+    LongDivision,      // TStaartdeelForm
+    Fractions,         // TbreukenoefenenForm
+    Ratios,            // TverhoudingenForm
+    Metric,            // TMetrieke_stelsel_Form
+    QuadEquations,     // TkwadrverglForm
     QuadInequalities,  // TOngelijkhedenForm
-    ExpEquations,   // TExpverglForm
-    Lens,           // TLenzenForm
+    ExpEquations,      // TExpverglForm
+    Lens,              // TLenzenForm
 };
 
 // Options a topic button sets on its target window before showing it.
@@ -52,18 +52,18 @@ struct MenuButton {
     const char* caption;  // Dutch default caption
     int tag;              // text number; 0 = not translated
     Action action;
-    int opens = 0;        // group opened by Action::OpenGroup
+    int opens = 0;  // group opened by Action::OpenGroup
     Target target = Target::None;
     int topic = kKeep;
     int category = kKeep;
     std::vector<Preset> presets = {};
-    int integration = kKeep;        // integration_kind and integration_choice
-    int chain_rule = kKeep;         // chain_rule_choice
+    int integration = kKeep;           // integration_kind and integration_choice
+    int chain_rule = kKeep;            // chain_rule_choice
     int function_type_preset = kKeep;  // 0 or 1
     int solve_as_equation = kKeep;     // 0 or 1
     bool clear_previous_exercise = false;
     bool division_bites_from_window = false;
-    const char* hint = nullptr;  // built-in hint
+    const char* hint = nullptr;    // built-in hint
     bool hint_translated = false;  // the second line of its entry is its hint
 };
 
@@ -71,7 +71,7 @@ struct MenuGroup {
     int number;           // GroupBox<number>
     const char* caption;  // Dutch default caption
     int tag;
-    int level;            // 0 basic menu, 1 subject, 2 below a subject
+    int level;  // 0 basic menu, 1 subject, 2 below a subject
 };
 
 const std::vector<MenuGroup>& menu_groups();

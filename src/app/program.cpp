@@ -9,12 +9,12 @@
 #include "practice/fractions/fractions_form.h"
 #include "practice/long_division/long_division_form.h"
 #include "practice/ratios/ratios_form.h"
-#include "tools/tools.h"
 #include "text/big_message_form.h"
 #include "text/help.h"
 #include "text/help_form.h"
 #include "text/language.h"
 #include "text/translation.h"
+#include "tools/tools.h"
 #include "util/number_settings.h"
 #include "util/random.h"
 
@@ -30,7 +30,9 @@ Program::Program(const StartOptions& options) : options_(options) {
     if (language_index != 0) apply_language();
 }
 
-Program::~Program() { destroy_tools(); }
+Program::~Program() {
+    destroy_tools();
+}
 
 void Program::create_windows() {
     // The main window owns the others and is never shown.

@@ -120,12 +120,14 @@ std::vector<int> topic_box_members(int number) {
 const std::vector<HoofdmenuRule>& hoofdmenu_rules() {
     auto range = [](int from, int to) {
         std::vector<int> v;
-        for (int i = from; i <= to; ++i) v.push_back(i);
+        for (int i = from; i <= to; ++i)
+            v.push_back(i);
         return v;
     };
     auto join = [](std::initializer_list<std::vector<int>> parts) {
         std::vector<int> v;
-        for (const auto& p : parts) v.insert(v.end(), p.begin(), p.end());
+        for (const auto& p : parts)
+            v.insert(v.end(), p.begin(), p.end());
         return v;
     };
     static const std::vector<HoofdmenuRule> rules = {

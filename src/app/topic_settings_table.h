@@ -11,8 +11,8 @@ struct TopicBox {
     int number;           // CheckBox<number>; its tag is 600 + number
     const char* caption;  // Dutch default caption
     TopicBoxKind kind;
-    int member_of;        // number of its group or subject box; 0 for a subject
-    const char* button;   // the menu button it shows
+    int member_of;       // number of its group or subject box; 0 for a subject
+    const char* button;  // the menu button it shows
 };
 
 const std::vector<TopicBox>& topic_boxes();

@@ -25,7 +25,8 @@ double stirling_error(double n) {
         double log_fact;
         if (n == std::floor(n)) {
             double f = 1;  // exact up to 15!
-            for (int i = 2; i <= static_cast<int>(n); ++i) f *= i;
+            for (int i = 2; i <= static_cast<int>(n); ++i)
+                f *= i;
             log_fact = std::log(f);
         } else {
             log_fact = std::lgamma(n + 1);
@@ -210,9 +211,15 @@ Tail hypergeometric_cdf(double r, double b, double n, double k) {
     return t;
 }
 
-double normal_pdf(double z) { return std::exp(-0.5 * z * z) / std::sqrt(2 * M_PI); }
-double normal_lower(double z) { return 0.5 * std::erfc(-z / M_SQRT2); }
-double normal_upper(double z) { return 0.5 * std::erfc(z / M_SQRT2); }
+double normal_pdf(double z) {
+    return std::exp(-0.5 * z * z) / std::sqrt(2 * M_PI);
+}
+double normal_lower(double z) {
+    return 0.5 * std::erfc(-z / M_SQRT2);
+}
+double normal_upper(double z) {
+    return 0.5 * std::erfc(z / M_SQRT2);
+}
 
 double normal_quantile(double p) {
     // A rational first guess, then Halley steps on the exact tail function.
@@ -225,8 +232,8 @@ double normal_quantile(double p) {
     static const double c[] = {-7.784894002430293e-03, -3.223964580411365e-01,
                                -2.400758277161838e+00, -2.549732539343734e+00,
                                4.374664141464968e+00,  2.938163982698783e+00};
-    static const double d[] = {7.784695709041462e-03, 3.224671290700398e-01,
-                               2.445134137142996e+00, 3.754408661907416e+00};
+    static const double d[] = {7.784695709041462e-03, 3.224671290700398e-01, 2.445134137142996e+00,
+                               3.754408661907416e+00};
     constexpr double low = 0.02425;
     double x;
     if (p < low) {

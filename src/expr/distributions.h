@@ -27,8 +27,8 @@ Tail hypergeometric_cdf(double r, double b, double n, double k);
 
 // The standard normal density, lower and upper tail and quantile.
 double normal_pdf(double z);
-double normal_lower(double z);  // P(Z <= z)
-double normal_upper(double z);  // P(Z >= z)
+double normal_lower(double z);     // P(Z <= z)
+double normal_upper(double z);     // P(Z >= z)
 double normal_quantile(double p);  // 0 < p < 1
 
 }  // namespace cifrala::expr

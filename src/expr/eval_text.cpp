@@ -49,6 +49,8 @@ bool is_valid_expression(const QString& text) {
     return eval_text(text, v);
 }
 
-int last_evaluation_error() { return g_last_reader_error; }
+int last_evaluation_error() {
+    return g_last_reader_error;
+}
 
 }  // namespace cifrala

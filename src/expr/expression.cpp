@@ -85,43 +85,79 @@ Evaluation evaluate_expression(QChar var1, QChar var2, const QString& text, doub
 int error_message_number(int code) {
     using namespace expr_error;
     switch (code) {
-        case kNone: return 0;
-        case kDivisionByZero: return 370;
-        case kNegativeBase: return 371;
-        case -3: return 372;
-        case -4: return 373;
-        case kNoLeftOperand: return 374;
-        case kBadExponent: return 375;
-        case kBadFunctionOperand: return 376;
-        case kTwoSeparators: return 361;
-        case kMisplacedSeparator: return 362;
-        case kTangentUndefined: return 363;
-        case kLogOfNonPositive: return 364;
-        case kLnOfNonPositive: return 365;
-        case kRootOfNegative: return 366;
-        case kArcsinDomain: return 367;
-        case kArccosDomain: return 368;
-        case -109: return 369;
-        case kFactorialOfNegative: return 631;
-        case kRandomNegative: return 1411;
-        case kOutOfRange: return 1400;
-        case -302: return 377;
-        case -303: return 378;
-        case kBadProductOperand: return 379;
-        case kBadSumOperand: return 380;
-        case kCloseWithoutOpen: return 381;
-        case kOpenWithoutClose: return 382;
-        case kBracketWithoutOpen: return 648;
-        case kBadCurveReference: return 649;
-        case kCurveRefersToItself: return 1050;
-        case kPowerTooLarge: return 632;
-        case kListFunctionFailed: return 630;
-        default: return 383;
+        case kNone:
+            return 0;
+        case kDivisionByZero:
+            return 370;
+        case kNegativeBase:
+            return 371;
+        case -3:
+            return 372;
+        case -4:
+            return 373;
+        case kNoLeftOperand:
+            return 374;
+        case kBadExponent:
+            return 375;
+        case kBadFunctionOperand:
+            return 376;
+        case kTwoSeparators:
+            return 361;
+        case kMisplacedSeparator:
+            return 362;
+        case kTangentUndefined:
+            return 363;
+        case kLogOfNonPositive:
+            return 364;
+        case kLnOfNonPositive:
+            return 365;
+        case kRootOfNegative:
+            return 366;
+        case kArcsinDomain:
+            return 367;
+        case kArccosDomain:
+            return 368;
+        case -109:
+            return 369;
+        case kFactorialOfNegative:
+            return 631;
+        case kRandomNegative:
+            return 1411;
+        case kOutOfRange:
+            return 1400;
+        case -302:
+            return 377;
+        case -303:
+            return 378;
+        case kBadProductOperand:
+            return 379;
+        case kBadSumOperand:
+            return 380;
+        case kCloseWithoutOpen:
+            return 381;
+        case kOpenWithoutClose:
+            return 382;
+        case kBracketWithoutOpen:
+            return 648;
+        case kBadCurveReference:
+            return 649;
+        case kCurveRefersToItself:
+            return 1050;
+        case kPowerTooLarge:
+            return 632;
+        case kListFunctionFailed:
+            return 630;
+        default:
+            return 383;
     }
 }
 
-int last_error_code() { return expr::engine_state().last_error; }
-int function_message_number() { return expr::engine_state().function_message; }
+int last_error_code() {
+    return expr::engine_state().last_error;
+}
+int function_message_number() {
+    return expr::engine_state().function_message;
+}
 
 CurveProvider* set_curve_provider(CurveProvider* provider) {
     CurveProvider* old = expr::engine_state().curves;

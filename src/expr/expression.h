@@ -16,32 +16,33 @@ namespace cifrala {
 // Error codes of evaluate_expression (0 is success).
 namespace expr_error {
 inline constexpr int kNone = 0;
-inline constexpr int kDivisionByZero = -1;        // divisor below 10^-5 in magnitude
-inline constexpr int kNegativeBase = -2;          // non-whole power of a base <= 0
-inline constexpr int kNoLeftOperand = -5;         // operator without a left operand
-inline constexpr int kBadExponent = -7;           // "^" at the end or before an invalid character
-inline constexpr int kBadFunctionOperand = -8;    // function at the end or before an invalid character
-inline constexpr int kTwoSeparators = -101;       // number with two decimal separators
+inline constexpr int kDivisionByZero = -1;  // divisor below 10^-5 in magnitude
+inline constexpr int kNegativeBase = -2;    // non-whole power of a base <= 0
+inline constexpr int kNoLeftOperand = -5;   // operator without a left operand
+inline constexpr int kBadExponent = -7;     // "^" at the end or before an invalid character
+inline constexpr int kBadFunctionOperand =
+    -8;                                      // function at the end or before an invalid character
+inline constexpr int kTwoSeparators = -101;  // number with two decimal separators
 inline constexpr int kMisplacedSeparator = -102;  // separator after a minus sign or at the start
 inline constexpr int kTangentUndefined = -103;
-inline constexpr int kLogOfNonPositive = -104;    // log of a number below 10^-5
-inline constexpr int kLnOfNonPositive = -105;     // ln of a number below 10^-5
+inline constexpr int kLogOfNonPositive = -104;  // log of a number below 10^-5
+inline constexpr int kLnOfNonPositive = -105;   // ln of a number below 10^-5
 inline constexpr int kRootOfNegative = -106;
 inline constexpr int kArcsinDomain = -107;
 inline constexpr int kArccosDomain = -108;
 inline constexpr int kFactorialOfNegative = -110;
 inline constexpr int kRandomNegative = -111;
-inline constexpr int kOutOfRange = -120;          // a result outside the range of reals
-inline constexpr int kBadProductOperand = -304;   // "*", "/" or a comparison misplaced
-inline constexpr int kBadSumOperand = -404;       // "+" or "-" misplaced
+inline constexpr int kOutOfRange = -120;         // a result outside the range of reals
+inline constexpr int kBadProductOperand = -304;  // "*", "/" or a comparison misplaced
+inline constexpr int kBadSumOperand = -404;      // "+" or "-" misplaced
 inline constexpr int kCloseWithoutOpen = -501;
 inline constexpr int kOpenWithoutClose = -502;
 inline constexpr int kBracketWithoutOpen = -503;  // "]" without "["
 inline constexpr int kBadCurveReference = -504;
 inline constexpr int kCurveRefersToItself = -599;
-inline constexpr int kPowerTooLarge = -632;       // also zero to a negative power
-inline constexpr int kListFunctionFailed = -1234; // see function_message_number()
-inline constexpr int kNotANumber = -999;          // text not convertible to a number
+inline constexpr int kPowerTooLarge = -632;        // also zero to a negative power
+inline constexpr int kListFunctionFailed = -1234;  // see function_message_number()
+inline constexpr int kNotANumber = -999;           // text not convertible to a number
 }  // namespace expr_error
 
 // Normalises a typed text in place: bars become abs( ), names become

@@ -47,11 +47,21 @@ const Signature kSignatures[] = {
     {code::kNpr, {2, false, 0, false, 735}, {751, 752, 0, 0}},
     {code::kNcr, {2, false, 0, false, 735}, {754, 755, 0, 0}},
     {code::kGauss, {2, false, 0, false, 735}, {kMsgGaussMean, 757, 0, 0}},
-    {code::kNormPdf, {3, false, 0, false, kMsgNormMissing3}, {kMsgNormArg1, kMsgNormArg2, kMsgNormArg3, 0}},
-    {code::kNormLft, {3, false, 0, false, kMsgNormMissing3}, {kMsgNormArg1, kMsgNormArg2, kMsgNormArg3, 0}},
-    {code::kNormRght, {3, false, 0, false, kMsgNormMissing3}, {kMsgNormArg1, kMsgNormArg2, kMsgNormArg3, 0}},
-    {code::kNormBtwn, {4, false, 0, false, kMsgNormMissing4}, {kMsgNormArg1, kMsgNormArg2, kMsgNormArg3, kMsgNormArg4}},
-    {code::kInvNorm, {3, false, 0, false, kMsgNormMissing3}, {kMsgNormArg1, kMsgNormArg2, kMsgNormArg3, 0}},
+    {code::kNormPdf,
+     {3, false, 0, false, kMsgNormMissing3},
+     {kMsgNormArg1, kMsgNormArg2, kMsgNormArg3, 0}},
+    {code::kNormLft,
+     {3, false, 0, false, kMsgNormMissing3},
+     {kMsgNormArg1, kMsgNormArg2, kMsgNormArg3, 0}},
+    {code::kNormRght,
+     {3, false, 0, false, kMsgNormMissing3},
+     {kMsgNormArg1, kMsgNormArg2, kMsgNormArg3, 0}},
+    {code::kNormBtwn,
+     {4, false, 0, false, kMsgNormMissing4},
+     {kMsgNormArg1, kMsgNormArg2, kMsgNormArg3, kMsgNormArg4}},
+    {code::kInvNorm,
+     {3, false, 0, false, kMsgNormMissing3},
+     {kMsgNormArg1, kMsgNormArg2, kMsgNormArg3, 0}},
 };
 
 const Signature* find_signature(int code) {
@@ -62,16 +72,22 @@ const Signature* find_signature(int code) {
 }
 
 // trunc, as the counting functions take their whole arguments.
-double whole(double x) { return std::trunc(x); }
+double whole(double x) {
+    return std::trunc(x);
+}
 
 ListResult value(double v) {
     if (!std::isfinite(v)) return {kMsgListOverflow, 0};
     return {0, v};
 }
 
-ListResult tail_value(const Tail& t) { return t.ok ? value(t.value) : ListResult{kMsgTooMuchWork, 0}; }
+ListResult tail_value(const Tail& t) {
+    return t.ok ? value(t.value) : ListResult{kMsgTooMuchWork, 0};
+}
 
-bool probability_in_range(double p) { return is_positive(p) && is_negative(p - 1); }
+bool probability_in_range(double p) {
+    return is_positive(p) && is_negative(p - 1);
+}
 
 ListResult binompdf(double n, double p, double k) {
     const double N = whole(n), K = whole(k);
@@ -149,7 +165,8 @@ ListResult npr(double n, double k) {
     if (K <= 0) return {0, 1};
     if (K > 171) return {kMsgListOverflow, 0};  // at least K! > 10^308
     double r = 1;
-    for (double i = 0; i < K; ++i) r *= N - i;
+    for (double i = 0; i < K; ++i)
+        r *= N - i;
     return value(r);
 }
 
@@ -196,9 +213,12 @@ ListResult nth_root(double n, double x) {
     const double whole_n = std::nearbyint(n);
     const bool odd = std::fabs(n - whole_n) < 1e-5 && std::fmod(whole_n, 2) != 0;
     double sign;
-    if (is_negative(x) && odd) sign = -1;
-    else if (is_positive(x)) sign = 1;
-    else return {703, 0};
+    if (is_negative(x) && odd)
+        sign = -1;
+    else if (is_positive(x))
+        sign = 1;
+    else
+        return {703, 0};
     const double ln = round_to_15_digits(std::log(round_to_15_digits(sign * x)));
     const double q = round_to_15_digits(ln / round_to_15_digits(n));
     const double r = round_to_15_digits(std::exp(q));
@@ -207,7 +227,8 @@ ListResult nth_root(double n, double x) {
 
 ListResult extreme(const std::vector<double>& args, bool largest) {
     double r = args.front();
-    for (double a : args) r = largest ? std::max(r, a) : std::min(r, a);
+    for (double a : args)
+        r = largest ? std::max(r, a) : std::min(r, a);
     return value(r);
 }
 
@@ -243,9 +264,12 @@ ListResult normal(int c, const std::vector<double>& a) {
     if (!(s > 0)) return {kMsgNormSpread, 0};
     const double z = (a[0] - m) / s;
     switch (c) {
-        case code::kNormPdf: return value(normal_pdf(z) / s);
-        case code::kNormLft: return value(normal_lower(z));
-        case code::kNormRght: return value(normal_upper(z));
+        case code::kNormPdf:
+            return value(normal_pdf(z) / s);
+        case code::kNormLft:
+            return value(normal_lower(z));
+        case code::kNormRght:
+            return value(normal_upper(z));
         default: {  // between g1 and g2
             const double z2 = (a[1] - m) / s;
             if (z2 < z) return {0, 0};
@@ -283,33 +307,54 @@ int list_order(int code) {
 
 ListResult compute_list_function(int c, const std::vector<double>& a) {
     switch (c) {
-        case code::kBinomPdf: return binompdf(a[0], a[1], a[2]);
-        case code::kBinomCdf: return binomcdf(a[0], a[1], a[2]);
-        case code::kHypPdf: return hyppdf(a[0], a[1], a[2], a[3]);
-        case code::kHypCdf: return hypcdf(a[0], a[1], a[2], a[3]);
-        case code::kLog: return log_base(a[0], a[1]);
-        case code::kPrt: return nth_root(a[0], a[1]);
-        case code::kMax: return extreme(a, true);
-        case code::kMin: return extreme(a, false);
-        case code::kPoissonPdf: return poissonpdf(a[0], a[1]);
-        case code::kPoissonCdf: return poissoncdf(a[0], a[1]);
+        case code::kBinomPdf:
+            return binompdf(a[0], a[1], a[2]);
+        case code::kBinomCdf:
+            return binomcdf(a[0], a[1], a[2]);
+        case code::kHypPdf:
+            return hyppdf(a[0], a[1], a[2], a[3]);
+        case code::kHypCdf:
+            return hypcdf(a[0], a[1], a[2], a[3]);
+        case code::kLog:
+            return log_base(a[0], a[1]);
+        case code::kPrt:
+            return nth_root(a[0], a[1]);
+        case code::kMax:
+            return extreme(a, true);
+        case code::kMin:
+            return extreme(a, false);
+        case code::kPoissonPdf:
+            return poissonpdf(a[0], a[1]);
+        case code::kPoissonCdf:
+            return poissoncdf(a[0], a[1]);
         case code::kGcd:
-        case code::kGgd: return gcd_of(a[0], a[1]);
+        case code::kGgd:
+            return gcd_of(a[0], a[1]);
         case code::kLcm:
-        case code::kKgv: return lcm_of(a[0], a[1]);
-        case code::kGeometPdf: return geometpdf(a[0], a[1]);
-        case code::kGeometCdf: return geometcdf(a[0], a[1]);
-        case code::kNegBinPdf: return negbinpdf(a[0], a[1], a[2]);
-        case code::kNegBinCdf: return negbincdf(a[0], a[1], a[2]);
-        case code::kNpr: return npr(a[0], a[1]);
-        case code::kNcr: return ncr(a[0], a[1]);
-        case code::kGauss: return gauss(a[0], a[1]);
+        case code::kKgv:
+            return lcm_of(a[0], a[1]);
+        case code::kGeometPdf:
+            return geometpdf(a[0], a[1]);
+        case code::kGeometCdf:
+            return geometcdf(a[0], a[1]);
+        case code::kNegBinPdf:
+            return negbinpdf(a[0], a[1], a[2]);
+        case code::kNegBinCdf:
+            return negbincdf(a[0], a[1], a[2]);
+        case code::kNpr:
+            return npr(a[0], a[1]);
+        case code::kNcr:
+            return ncr(a[0], a[1]);
+        case code::kGauss:
+            return gauss(a[0], a[1]);
         case code::kNormPdf:
         case code::kNormLft:
         case code::kNormRght:
         case code::kNormBtwn:
-        case code::kInvNorm: return normal(c, a);
-        default: return {721, 0};
+        case code::kInvNorm:
+            return normal(c, a);
+        default:
+            return {721, 0};
     }
 }
 

@@ -8,11 +8,11 @@ namespace cifrala::expr {
 
 // How the argument text of a list function is split.
 struct ArgumentShape {
-    int count = 0;          // fixed number of arguments; 0 for max and min (any)
-    bool optional_first = false;  // log and prt: the first may be left out
-    double default_first = 0;     // its value then
+    int count = 0;                  // fixed number of arguments; 0 for max and min (any)
+    bool optional_first = false;    // log and prt: the first may be left out
+    double default_first = 0;       // its value then
     bool no_comma_in_last = false;  // the last argument may not hold a comma
-    int missing_message = 0;      // fewer arguments than needed
+    int missing_message = 0;        // fewer arguments than needed
 };
 ArgumentShape argument_shape(int code);
 // The message when argument `index` (0-based) fails to evaluate.

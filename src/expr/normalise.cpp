@@ -12,14 +12,16 @@ namespace {
 
 using expr::code_char;
 
-bool is_digit(QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; }
+bool is_digit(QChar c) {
+    return c.unicode() >= '0' && c.unicode() <= '9';
+}
 
 // Whether the character before a bar makes it a closing bar: an operand ends
 // there.
 bool ends_operand(QChar c) {
     const char16_t u = c.unicode();
-    return is_digit(c) || u == ')' || u == ',' || u == '.' || u == ']' ||
-           (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z');
+    return is_digit(c) || u == ')' || u == ',' || u == '.' || u == ']' || (u >= 'a' && u <= 'z') ||
+           (u >= 'A' && u <= 'Z');
 }
 
 // Pairs the bars by their context: a bar after an operand closes the
@@ -54,7 +56,8 @@ bool replace_bars(QString& text) {
     if (!even || !pair_bars_by_context(text, bars, closing)) {
         // Outermost first: the first and the last bar form a pair, and so on.
         closing.fill(false, bars.size());
-        for (qsizetype i = bars.size() - bars.size() / 2; i < bars.size(); ++i) closing[i] = true;
+        for (qsizetype i = bars.size() - bars.size() / 2; i < bars.size(); ++i)
+            closing[i] = true;
     }
     const QString typed = text;
     QString out;
@@ -63,8 +66,10 @@ bool replace_bars(QString& text) {
     for (qsizetype i = 0; i < bars.size(); ++i) {
         out += QStringView(text).mid(from, bars[i] - from);
         const bool middle = !even && i == bars.size() / 2;
-        if (middle) out += QLatin1Char('|');
-        else out += closing[i] ? QStringLiteral(")") : QStringLiteral("abs(");
+        if (middle)
+            out += QLatin1Char('|');
+        else
+            out += closing[i] ? QStringLiteral(")") : QStringLiteral("abs(");
         from = bars[i] + 1;
     }
     out += QStringView(text).mid(from);
@@ -114,7 +119,8 @@ void replace_name(QString& text, QLatin1StringView name, const QString& replacem
 template <typename Pred>
 void insert_stars(QString& text, Pred between) {
     qsizetype count = 0;
-    for (qsizetype i = 1; i < text.size(); ++i) count += between(text, i) ? 1 : 0;
+    for (qsizetype i = 1; i < text.size(); ++i)
+        count += between(text, i) ? 1 : 0;
     if (count == 0) return;
     QString out;
     out.reserve(text.size() + count);
@@ -179,13 +185,15 @@ void normalise_expression(QString& text, QChar var1, QChar var2) {
             return (is_var(t[i - 1]) && t[i] == '(') || (t[i - 1] == ')' && is_var(t[i]));
         });
     }
-    insert_stars(text, [](const QString& t, qsizetype i) { return t[i - 1] == ')' && t[i] == '('; });
+    insert_stars(text,
+                 [](const QString& t, qsizetype i) { return t[i - 1] == ')' && t[i] == '('; });
     text.replace(QLatin1StringView("--"), QLatin1StringView("+"));
     text.replace(QLatin1StringView("+-"), QLatin1StringView("-"));
     insert_stars(text, [](const QString& t, qsizetype i) {
         return is_digit(t[i - 1]) && t[i] == '(' && !(i >= 2 && t[i - 2] == '[');
     });
-    insert_stars(text, [](const QString& t, qsizetype i) { return t[i - 1] == ')' && is_digit(t[i]); });
+    insert_stars(text,
+                 [](const QString& t, qsizetype i) { return t[i - 1] == ')' && is_digit(t[i]); });
 }
 
 }  // namespace cifrala

@@ -10,8 +10,12 @@
 namespace cifrala::expr {
 namespace {
 
-double to_radians(double x) { return number_settings.radians ? x : x / 180 * M_PI; }
-double from_radians(double x) { return number_settings.radians ? x : x * 180 / M_PI; }
+double to_radians(double x) {
+    return number_settings.radians ? x : x / 180 * M_PI;
+}
+double from_radians(double x) {
+    return number_settings.radians ? x : x * 180 / M_PI;
+}
 
 // n! for whole n >= 0, Gamma(h + 1) for half numbers h; infinite beyond the
 // range of reals (the loop ends there, at most 171 factors).
@@ -43,8 +47,12 @@ PrefixResult apply_prefix_function(int c, double x) {
     using namespace expr_error;
     double v = 0;
     switch (c) {
-        case code::kSin: v = std::sin(to_radians(x)); break;
-        case code::kCos: v = std::cos(to_radians(x)); break;
+        case code::kSin:
+            v = std::sin(to_radians(x));
+            break;
+        case code::kCos:
+            v = std::cos(to_radians(x));
+            break;
         case code::kTan: {
             const double r = to_radians(x);
             const double cs = std::cos(r);
@@ -60,11 +68,21 @@ PrefixResult apply_prefix_function(int c, double x) {
             if (x < -1 || x > 1) return {kArccosDomain, 0};
             v = from_radians(std::acos(x));
             break;
-        case code::kArctan: v = from_radians(std::atan(x)); break;
-        case code::kSinh: v = std::sinh(x); break;
-        case code::kCosh: v = std::cosh(x); break;
-        case code::kTanh: v = std::tanh(x); break;
-        case code::kExp: v = std::exp(x); break;
+        case code::kArctan:
+            v = from_radians(std::atan(x));
+            break;
+        case code::kSinh:
+            v = std::sinh(x);
+            break;
+        case code::kCosh:
+            v = std::cosh(x);
+            break;
+        case code::kTanh:
+            v = std::tanh(x);
+            break;
+        case code::kExp:
+            v = std::exp(x);
+            break;
         case code::kLn:
             if (x < 1e-5) return {kLnOfNonPositive, 0};
             v = std::log(x);
@@ -77,8 +95,12 @@ PrefixResult apply_prefix_function(int c, double x) {
             if (x < 0) return {kRootOfNegative, 0};
             v = std::sqrt(x);
             break;
-        case code::kAbs: v = std::fabs(x); break;
-        case code::kEntier: v = entier(x); break;
+        case code::kAbs:
+            v = std::fabs(x);
+            break;
+        case code::kEntier:
+            v = entier(x);
+            break;
         case code::kFac:
             if (x < 0) return {kFactorialOfNegative, 0};
             v = factorial(std::nearbyint(2 * x) / 2);
@@ -87,7 +109,8 @@ PrefixResult apply_prefix_function(int c, double x) {
             if (x < 0) return {kRandomNegative, 0};
             v = random_integer(x);
             break;
-        default: return {kNotANumber, 0};
+        default:
+            return {kNotANumber, 0};
     }
     if (!std::isfinite(v)) return {kOutOfRange, 0};
     return {0, v};

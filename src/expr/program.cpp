@@ -41,13 +41,19 @@ struct Item {
     int prev = -1, next = -1;
 };
 
-bool is_digit(QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; }
-bool is_separator(QChar c) { return c == u',' || c == u'.'; }
+bool is_digit(QChar c) {
+    return c.unicode() >= '0' && c.unicode() <= '9';
+}
+bool is_separator(QChar c) {
+    return c == u',' || c == u'.';
+}
 bool is_operator_char(char16_t c) {
     return c == '+' || c == '-' || c == '*' || c == '/' || c == '^' || c == '<' || c == '>' ||
            c == '=';
 }
-bool is_prefix_code(int code) { return code_kind(code) == Kind::kPrefix || code == code::kLog; }
+bool is_prefix_code(int code) {
+    return code_kind(code) == Kind::kPrefix || code == code::kLog;
+}
 
 // Where a list call or curve reference stands in the text.
 struct Span {
@@ -71,8 +77,10 @@ public:
     Compiler(QStringView text, QChar var1, QChar var2, int depth)
         : text_(text.toString()), var1_(var1), var2_(var2), depth_(depth) {
         for (QChar& c : text_) {
-            if (c == u':') c = u'/';
-            else if (c == u'_') c = u'.';
+            if (c == u':')
+                c = u'/';
+            else if (c == u'_')
+                c = u'.';
         }
         program_ = std::make_unique<Program>();
         program_->slots = {0, 0};
@@ -179,8 +187,10 @@ private:
         qsizetype from = 0;
         for (qsizetype i = 0; i < args.size(); ++i) {
             const QChar c = args[i];
-            if (c == u'(' || c == u'[') ++depth;
-            else if ((c == u')' || c == u']') && depth > 0) --depth;
+            if (c == u'(' || c == u'[')
+                ++depth;
+            else if ((c == u')' || c == u']') && depth > 0)
+                --depth;
             else if (c == u';' && depth == 0) {
                 parts.push_back(args.mid(from, i - from));
                 from = i + 1;
@@ -194,7 +204,8 @@ private:
         // The list pass takes the functions in a fixed order and, of each,
         // the last call first.
         std::vector<size_t> order(lists_.size());
-        for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+        for (size_t i = 0; i < order.size(); ++i)
+            order[i] = i;
         std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
             const int oa = list_order(lists_[a].code), ob = list_order(lists_[b].code);
             if (oa != ob) return oa < ob;
@@ -342,7 +353,8 @@ private:
         const QChar v1 = var1_, v2 = var2_;
         auto star_needed = [&](bool is_variable_or_curve) {
             const Item& last = items_[items_[kTail].prev];
-            const bool after_operand = last.kind == ItemKind::kOperand || last.kind == ItemKind::kClose;
+            const bool after_operand =
+                last.kind == ItemKind::kOperand || last.kind == ItemKind::kClose;
             return (is_variable_or_curve && after_operand) ||
                    (last.kind == ItemKind::kOperand && (last.flags & kFlagCurveValue));
         };
@@ -373,7 +385,8 @@ private:
             it.pos = static_cast<int>(i);
             if (is_digit(c) || is_separator(c)) {
                 qsizetype j = i + 1;
-                while (j < n && (is_digit(text_[j]) || is_separator(text_[j]))) ++j;
+                while (j < n && (is_digit(text_[j]) || is_separator(text_[j])))
+                    ++j;
                 if (star_needed(false)) add_star(i);
                 double value = 0;
                 it = literal(i, j, value);
@@ -509,14 +522,22 @@ private:
 
     static Step step_for(char16_t c) {
         switch (c) {
-            case '^': return Step::kPower;
-            case '*': return Step::kMultiply;
-            case '/': return Step::kDivide;
-            case '+': return Step::kAdd;
-            case '-': return Step::kSubtract;
-            case '<': return Step::kLess;
-            case '>': return Step::kGreater;
-            default: return Step::kEqual;
+            case '^':
+                return Step::kPower;
+            case '*':
+                return Step::kMultiply;
+            case '/':
+                return Step::kDivide;
+            case '+':
+                return Step::kAdd;
+            case '-':
+                return Step::kSubtract;
+            case '<':
+                return Step::kLess;
+            case '>':
+                return Step::kGreater;
+            default:
+                return Step::kEqual;
         }
     }
 
@@ -556,9 +577,9 @@ private:
                      int right_code) {
         for (int it = items_[left].next; it != right;) {
             const Item& item = items_[it];
-            if (item.kind == ItemKind::kOperator && std::char_traits<char16_t>::find(
-                                                        ops, std::char_traits<char16_t>::length(ops),
-                                                        item.ch)) {
+            if (item.kind == ItemKind::kOperator &&
+                std::char_traits<char16_t>::find(ops, std::char_traits<char16_t>::length(ops),
+                                                 item.ch)) {
                 const int result = apply_binary(it, left, right, first_code, left_code, right_code);
                 if (result < 0) return;
                 it = items_[result].next;
@@ -636,8 +657,10 @@ private:
                     signs.replace(QLatin1StringView("--"), QLatin1StringView("+"));
                 }
                 for (size_t k = 0; k < run.size(); ++k) {
-                    if (k < static_cast<size_t>(signs.size())) items_[run[k]].ch = signs[k].unicode();
-                    else unlink(run[k]);
+                    if (k < static_cast<size_t>(signs.size()))
+                        items_[run[k]].ch = signs[k].unicode();
+                    else
+                        unlink(run[k]);
                 }
             }
             it = j;
@@ -750,8 +773,8 @@ int run_list_call(const ListCall& call, double v1, double v2, double limit, doub
         if (!e.ok()) {
             // A failing inner list function keeps its own message.
             if (!(e.error == kListFunctionFailed && state.function_message != 0)) {
-                state.function_message =
-                    argument_message(call.code, static_cast<int>(i) + (call.defaulted_first ? 1 : 0));
+                state.function_message = argument_message(
+                    call.code, static_cast<int>(i) + (call.defaulted_first ? 1 : 0));
             }
             return kListFunctionFailed;
         }
@@ -842,13 +865,27 @@ Evaluation run(const Program& p, double value1, double value2) {
                 r = s[in.a] / b;
                 limit = kProductLimit;
                 break;
-            case Step::kAdd: r = s[in.a] + b; break;
-            case Step::kSubtract: r = s[in.a] - b; break;
-            case Step::kNegate: r = -b; break;
-            case Step::kRoundVariable: r = s[in.a]; break;
-            case Step::kLess: s[in.dst] = is_negative(s[in.a] - b) ? 1 : 0; continue;
-            case Step::kGreater: s[in.dst] = is_positive(s[in.a] - b) ? 1 : 0; continue;
-            case Step::kEqual: s[in.dst] = std::fabs(s[in.a] - b) < 1e-5 ? 1 : 0; continue;
+            case Step::kAdd:
+                r = s[in.a] + b;
+                break;
+            case Step::kSubtract:
+                r = s[in.a] - b;
+                break;
+            case Step::kNegate:
+                r = -b;
+                break;
+            case Step::kRoundVariable:
+                r = s[in.a];
+                break;
+            case Step::kLess:
+                s[in.dst] = is_negative(s[in.a] - b) ? 1 : 0;
+                continue;
+            case Step::kGreater:
+                s[in.dst] = is_positive(s[in.a] - b) ? 1 : 0;
+                continue;
+            case Step::kEqual:
+                s[in.dst] = std::fabs(s[in.a] - b) < 1e-5 ? 1 : 0;
+                continue;
             case Step::kList: {
                 const int e = run_list_call(p.calls[in.fn], value1, value2, sum_limit, s[in.dst]);
                 if (e) return {e, 0};
@@ -859,7 +896,8 @@ Evaluation run(const Program& p, double value1, double value2) {
                 if (e) return {e, 0};
                 continue;
             }
-            case Step::kFail: return {in.a, 0};
+            case Step::kFail:
+                return {in.a, 0};
             case Step::kFailList:
                 engine_state().function_message = in.a;
                 return {kListFunctionFailed, 0};

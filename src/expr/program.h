@@ -23,13 +23,13 @@
 namespace cifrala::expr {
 
 enum class Step : std::uint8_t {
-    kPrefix,    // dst = f(±a), fn the function code
-    kPower,     // dst = a ^ ±b
-    kMultiply,  // dst = a * ±b
-    kDivide,    // dst = a / ±b
-    kAdd,       // dst = a + ±b
-    kSubtract,  // dst = a - ±b
-    kNegate,    // dst = 0 - ±b (a leading "-")
+    kPrefix,         // dst = f(±a), fn the function code
+    kPower,          // dst = a ^ ±b
+    kMultiply,       // dst = a * ±b
+    kDivide,         // dst = a / ±b
+    kAdd,            // dst = a + ±b
+    kSubtract,       // dst = a - ±b
+    kNegate,         // dst = 0 - ±b (a leading "-")
     kRoundVariable,  // dst = a written out as text (a variable left at the end)
     kLess,
     kGreater,

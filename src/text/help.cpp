@@ -74,7 +74,9 @@ void close_help() {
     if (form_ref()) form_ref()->hide();
 }
 
-THelpForm* help_form() { return form(); }
+THelpForm* help_form() {
+    return form();
+}
 
 void show_big_message(const QString& a, const QString& b, const QString& c, const QString& d) {
     show_big_message_lines(a, b, c, d);

@@ -10,27 +10,44 @@
 namespace cifrala {
 namespace {
 
-bool is_digit(QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; }
+bool is_digit(QChar c) {
+    return c.unicode() >= '0' && c.unicode() <= '9';
+}
 
 // Applies one body line to the page: a format code changes the format of the
 // lines after it, anything else is a line of text. False for "<<".
 bool apply_body_line(const QString& line, HelpFormat& f, HelpPage& page) {
     if (line == QLatin1String("<<")) return false;
-    if (line == QLatin1String(">")) f.bullet = true;
-    else if (line == QLatin1String("<")) f.bullet = false;
-    else if (line == QLatin1String("+b")) f.bold = true;
-    else if (line == QLatin1String("-b")) f.bold = false;
-    else if (line == QLatin1String("+i")) f.italic = true;
-    else if (line == QLatin1String("-i")) f.italic = false;
-    else if (line == QLatin1String("+u")) f.underline = true;
-    else if (line == QLatin1String("-u")) f.underline = false;
-    else if (line == QLatin1String("+1")) f.size_delta += 2;
-    else if (line == QLatin1String("-1")) f.size_delta -= 2;
-    else if (line == QLatin1String("+r")) f.colour = HelpFormat::Colour::Red;
-    else if (line == QLatin1String("+B")) f.colour = HelpFormat::Colour::Blue;
-    else if (line == QLatin1String("-r")) f.colour = HelpFormat::Colour::Black;
-    else if (line == QLatin1String("++")) page.lines.push_back({QStringLiteral(" "), f});
-    else page.lines.push_back({line, f});
+    if (line == QLatin1String(">"))
+        f.bullet = true;
+    else if (line == QLatin1String("<"))
+        f.bullet = false;
+    else if (line == QLatin1String("+b"))
+        f.bold = true;
+    else if (line == QLatin1String("-b"))
+        f.bold = false;
+    else if (line == QLatin1String("+i"))
+        f.italic = true;
+    else if (line == QLatin1String("-i"))
+        f.italic = false;
+    else if (line == QLatin1String("+u"))
+        f.underline = true;
+    else if (line == QLatin1String("-u"))
+        f.underline = false;
+    else if (line == QLatin1String("+1"))
+        f.size_delta += 2;
+    else if (line == QLatin1String("-1"))
+        f.size_delta -= 2;
+    else if (line == QLatin1String("+r"))
+        f.colour = HelpFormat::Colour::Red;
+    else if (line == QLatin1String("+B"))
+        f.colour = HelpFormat::Colour::Blue;
+    else if (line == QLatin1String("-r"))
+        f.colour = HelpFormat::Colour::Black;
+    else if (line == QLatin1String("++"))
+        page.lines.push_back({QStringLiteral(" "), f});
+    else
+        page.lines.push_back({line, f});
     return true;
 }
 
@@ -62,7 +79,8 @@ HelpPage load_help_page(const QString& file_name, int requested) {
         const QString path = data_path(file_name);
         int code = reader.open(path);
         if (code != 0) code = reader.open(path);
-        if (code != 0) return diagnostic(QStringLiteral("error in helpfile") + QString::number(code));
+        if (code != 0)
+            return diagnostic(QStringLiteral("error in helpfile") + QString::number(code));
 
         Search result = Search::Missing;
         int alias_target = 0;
@@ -80,7 +98,8 @@ HelpPage load_help_page(const QString& file_name, int requested) {
                 has_number = true;
             } else if (!line.isEmpty() && is_digit(line[0])) {
                 bool all_digits = true;
-                for (QChar c : line) all_digits = all_digits && is_digit(c);
+                for (QChar c : line)
+                    all_digits = all_digits && is_digit(c);
                 if (!all_digits) {
                     show_message(QStringLiteral("error in file ") + file_name +
                                  QStringLiteral(" at helpnr ") + line + QStringLiteral("."));

@@ -16,9 +16,12 @@ constexpr int kBodyPointSize = 11;
 
 QColor colour_of(HelpFormat::Colour c) {
     switch (c) {
-        case HelpFormat::Colour::Red: return QColor(255, 0, 0);
-        case HelpFormat::Colour::Blue: return QColor(0, 0, 255);
-        default: return QColor(0, 0, 0);
+        case HelpFormat::Colour::Red:
+            return QColor(255, 0, 0);
+        case HelpFormat::Colour::Blue:
+            return QColor(0, 0, 255);
+        default:
+            return QColor(0, 0, 0);
     }
 }
 

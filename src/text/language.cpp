@@ -12,13 +12,16 @@ QString prefix_for_language(int index) {
     return index == 1 ? QStringLiteral("aenglish.") : QStringLiteral("anederlands.");
 }
 
-void set_language_prefix_from_index() { language_prefix = prefix_for_language(language_index); }
+void set_language_prefix_from_index() {
+    language_prefix = prefix_for_language(language_index);
+}
 
 void select_startup_language() {
     language_index = 0;  // no file or an empty one: Dutch
     if (open_read_file(QStringLiteral("language.txt"), false)) {
         QString first = read_line();
-        while (first.endsWith(' ')) first.chop(1);
+        while (first.endsWith(' '))
+            first.chop(1);
         language_index = parse_int(first) == 1 ? 1 : 0;
         close_read_file();
     }

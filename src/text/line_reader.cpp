@@ -8,7 +8,9 @@ namespace {
 constexpr size_t kBlock = 1 << 16;
 }
 
-LineReader::~LineReader() { close(); }
+LineReader::~LineReader() {
+    close();
+}
 
 int LineReader::open(const QString& path) {
     close();

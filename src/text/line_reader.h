@@ -33,8 +33,8 @@ private:
 
     std::FILE* file_ = nullptr;
     std::string buf_;
-    size_t pos_ = 0;   // start of the unread part of buf_
-    size_t len_ = 0;   // bytes held in buf_
+    size_t pos_ = 0;  // start of the unread part of buf_
+    size_t len_ = 0;  // bytes held in buf_
     bool eof_ = false;
     int error_ = 0;
 };

@@ -35,7 +35,8 @@ bool read_whole_int(std::string_view line, int& value) {
 }  // namespace
 
 int lookup_entry(const QString& file_name, int number, int lines, QString out[], int* available) {
-    for (int i = 0; i < lines; ++i) out[i].clear();
+    for (int i = 0; i < lines; ++i)
+        out[i].clear();
     if (available) *available = 0;
     LineReader reader;
     const int code = open_twice(reader, data_path(file_name));
@@ -89,15 +90,20 @@ void check_message_files() {
         const char* label;
     };
     static const Kind kinds[] = {
-        {"msg", -60, 9000, "fout in msg files bij nr "}, {"2", 1, 2000, "fout in .2 files bij nr "},
-        {"3", 1, 2500, "fout in .3 files bij nr "},      {"4", 2000, 3000, "fout in .4 files bij nr "},
-        {"5", 1, 1000, "fout in .5 files bij nr "},      {"6", 1, 400, "fout in .6 files bij nr "},
-        {"7", 1, 50, "fout in .7 files bij nr "},        {"8", 1, 600, "fout in .8 files bij nr "},
+        {"msg", -60, 9000, "fout in msg files bij nr "},
+        {"2", 1, 2000, "fout in .2 files bij nr "},
+        {"3", 1, 2500, "fout in .3 files bij nr "},
+        {"4", 2000, 3000, "fout in .4 files bij nr "},
+        {"5", 1, 1000, "fout in .5 files bij nr "},
+        {"6", 1, 400, "fout in .6 files bij nr "},
+        {"7", 1, 50, "fout in .7 files bij nr "},
+        {"8", 1, 600, "fout in .8 files bij nr "},
     };
     constexpr int kLow = -60, kHigh = 9000;
     std::vector<int> counters(kHigh - kLow + 1, 0);
     for (const Kind& kind : kinds) {
-        for (int i = kind.low; i <= kind.high; ++i) counters[i - kLow] = 0;
+        for (int i = kind.low; i <= kind.high; ++i)
+            counters[i - kLow] = 0;
         for (const char* prefix : {"anederlands.", "aenglish."}) {
             const QString name = QString::fromLatin1(prefix) + QString::fromLatin1(kind.suffix);
             LineReader reader;
@@ -114,7 +120,8 @@ void check_message_files() {
         }
         for (int i = kind.low; i <= kind.high; ++i) {
             const int c = counters[i - kLow];
-            if (c != 0 && c != 2) show_message(QString::fromLatin1(kind.label) + QString::number(i));
+            if (c != 0 && c != 2)
+                show_message(QString::fromLatin1(kind.label) + QString::number(i));
         }
     }
 }

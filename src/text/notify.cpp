@@ -40,7 +40,9 @@ MessageHandler& handler() {
 
 }  // namespace
 
-void show_message(const QString& text) { handler()(ShownMessage{text, std::nullopt}); }
+void show_message(const QString& text) {
+    handler()(ShownMessage{text, std::nullopt});
+}
 
 void show_message_at(int x, int y, const QString& text) {
     handler()(ShownMessage{text, std::make_pair(x, y)});
@@ -52,7 +54,9 @@ void show_big_message_lines(const QString& a, const QString& b, const QString& c
     handler()(m);
 }
 
-void set_big_message_window(BigWindow window) { big_window() = std::move(window); }
+void set_big_message_window(BigWindow window) {
+    big_window() = std::move(window);
+}
 
 MessageHandler set_message_handler(MessageHandler h) {
     MessageHandler old = handler();

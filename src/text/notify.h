@@ -21,12 +21,10 @@ void show_message(const QString& text);
 void show_message_at(int x, int y, const QString& text);
 
 // The large message window: up to four lines in large type, modal.
-void show_big_message_lines(const QString& a, const QString& b, const QString& c,
-                            const QString& d);
+void show_big_message_lines(const QString& a, const QString& b, const QString& c, const QString& d);
 // Shows the large message window itself; installed by the window's owner.
-void set_big_message_window(std::function<void(const QString&, const QString&, const QString&,
-                                               const QString&)>
-                                window);
+void set_big_message_window(
+    std::function<void(const QString&, const QString&, const QString&, const QString&)> window);
 
 // Installs a handler and returns the previous one; an empty handler restores
 // the default (a modal message box, or stderr without a GUI).

@@ -22,7 +22,8 @@ QString& config_value() {
 
 QString clean(const QString& d) {
     QString c = QDir::cleanPath(QDir(d).absolutePath());
-    while (c.size() > 1 && c.endsWith('/')) c.chop(1);
+    while (c.size() > 1 && c.endsWith('/'))
+        c.chop(1);
     return c;
 }
 
@@ -51,16 +52,24 @@ void init_program_dir(const QString& executable_path) {
     }
 }
 
-const QString& program_dir() { return dir_value(); }
-const QString& program_file_name() { return file_value(); }
+const QString& program_dir() {
+    return dir_value();
+}
+const QString& program_file_name() {
+    return file_value();
+}
 
 const QString& user_config_dir() {
     if (config_value().isEmpty()) config_value() = clean(QDir::homePath() + "/.config/cifrala");
     return config_value();
 }
 
-void set_program_dir(const QString& dir) { dir_value() = clean(dir); }
-void set_user_config_dir(const QString& dir) { config_value() = clean(dir); }
+void set_program_dir(const QString& dir) {
+    dir_value() = clean(dir);
+}
+void set_user_config_dir(const QString& dir) {
+    config_value() = clean(dir);
+}
 
 QString data_path(const QString& name) {
     if (QDir::isAbsolutePath(name)) return name;

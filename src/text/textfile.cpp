@@ -50,8 +50,12 @@ QString not_found_text(const QString& name) {
     return msg(324) + " " + name + "\n" + msg(325);
 }
 
-bool transient(int code) { return code == EINTR || code == EAGAIN; }
-bool in_use(int code) { return code == EBUSY || code == ETXTBSY; }
+bool transient(int code) {
+    return code == EINTR || code == EAGAIN;
+}
+bool in_use(int code) {
+    return code == EBUSY || code == ETXTBSY;
+}
 
 }  // namespace
 
@@ -126,8 +130,12 @@ void close_read_file() {
     if (f.open_count > 0) --f.open_count;
 }
 
-bool read_file_is_open() { return in().open; }
-int read_line_count() { return in().line_count; }
+bool read_file_is_open() {
+    return in().open;
+}
+int read_line_count() {
+    return in().line_count;
+}
 
 bool open_write_file(const QString& directory, const QString& name) {
     OutputFile& f = out();

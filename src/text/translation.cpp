@@ -29,7 +29,8 @@ struct Registration {
     std::function<void(QStringList&)> adjust;
 };
 
-using Registry = std::array<std::vector<Registration>, static_cast<size_t>(TranslatedWindow::Count)>;
+using Registry =
+    std::array<std::vector<Registration>, static_cast<size_t>(TranslatedWindow::Count)>;
 
 Registry& registry() {
     static Registry r;
@@ -43,17 +44,26 @@ std::vector<std::pair<int, std::function<void()>>>& listeners() {
 
 const char* suffix_of(TextKind kind) {
     switch (kind) {
-        case TextKind::Label: return "2";
-        case TextKind::RadioButton: return "4";
-        case TextKind::Button: return "5";
-        case TextKind::CheckBox: return "8";
-        case TextKind::Edit: return "6";
-        case TextKind::Picture: return "7";
-        default: return "3";
+        case TextKind::Label:
+            return "2";
+        case TextKind::RadioButton:
+            return "4";
+        case TextKind::Button:
+            return "5";
+        case TextKind::CheckBox:
+            return "8";
+        case TextKind::Edit:
+            return "6";
+        case TextKind::Picture:
+            return "7";
+        default:
+            return "3";
     }
 }
 
-bool one_line_kind(TextKind kind) { return kind == TextKind::Edit || kind == TextKind::Picture; }
+bool one_line_kind(TextKind kind) {
+    return kind == TextKind::Edit || kind == TextKind::Picture;
+}
 
 }  // namespace
 
@@ -108,8 +118,8 @@ int lookup(Pass& pass, TextKind kind, int tag, QString& first, QString& second) 
     const QString suffix = QString::fromLatin1(suffix_of(kind));
     QString lines[2];
     int available = 0;
-    const int code = lookup_entry(language_prefix + suffix, tag, one_line_kind(kind) ? 1 : 2,
-                                  lines, &available);
+    const int code =
+        lookup_entry(language_prefix + suffix, tag, one_line_kind(kind) ? 1 : 2, lines, &available);
     if (code > 1 || code < 0) {
         if (!pass.missing_file_reported) {
             pass.missing_file_reported = true;
@@ -202,7 +212,8 @@ void apply_language() {
         }
     }
     const auto current = listeners();  // a listener may remove itself
-    for (const auto& [id, l] : current) l();
+    for (const auto& [id, l] : current)
+        l();
 }
 
 QString missing_entry_text(TextKind kind) {
@@ -242,6 +253,8 @@ int registered_control_count() {
     return n;
 }
 
-int control_tag(const QWidget* control) { return control->property("tag").toInt(); }
+int control_tag(const QWidget* control) {
+    return control->property("tag").toInt();
+}
 
 }  // namespace cifrala

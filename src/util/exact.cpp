@@ -11,7 +11,9 @@
 namespace cifrala {
 namespace {
 
-QString num(qint64 n) { return QString::number(n); }
+QString num(qint64 n) {
+    return QString::number(n);
+}
 
 // format_real in fixed mode, the other settings as they are.
 QString format_fixed_mode(double x) {
@@ -110,8 +112,10 @@ bool fraction_fits(double f, double tol, qint64 q, qint64& p) {
     const double qd = static_cast<double>(q);
     qint64 c = static_cast<qint64>(std::floor((f - tol) * qd));
     c = std::clamp<qint64>(c, 1, q);
-    while (c < q && !(f < double(c) / qd + tol)) ++c;
-    while (c > 1 && f < double(c - 1) / qd + tol) --c;
+    while (c < q && !(f < double(c) / qd + tol))
+        ++c;
+    while (c > 1 && f < double(c - 1) / qd + tol)
+        --c;
     p = c;
     return double(c) / qd - f < tol;
 }

@@ -44,7 +44,8 @@ void round_digits(Digits& g, int keep) {
     g.count = keep;
     if (!up) return;
     int i = keep - 1;
-    while (i >= 0 && g.d[i] == '9') g.d[i--] = '0';
+    while (i >= 0 && g.d[i] == '9')
+        g.d[i--] = '0';
     if (i >= 0) {
         ++g.d[i];
     } else {  // 9.99 -> 10.0: one more digit in front
@@ -58,7 +59,8 @@ void round_digits(Digits& g, int keep) {
 // Plain positional text of the digits, no exponent, no trailing zeros after
 // the separator.
 QString plain_text(Digits g, bool negative, QChar separator) {
-    while (g.count > 0 && g.d[g.count - 1] == '0') --g.count;
+    while (g.count > 0 && g.d[g.count - 1] == '0')
+        --g.count;
     if (g.count == 0) return QStringLiteral("0");
     QString out;
     out.reserve(g.count + std::abs(g.exponent) + 3);
@@ -81,7 +83,9 @@ QString plain_text(Digits g, bool negative, QChar separator) {
     return out;
 }
 
-double zero_limit() { return number_settings.tiny_mode ? 1e-30 : 1e-14; }
+double zero_limit() {
+    return number_settings.tiny_mode ? 1e-30 : 1e-14;
+}
 
 }  // namespace
 
@@ -124,15 +128,22 @@ QString strip_trailing_zeros(const QString& text) {
     const QChar sep = number_settings.decimal_separator;
     if (!text.contains(sep)) return text;
     qsizetype n = text.size();
-    while (n > 0 && text[n - 1] == QLatin1Char('0')) --n;
+    while (n > 0 && text[n - 1] == QLatin1Char('0'))
+        --n;
     if (n > 0 && text[n - 1] == sep) --n;
     return text.left(n);
 }
 
-QString zeros_text(int n) { return n > 0 ? QString(n, QLatin1Char('0')) : QString(); }
+QString zeros_text(int n) {
+    return n > 0 ? QString(n, QLatin1Char('0')) : QString();
+}
 
-QString int_to_text(int n) { return QString::number(n); }
-QString int_to_text(qint64 n) { return QString::number(n); }
+QString int_to_text(int n) {
+    return QString::number(n);
+}
+QString int_to_text(qint64 n) {
+    return QString::number(n);
+}
 
 MagnitudeText format_with_magnitude(double x) {
     MagnitudeText out;
@@ -160,9 +171,8 @@ MagnitudeText format_with_magnitude(double x) {
 
 namespace {
 
-constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                             1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 double round_15_slow(double x) {
     char buf[64];

@@ -11,9 +11,13 @@ namespace {
 constexpr qint64 kIntMax = std::numeric_limits<int>::max();
 constexpr qint64 kIntMin = std::numeric_limits<int>::min();
 
-int saturate(qint64 v) { return static_cast<int>(std::clamp(v, kIntMin, kIntMax)); }
+int saturate(qint64 v) {
+    return static_cast<int>(std::clamp(v, kIntMin, kIntMax));
+}
 
-quint64 magnitude(qint64 v) { return v < 0 ? 0 - static_cast<quint64>(v) : static_cast<quint64>(v); }
+quint64 magnitude(qint64 v) {
+    return v < 0 ? 0 - static_cast<quint64>(v) : static_cast<quint64>(v);
+}
 
 quint64 gcd_u(quint64 a, quint64 b) {
     while (b != 0) {
@@ -57,7 +61,9 @@ qint64 gcd64(qint64 a, qint64 b) {
                : static_cast<qint64>(g);
 }
 
-int gcd(int a, int b) { return saturate(gcd64(a, b)); }
+int gcd(int a, int b) {
+    return saturate(gcd64(a, b));
+}
 
 int lcm(int a, int b) {
     if (a == 0 || b == 0) return 0;
@@ -98,7 +104,8 @@ bool has_other_factor(int a, int b) {
     const quint64 base = magnitude(b);
     if (rest == 0) return false;
     // Remove every prime factor that a shares with b.
-    for (quint64 g = gcd_u(rest, base); g > 1; g = gcd_u(rest, base)) rest /= g;
+    for (quint64 g = gcd_u(rest, base); g > 1; g = gcd_u(rest, base))
+        rest /= g;
     return rest > 1;
 }
 
@@ -124,15 +131,21 @@ double power(double base, double exponent) {
     return std::isfinite(r) ? r : 0;
 }
 
-double pow10(double x) { return power(10, x); }
+double pow10(double x) {
+    return power(10, x);
+}
 
-int round_sqrt(int n) { return n <= 0 ? 0 : static_cast<int>(std::lround(std::sqrt(double(n)))); }
+int round_sqrt(int n) {
+    return n <= 0 ? 0 : static_cast<int>(std::lround(std::sqrt(double(n))));
+}
 
 void split_square(int n, int& square, int& rest) {
     const qint64 m = n < 0 ? -qint64{n} : qint64{n};
     qint64 k = static_cast<qint64>(std::sqrt(static_cast<double>(m)));
-    while (k * k > m) --k;
-    while ((k + 1) * (k + 1) <= m) ++k;
+    while (k * k > m)
+        --k;
+    while ((k + 1) * (k + 1) <= m)
+        ++k;
     if (m == 0 || k * k == m) {
         square = n;
         rest = 1;
@@ -142,7 +155,8 @@ void split_square(int n, int& square, int& rest) {
         }
         return;
     }
-    while (k > 1 && m % (k * k) != 0) --k;
+    while (k > 1 && m % (k * k) != 0)
+        --k;
     square = static_cast<int>(k * k);
     rest = static_cast<int>(n / (k * k));
 }

@@ -38,9 +38,13 @@ qint64 random64(qint64 n) {
     }
 }
 
-double random_real() { return static_cast<double>(next64() >> 11) * 0x1.0p-53; }
+double random_real() {
+    return static_cast<double>(next64() >> 11) * 0x1.0p-53;
+}
 
-void seed_random(quint32 seed) { source().seed(seed); }
+void seed_random(quint32 seed) {
+    source().seed(seed);
+}
 
 void seed_random_from_clock() {
     seed_random(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch() * 2654435761u));

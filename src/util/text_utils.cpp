@@ -1,9 +1,9 @@
 #include "util/text_utils.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
-#include <cctype>
 #include <cstdlib>
 #include <limits>
 
@@ -16,7 +16,8 @@ int read_int(const QString& text, bool& ok) {
     ok = false;
     qsizetype i = 0;
     const qsizetype n = text.size();
-    while (i < n && text[i] == ' ') ++i;
+    while (i < n && text[i] == ' ')
+        ++i;
     bool negative = false;
     if (i < n && (text[i] == '-' || text[i] == '+')) {
         negative = text[i] == '-';
@@ -36,9 +37,12 @@ int read_int(const QString& text, bool& ok) {
     for (; i < n; ++i) {
         int d = -1;
         const char16_t c = text[i].unicode();
-        if (c >= '0' && c <= '9') d = c - '0';
-        else if (base == 16 && c >= 'a' && c <= 'f') d = c - 'a' + 10;
-        else if (base == 16 && c >= 'A' && c <= 'F') d = c - 'A' + 10;
+        if (c >= '0' && c <= '9')
+            d = c - '0';
+        else if (base == 16 && c >= 'a' && c <= 'f')
+            d = c - 'a' + 10;
+        else if (base == 16 && c >= 'A' && c <= 'F')
+            d = c - 'A' + 10;
         if (d < 0) break;
         any = true;
         value = value * base + d;
@@ -53,7 +57,9 @@ int read_int(const QString& text, bool& ok) {
 
 }  // namespace
 
-void remove_spaces(QString& text) { text.remove(QLatin1Char(' ')); }
+void remove_spaces(QString& text) {
+    text.remove(QLatin1Char(' '));
+}
 
 QString to_lower_ascii(const QString& text) {
     QString out = text;
@@ -73,7 +79,8 @@ QString to_upper_ascii(const QString& text) {
 
 int parse_int(const QString& text) {
     QString t = text;
-    while (t.endsWith(' ')) t.chop(1);
+    while (t.endsWith(' '))
+        t.chop(1);
     bool ok;
     return read_int(t, ok);
 }

@@ -7,13 +7,21 @@
 namespace cifrala {
 
 // |x| < 9e-10
-inline bool is_tiny(double x) { return std::fabs(x) < 9e-10; }
+inline bool is_tiny(double x) {
+    return std::fabs(x) < 9e-10;
+}
 // |x| < 1e-5
-inline bool is_zero(double x) { return std::fabs(x) < 1e-5; }
+inline bool is_zero(double x) {
+    return std::fabs(x) < 1e-5;
+}
 // x <= -1e-5 in effect
-inline bool is_negative(double x) { return x < 4e-6 && !is_zero(x); }
+inline bool is_negative(double x) {
+    return x < 4e-6 && !is_zero(x);
+}
 // x >= 1e-5 in effect
-inline bool is_positive(double x) { return x > -4e-6 && !is_zero(x); }
+inline bool is_positive(double x) {
+    return x > -4e-6 && !is_zero(x);
+}
 // c lies in [b, a] within the tolerance: neither b - c nor c - a is positive.
 inline bool is_between(double a, double b, double c) {
     return !is_positive(b - c) && !is_positive(c - a);

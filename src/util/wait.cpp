@@ -1,9 +1,9 @@
 #include "util/wait.h"
 
-#include <algorithm>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
+#include <algorithm>
 
 namespace cifrala {
 namespace {
@@ -22,7 +22,11 @@ void wait_loop(int n, bool responsive) {
 
 }  // namespace
 
-void wait_ms(int n) { wait_loop(n, false); }
-void wait_ms_responsive(int n) { wait_loop(n, true); }
+void wait_ms(int n) {
+    wait_loop(n, false);
+}
+void wait_ms_responsive(int n) {
+    wait_loop(n, true);
+}
 
 }  // namespace cifrala

@@ -2,12 +2,12 @@
 // the message on standard error.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QFile>
 #include <QLocale>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <unistd.h>
 
 #include "app/eval_cli.h"
 #include "text/language.h"

@@ -35,7 +35,9 @@ struct Row {
 };
 
 // Shown by the test runner for a failing row.
-void PrintTo(const Row& row, std::ostream* out) { *out << row.button; }
+void PrintTo(const Row& row, std::ostream* out) {
+    *out << row.button;
+}
 
 // Transcribed from the menu's tables of topic buttons.
 const std::vector<Row> kRows = {
@@ -120,7 +122,15 @@ const std::vector<Row> kRows = {
     // Natuurkunde
     {"SpeedButton54", T::Lens, K, K, K, K, K, K, false, {}},
     {"SpeedButton55", T::MultiTopic, 33, 11, K, K, 1, K, false, {P::FunctionTypeSinusoid}},
-    {"SpeedButton113", T::Integers, 46, K, K, K, K, K, false,
+    {"SpeedButton113",
+     T::Integers,
+     46,
+     K,
+     K,
+     K,
+     K,
+     K,
+     false,
      {P::WordProblemPresets, P::HidePanel3}},
     {"SpeedButton122", T::Integers, 49, K, K, K, K, K, false, {P::TimePresets}},
     {"SpeedButton126", T::Integers, 51, K, K, K, K, K, false, {P::WordProblemPresets}},
@@ -177,7 +187,8 @@ TEST(MenuTable, EveryTopicButtonOfTheMenuHasARow) {
         if (b.action != Action::Topic) continue;
         ++topics;
         bool found = false;
-        for (const Row& r : kRows) found = found || std::string(r.button) == b.name;
+        for (const Row& r : kRows)
+            found = found || std::string(r.button) == b.name;
         EXPECT_TRUE(found) << b.name;
     }
     EXPECT_EQ(topics, static_cast<int>(kRows.size()));
@@ -185,7 +196,9 @@ TEST(MenuTable, EveryTopicButtonOfTheMenuHasARow) {
 
 class MenuGroupsTest : public ::testing::Test {
 protected:
-    MenuGroupsTest() : menu(false) { menu.set_show_target_hook([](Target) {}); }
+    MenuGroupsTest() : menu(false) {
+        menu.set_show_target_hook([](Target) {});
+    }
     bool visible(int g) const { return !menu.group(g)->isHidden(); }
     TAlle_rekenoefeningenForm menu;
 };
@@ -209,15 +222,15 @@ TEST_F(MenuGroupsTest, GroupsOpenAboveAndBackUncoversTheOneBeneath) {
 }
 
 TEST_F(MenuGroupsTest, EveryGroupButtonOpensItsGroup) {
-    const std::pair<const char*, int> subjects[] = {{"SpeedButton25", 1},  {"SpeedButton59", 2},
-                                                    {"SpeedButton26", 11}, {"SpeedButton58", 12},
+    const std::pair<const char*, int> subjects[] = {{"SpeedButton25", 1},   {"SpeedButton59", 2},
+                                                    {"SpeedButton26", 11},  {"SpeedButton58", 12},
                                                     {"SpeedButton130", 16}, {"SpeedButton5", 7}};
     for (const auto& [name, g] : subjects) {
         menu.press(name);
         EXPECT_TRUE(visible(g)) << name;
     }
     const std::pair<const char*, int> inner[] = {
-        {"SpeedButton1", 18}, {"SpeedButton47", 17}, {"SpeedButton48", 9}, {"SpeedButton19", 3},
+        {"SpeedButton1", 18}, {"SpeedButton47", 17}, {"SpeedButton48", 9},  {"SpeedButton19", 3},
         {"SpeedButton38", 8}, {"SpeedButton62", 13}, {"SpeedButton68", 14}, {"SpeedButton7", 15}};
     for (const auto& [name, g] : inner) {
         menu.press(name);
@@ -265,9 +278,9 @@ TEST_F(MenuGroupsTest, AllVariantsButtonsLeaveTheTopicCode) {
 
 TEST_F(MenuGroupsTest, ButtonsWithoutCategoryKeepThePreviousOne) {
     menu.press("SpeedButton20");  // category 7
-    for (const char* name : {"SpeedButton46", "SpeedButton63", "SpeedButton74", "SpeedButton144",
-                             "SpeedButton106", "SpeedButton73", "SpeedButton156",
-                             "SpeedButton154"}) {
+    for (const char* name :
+         {"SpeedButton46", "SpeedButton63", "SpeedButton74", "SpeedButton144", "SpeedButton106",
+          "SpeedButton73", "SpeedButton156", "SpeedButton154"}) {
         menu.press(name);
         EXPECT_EQ(selection.category_code, 7) << name;
     }

@@ -32,7 +32,8 @@ protected:
     void write_settings(const QStringList& lines) {
         QFile f(config.path() + "/cifrala.def");
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        for (const QString& l : lines) f.write(l.toLatin1() + "\r\n");
+        for (const QString& l : lines)
+            f.write(l.toLatin1() + "\r\n");
     }
     QStringList saved_lines() const {
         QFile f(config.path() + "/cifrala.def");
@@ -61,7 +62,8 @@ TEST_F(TopicSettingsTest, NinetyBoxesWithTheirTags) {
 
 TEST_F(TopicSettingsTest, NoFileShowsEveryTopic) {
     menu.init();
-    for (int n = 4; n <= 93; ++n) EXPECT_TRUE(ticked(n)) << n;
+    for (int n = 4; n <= 93; ++n)
+        EXPECT_TRUE(ticked(n)) << n;
     EXPECT_TRUE(shown("SpeedButton25"));
     EXPECT_TRUE(shown("SpeedButton146"));
     EXPECT_TRUE(menu.group(19)->isHidden());
@@ -70,18 +72,21 @@ TEST_F(TopicSettingsTest, NoFileShowsEveryTopic) {
 TEST_F(TopicSettingsTest, UntickingASubjectUnticksItsGroupsMembers) {
     menu.check_all(true);
     tick(89, false);
-    for (int n : {5, 6, 13, 14, 22, 26, 27, 32, 33, 37}) EXPECT_FALSE(ticked(n)) << n;
+    for (int n : {5, 6, 13, 14, 22, 26, 27, 32, 33, 37})
+        EXPECT_FALSE(ticked(n)) << n;
     EXPECT_TRUE(ticked(90));
     EXPECT_TRUE(ticked(4));
     tick(90, false);
-    for (int n : {39, 40, 46, 48, 88, 47, 92, 57, 66, 67, 73, 74, 91}) EXPECT_FALSE(ticked(n)) << n;
+    for (int n : {39, 40, 46, 48, 88, 47, 92, 57, 66, 67, 73, 74, 91})
+        EXPECT_FALSE(ticked(n)) << n;
     EXPECT_TRUE(ticked(38));  // Natuurkunde's own topic
 }
 
 TEST_F(TopicSettingsTest, TickingAGroupLeavesItsMembers) {
     menu.check_all(false);
     tick(5, true);
-    for (int n = 6; n <= 13; ++n) EXPECT_FALSE(ticked(n));
+    for (int n = 6; n <= 13; ++n)
+        EXPECT_FALSE(ticked(n));
 }
 
 TEST_F(TopicSettingsTest, UncheckAllAndOkHidesEverySubject) {
@@ -89,8 +94,8 @@ TEST_F(TopicSettingsTest, UncheckAllAndOkHidesEverySubject) {
     menu.SpeedButton149Click();
     menu.press("SpeedButton152");
     menu.SpeedButton150Click();
-    for (const char* b : {"SpeedButton25", "SpeedButton59", "SpeedButton26", "SpeedButton58",
-                          "SpeedButton130"})
+    for (const char* b :
+         {"SpeedButton25", "SpeedButton59", "SpeedButton26", "SpeedButton58", "SpeedButton130"})
         EXPECT_FALSE(shown(b)) << b;
     EXPECT_TRUE(shown("SpeedButton85"));  // the fixed controls stay
     EXPECT_TRUE(shown("SpeedButton149"));
@@ -142,7 +147,8 @@ TEST_F(TopicSettingsTest, SaveAndLoadRoundTrip) {
     EXPECT_EQ(lines[2], "-");
     TAlle_rekenoefeningenForm again(false);
     again.init();
-    for (int n = 4; n <= 93; ++n) EXPECT_EQ(again.topic_box(n)->isChecked(), ticked(n)) << n;
+    for (int n = 4; n <= 93; ++n)
+        EXPECT_EQ(again.topic_box(n)->isChecked(), ticked(n)) << n;
     EXPECT_TRUE(!again.button("SpeedButton146")->isHidden());
     EXPECT_TRUE(again.button("SpeedButton4")->isHidden());
 }
@@ -163,7 +169,8 @@ TEST_F(TopicSettingsTest, ShortFileLeavesTheRestUnticked) {
 
 TEST_F(TopicSettingsTest, GarbageAndLongFilesAreReadSafely) {
     QStringList lines;
-    for (int i = 0; i < 200; ++i) lines << (i % 3 == 0 ? "+" : i % 3 == 1 ? "+ " : "xyz");
+    for (int i = 0; i < 200; ++i)
+        lines << (i % 3 == 0 ? "+" : i % 3 == 1 ? "+ " : "xyz");
     lines[0] = QString(100000, '+');
     write_settings(lines);
     menu.init();
@@ -174,7 +181,8 @@ TEST_F(TopicSettingsTest, GarbageAndLongFilesAreReadSafely) {
 
 TEST_F(TopicSettingsTest, SubjectUntickedInFileUnticksEarlierMembers) {
     QStringList lines;
-    for (int i = 0; i < 90; ++i) lines << "+";
+    for (int i = 0; i < 90; ++i)
+        lines << "+";
     lines[85] = "-";  // "Rekenen, Algebra (onderbouw)"
     write_settings(lines);
     menu.init();
@@ -184,7 +192,8 @@ TEST_F(TopicSettingsTest, SubjectUntickedInFileUnticksEarlierMembers) {
     EXPECT_TRUE(ticked(4));
     // A topic ticked under a hidden subject keeps its button until the next OK.
     lines = QStringList();
-    for (int i = 0; i < 90; ++i) lines << "+";
+    for (int i = 0; i < 90; ++i)
+        lines << "+";
     lines[0] = "-";  // Natuurkunde, the topics come later in the file
     write_settings(lines);
     TAlle_rekenoefeningenForm other(false);

@@ -15,7 +15,8 @@ public:
         ++calls;
         if (k == 5) return false;
         if (k == 6) {
-            const Evaluation e = evaluate_expression(QLatin1Char('t'), QLatin1Char('t'), "[4]+[6]", t, t);
+            const Evaluation e =
+                evaluate_expression(QLatin1Char('t'), QLatin1Char('t'), "[4]+[6]", t, t);
             value = e.value;
             return e.ok();
         }

@@ -145,13 +145,14 @@ TEST_F(Errors, ValueIsZeroAfterAnError) {
 
 TEST_F(Errors, MessageNumbers) {
     const std::pair<int, int> table[] = {
-        {0, 0},      {-1, 370},   {-2, 371},     {-3, 372},   {-4, 373},   {-5, 374},
-        {-7, 375},   {-8, 376},   {-101, 361},   {-102, 362}, {-103, 363}, {-104, 364},
-        {-105, 365}, {-106, 366}, {-107, 367},   {-108, 368}, {-109, 369}, {-110, 631},
-        {-111, 1411}, {-120, 1400}, {-302, 377}, {-303, 378}, {-304, 379}, {-404, 380},
-        {-501, 381}, {-502, 382}, {-503, 648},   {-504, 649}, {-599, 1050}, {-632, 632},
-        {-1234, 630}, {-999, 383}, {-42, 383}};
-    for (auto [code, message] : table) EXPECT_EQ(error_message_number(code), message) << code;
+        {0, 0},       {-1, 370},    {-2, 371},   {-3, 372},   {-4, 373},    {-5, 374},
+        {-7, 375},    {-8, 376},    {-101, 361}, {-102, 362}, {-103, 363},  {-104, 364},
+        {-105, 365},  {-106, 366},  {-107, 367}, {-108, 368}, {-109, 369},  {-110, 631},
+        {-111, 1411}, {-120, 1400}, {-302, 377}, {-303, 378}, {-304, 379},  {-404, 380},
+        {-501, 381},  {-502, 382},  {-503, 648}, {-504, 649}, {-599, 1050}, {-632, 632},
+        {-1234, 630}, {-999, 383},  {-42, 383}};
+    for (auto [code, message] : table)
+        EXPECT_EQ(error_message_number(code), message) << code;
 }
 
 TEST_F(Errors, GroupsAreReducedInTheOrderOfTheirClosingBrackets) {
@@ -164,7 +165,7 @@ TEST_F(Errors, GroupsAreReducedInTheOrderOfTheirClosingBrackets) {
 
 TEST_F(Errors, PassesInOrderWithinAGroup) {
     EXPECT_EQ(error("1/0+(-1)^0,5"), kNegativeBase);  // powers before quotients
-    EXPECT_EQ(error("1/0*sqr-1"), kRootOfNegative);  // prefix functions first
+    EXPECT_EQ(error("1/0*sqr-1"), kRootOfNegative);   // prefix functions first
     EXPECT_EQ(error("2^*3*"), kBadExponent);
     EXPECT_EQ(error("1/0+"), kDivisionByZero);  // quotients before sums
 }

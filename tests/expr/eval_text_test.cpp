@@ -103,7 +103,8 @@ TEST_F(EvalText, DisplayedWithTheLocaleSeparator) {
 
 TEST_F(EvalText, HugeInputEndsInBoundedTime) {
     QString sum = "1";
-    for (int i = 0; i < 200000; ++i) sum += "+1";
+    for (int i = 0; i < 200000; ++i)
+        sum += "+1";
     double v;
     ASSERT_TRUE(eval_text(sum, v));
     EXPECT_EQ(v, 200001);

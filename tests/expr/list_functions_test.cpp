@@ -17,7 +17,8 @@ protected:
     // C(n, k) in long double by the product formula.
     static long double choose(int n, int k) {
         long double c = 1;
-        for (int i = 0; i < k; ++i) c = c * (n - i) / (i + 1);
+        for (int i = 0; i < k; ++i)
+            c = c * (n - i) / (i + 1);
         return c;
     }
 };
@@ -38,7 +39,8 @@ TEST_F(ListFunctions, BinomialSmall) {
     const long double p = 0.3L, q = 0.7L;
     expect_relative("binompdf(20;0,3;6)", double(choose(20, 6) * powl(p, 6) * powl(q, 14)));
     long double cdf = 0;
-    for (int i = 0; i <= 6; ++i) cdf += choose(20, i) * powl(p, i) * powl(q, 20 - i);
+    for (int i = 0; i <= 6; ++i)
+        cdf += choose(20, i) * powl(p, i) * powl(q, 20 - i);
     expect_relative("binomcdf(20;0,3;6)", double(cdf));
 }
 
@@ -77,8 +79,8 @@ TEST_F(ListFunctions, Hypergeometric) {
     expect_relative("hyppdf(5;5;4;2)", 100.0 / 210);
     EXPECT_EQ(value("hyppdf(5;5;4;2)"), 0.476190476190476);
     expect_relative("hypcdf(10;5;6;3)", 1435.0 / 5005);
-    EXPECT_EQ(value("hyppdf(5;5;4;5)"), 0);   // x > n
-    EXPECT_EQ(value("hyppdf(2;2;5;1)"), 0);   // more drawn than there are
+    EXPECT_EQ(value("hyppdf(5;5;4;5)"), 0);  // x > n
+    EXPECT_EQ(value("hyppdf(2;2;5;1)"), 0);  // more drawn than there are
     EXPECT_EQ(value("hypcdf(10;5;6;-1)"), 0);
     EXPECT_EQ(value("hypcdf(10;5;6;6)"), 1);
     EXPECT_EQ(list_message("hypcdf(2;2;5;1)"), 734);
@@ -100,7 +102,8 @@ TEST_F(ListFunctions, Poisson) {
     EXPECT_EQ(value("poissonpdf(2;-0,5)"), 0);
     EXPECT_EQ(value("poissonpdf(0;0)"), 1);
     long double s = 0;
-    for (int i = 0; i <= 1000; ++i) s += expl(-1000.0L + i * logl(1000.0L) - lgammal(i + 1.0L));
+    for (int i = 0; i <= 1000; ++i)
+        s += expl(-1000.0L + i * logl(1000.0L) - lgammal(i + 1.0L));
     expect_relative("poissoncdf(1000;1000)", double(s), 1e-12);
 }
 
@@ -122,7 +125,8 @@ TEST_F(ListFunctions, NegativeBinomial) {
     EXPECT_EQ(value("negbinpdf(0,5;0;2)"), 0);
     EXPECT_EQ(value("negbincdf(0,5;2;0)"), 0);
     double s = 0;
-    for (int d = 3; d <= 12; ++d) s += double(choose(d - 1, 2)) * std::pow(0.3, 3) * std::pow(0.7, d - 3);
+    for (int d = 3; d <= 12; ++d)
+        s += double(choose(d - 1, 2)) * std::pow(0.3, 3) * std::pow(0.7, d - 3);
     expect_relative("negbincdf(0,3;3;12)", s);
 }
 
@@ -317,9 +321,11 @@ TEST_F(ListFunctions, ArgumentsUseTheVariables) {
 
 TEST_F(ListFunctions, DeepNestingEndsInAnError) {
     QString deep;
-    for (int i = 0; i < 10000; ++i) deep += "max(";
+    for (int i = 0; i < 10000; ++i)
+        deep += "max(";
     deep += "1";
-    for (int i = 0; i < 10000; ++i) deep += ")";
+    for (int i = 0; i < 10000; ++i)
+        deep += ")";
     EXPECT_EQ(eval(deep).error, expr_error::kListFunctionFailed);
 }
 

@@ -27,13 +27,14 @@ TEST_F(Normalise, EmptyTextStaysEmpty) {
 }
 
 TEST_F(Normalise, NamesBecomeSingleCodes) {
-    const char* names[] = {"geometpdf", "geometcdf", "negbinpdf", "exp", "negbincdf", "ln",
-                           "sqr", "abs", "sinh", "cosh", "tanh", "arcsin", "arccos", "arctan",
-                           "entier", "invnorm", "normal", "normlft", "normbtwn", "normrght",
-                           "normpdf", "binompdf", "binomcdf", "hyppdf", "hypcdf", "poissonpdf",
-                           "poissoncdf", "sin", "cos", "tan", "log", "fac", "npr", "ncr",
-                           "random", "gauss", "prt", "max", "min", "gcd", "lcm", "ggd", "kgv",
-                           "fnint"};
+    const char* names[] = {
+        "geometpdf", "geometcdf", "negbinpdf", "exp",     "negbincdf",  "ln",         "sqr",
+        "abs",       "sinh",      "cosh",      "tanh",    "arcsin",     "arccos",     "arctan",
+        "entier",    "invnorm",   "normal",    "normlft", "normbtwn",   "normrght",   "normpdf",
+        "binompdf",  "binomcdf",  "hyppdf",    "hypcdf",  "poissonpdf", "poissoncdf", "sin",
+        "cos",       "tan",       "log",       "fac",     "npr",        "ncr",        "random",
+        "gauss",     "prt",       "max",       "min",     "gcd",        "lcm",        "ggd",
+        "kgv",       "fnint"};
     QStringList codes;
     for (const char* n : names) {
         const QString c = code_of(n);
@@ -76,7 +77,7 @@ TEST_F(Normalise, StarInFrontOfNamesAfterDigitsAndBrackets) {
     EXPECT_EQ(normalised("2(3)"), "2*(3)");
     EXPECT_EQ(normalised("(2)3"), "(2)*3");
     EXPECT_EQ(normalised("[2(x+1)]"), "[2(x+1)]");  // a curve reference
-    EXPECT_EQ(normalised("2x"), "2x");  // read as a product by the evaluation
+    EXPECT_EQ(normalised("2x"), "2x");              // read as a product by the evaluation
 }
 
 TEST_F(Normalise, SignsAndSpaces) {
@@ -130,9 +131,9 @@ TEST_F(Normalise, ASingleBarIsReported) {
 
 TEST_F(Normalise, TypedCharactersAreNeverCodes) {
     // Characters outside ASCII keep their meaning of "not a number".
-    for (const QString& typed : {QString::fromUtf8("ë"), QString::fromUtf8("€"),
-                                QString::fromUtf8("π"), QString::fromUtf8("ÿ"),
-                                QString(QChar(0xE0E4)), QString(QChar(0xE0F9))}) {
+    for (const QString& typed :
+         {QString::fromUtf8("ë"), QString::fromUtf8("€"), QString::fromUtf8("π"),
+          QString::fromUtf8("ÿ"), QString(QChar(0xE0E4)), QString(QChar(0xE0F9))}) {
         EXPECT_NE(error(typed + "(30)"), 0) << typed.toStdString();
         EXPECT_NE(error(typed + "16"), 0) << typed.toStdString();
     }

@@ -82,8 +82,8 @@ TEST_F(PrefixFunctions, Factorial) {
     EXPECT_EQ(value("fac(0,5)"), 0.886226925452758);  // sqrt(pi)/2
     expect_near15("fac(1,5)", 3 * std::sqrt(M_PI) / 4);
     expect_near15("fac(2,4)", 15 * std::sqrt(M_PI) / 8);  // rounded to 2,5
-    EXPECT_EQ(value("fac(2,2)"), 2);  // rounded to 2
-    EXPECT_EQ(value("fac(2,25)"), 2);  // a tie goes to the even half count
+    EXPECT_EQ(value("fac(2,2)"), 2);                      // rounded to 2
+    EXPECT_EQ(value("fac(2,25)"), 2);                     // a tie goes to the even half count
     expect_near15("fac(20)", 2432902008176640000.0);
     EXPECT_EQ(error("fac(-0,1)"), expr_error::kFactorialOfNegative);
 }

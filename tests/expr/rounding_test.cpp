@@ -34,7 +34,7 @@ TEST_F(Rounding, TinyModeForProductsQuotientsAndPowers) {
     EXPECT_EQ(value("10^-20*10^20"), 1);
     EXPECT_EQ(value("1/10^20"), 1e-20);
     EXPECT_EQ(value("0,1^7"), 1e-7);
-    EXPECT_EQ(value("10^-31*10^30"), 0);  // 10^-31 is below 10^-30
+    EXPECT_EQ(value("10^-31*10^30"), 0);      // 10^-31 is below 10^-30
     EXPECT_FALSE(number_settings.tiny_mode);  // the setting is left alone
 }
 

@@ -9,7 +9,9 @@ MessageRecorder::MessageRecorder() {
     });
 }
 
-MessageRecorder::~MessageRecorder() { set_message_handler(previous_); }
+MessageRecorder::~MessageRecorder() {
+    set_message_handler(previous_);
+}
 
 void MessageRecorder::clear() {
     texts_.clear();

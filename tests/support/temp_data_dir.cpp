@@ -7,9 +7,13 @@
 
 namespace cifrala::testing {
 
-TempDataDir::TempDataDir() : previous_(program_dir()) { set_program_dir(dir_.path()); }
+TempDataDir::TempDataDir() : previous_(program_dir()) {
+    set_program_dir(dir_.path());
+}
 
-TempDataDir::~TempDataDir() { set_program_dir(previous_); }
+TempDataDir::~TempDataDir() {
+    set_program_dir(previous_);
+}
 
 void TempDataDir::write_lines(const QString& name, const QStringList& lines) const {
     QByteArray bytes;

@@ -20,7 +20,8 @@ protected:
     void write(const QStringList& lines) { dir.write_lines("anederlands.hlp", lines); }
     static QStringList texts(const HelpPage& p) {
         QStringList l;
-        for (const auto& line : p.lines) l << line.text;
+        for (const auto& line : p.lines)
+            l << line.text;
         return l;
     }
     testing::TempDataDir dir;
@@ -35,11 +36,11 @@ TEST_F(HelpFileTest, PageWithTitleAndBody) {
 }
 
 TEST_F(HelpFileTest, FormatCodesAccumulate) {
-    write({"5", "T", "+b", "vet", "+i", "vet schuin", "-b", "schuin", "-i", "+u", "+r", "rood",
-           "-u", "+B", "blauw", "-r", "zwart", "++", "+b x", "<<"});
+    write({"5",  "T",    "+b", "vet", "+i",    "vet schuin", "-b",    "schuin", "-i",   "+u",
+           "+r", "rood", "-u", "+B",  "blauw", "-r",         "zwart", "++",     "+b x", "<<"});
     const HelpPage p = load(5);
-    ASSERT_EQ(texts(p), QStringList({"vet", "vet schuin", "schuin", "rood", "blauw", "zwart", " ",
-                                     "+b x"}));
+    ASSERT_EQ(texts(p),
+              QStringList({"vet", "vet schuin", "schuin", "rood", "blauw", "zwart", " ", "+b x"}));
     EXPECT_TRUE(p.lines[0].format.bold && !p.lines[0].format.italic);
     EXPECT_TRUE(p.lines[1].format.bold && p.lines[1].format.italic);
     EXPECT_TRUE(!p.lines[2].format.bold && p.lines[2].format.italic);
@@ -145,7 +146,10 @@ TEST_F(HelpFileTest, MissingFileGivesErrorLine) {
 
 TEST_F(HelpFileTest, HugeFileIsScanned) {
     QStringList lines;
-    for (int i = 1; i <= 20000; ++i) lines << QString::number(i) << "titel" << "tekst" << "<<";
+    for (int i = 1; i <= 20000; ++i)
+        lines << QString::number(i) << "titel"
+              << "tekst"
+              << "<<";
     write(lines);
     const HelpPage p = load(20000);
     EXPECT_TRUE(p.found);

@@ -82,7 +82,8 @@ TEST_F(HelpWindowTest, LayoutFollowsTheWindowSize) {
 }
 
 TEST_F(HelpWindowTest, NextPageStartsWithTheDefaultFormat) {
-    dir.write_lines("anederlands.hlp", {"1", "A", "+1", "+b", "groot", "<<", "2", "B", "klein", "<<"});
+    dir.write_lines("anederlands.hlp",
+                    {"1", "A", "+1", "+b", "groot", "<<", "2", "B", "klein", "<<"});
     request_help(1);
     const qreal big = help_form()->RichEdit1->document()->firstBlock().charFormat().fontPointSize();
     request_help(2);

@@ -59,9 +59,9 @@ TEST_F(MessagesTest, MissingFileGivesErrorWithCode) {
 }
 
 TEST_F(MessagesTest, PlaceholdersByNumberRange) {
-    dir.write_lines("anederlands.msg", {"5000", "geen # vervangen", "5001", "a # b", "6001",
-                                        "# en #", "7001", "# # #", "8001", "#-#-#-#", "8002",
-                                        "alleen #"});
+    dir.write_lines("anederlands.msg",
+                    {"5000", "geen # vervangen", "5001", "a # b", "6001", "# en #", "7001", "# # #",
+                     "8001", "#-#-#-#", "8002", "alleen #"});
     msg_param1 = "1";
     msg_param2 = "2";
     msg_param3 = "3";

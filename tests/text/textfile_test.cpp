@@ -20,9 +20,9 @@ protected:
     void SetUp() override {
         language_index = 0;
         set_language_prefix_from_index();
-        dir.write_lines("anederlands.msg", {"324", "niet gevonden:", "325", "kijk na", "327",
-                                            "kan niet maken:", "328", "schrijffout", "329",
-                                            "leesfout", "1076", "in gebruik:"});
+        dir.write_lines("anederlands.msg",
+                        {"324", "niet gevonden:", "325", "kijk na", "327", "kan niet maken:", "328",
+                         "schrijffout", "329", "leesfout", "1076", "in gebruik:"});
     }
     void TearDown() override { close_read_file(); }
     testing::TempDataDir dir;

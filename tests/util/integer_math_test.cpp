@@ -27,14 +27,14 @@ TEST(Gcd, ExtremeOperands) {
     EXPECT_EQ(gcd(kMax, kMax - 1), 1);
     EXPECT_EQ(gcd(kMin, 6), 2);
     EXPECT_EQ(gcd(kMin, 0), kMax);  // 2^31 saturates
-    EXPECT_EQ(gcd64(std::numeric_limits<qint64>::min(), 0),
-              std::numeric_limits<qint64>::max());
+    EXPECT_EQ(gcd64(std::numeric_limits<qint64>::min(), 0), std::numeric_limits<qint64>::max());
     EXPECT_EQ(gcd64(1000000007LL * 998244353LL, 998244353LL * 3), 998244353LL);
 }
 
 TEST(Gcd, AgreesWithTheStandardLibrary) {
     for (int a = -60; a <= 60; ++a) {
-        for (int b = -60; b <= 60; ++b) EXPECT_EQ(gcd(a, b), std::gcd(a, b)) << a << " " << b;
+        for (int b = -60; b <= 60; ++b)
+            EXPECT_EQ(gcd(a, b), std::gcd(a, b)) << a << " " << b;
     }
 }
 
@@ -95,7 +95,7 @@ TEST(Fractions, OverflowAndZeroDenominatorAreReported) {
 }
 
 TEST(OtherFactor, ByPrimeFactors) {
-    EXPECT_TRUE(has_other_factor(12, 2));   // 3
+    EXPECT_TRUE(has_other_factor(12, 2));  // 3
     EXPECT_FALSE(has_other_factor(8, 2));
     EXPECT_FALSE(has_other_factor(40, 10));  // 2 and 5 only
     EXPECT_TRUE(has_other_factor(30, 10));
@@ -165,7 +165,8 @@ TEST(Roots, SplitSquareAgreesWithFactorisation) {
         split_square(n, s, r);
         ASSERT_EQ(s * r, n);
         // r has no square factor left
-        for (int k = 2; k * k <= r; ++k) ASSERT_NE(r % (k * k), 0) << n;
+        for (int k = 2; k * k <= r; ++k)
+            ASSERT_NE(r % (k * k), 0) << n;
     }
 }
 

@@ -15,12 +15,15 @@ namespace {
 TEST(Random, SameSeedSameSequence) {
     seed_random(99);
     std::vector<int> first;
-    for (int i = 0; i < 20; ++i) first.push_back(random(1000));
+    for (int i = 0; i < 20; ++i)
+        first.push_back(random(1000));
     seed_random(99);
-    for (int i = 0; i < 20; ++i) EXPECT_EQ(random(1000), first[i]);
+    for (int i = 0; i < 20; ++i)
+        EXPECT_EQ(random(1000), first[i]);
     seed_random(100);
     int same = 0;
-    for (int i = 0; i < 20; ++i) same += random(1000) == first[i];
+    for (int i = 0; i < 20; ++i)
+        same += random(1000) == first[i];
     EXPECT_LT(same, 5);
 }
 
@@ -33,7 +36,8 @@ TEST(Random, StaysInRangeAndCoversIt) {
         ASSERT_LT(r, 6);
         ++seen[r];
     }
-    for (int c : seen) EXPECT_GT(c, 850);  // expected 1000 each
+    for (int c : seen)
+        EXPECT_GT(c, 850);  // expected 1000 each
     EXPECT_EQ(random(0), 0);
     EXPECT_EQ(random(-5), 0);
     EXPECT_EQ(random(1), 0);

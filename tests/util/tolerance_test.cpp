@@ -47,7 +47,7 @@ TEST(Tolerance, NearIntegerIsRelative) {
     EXPECT_EQ(n, 5);
     EXPECT_FALSE(near_integer(5.00001, n));
     EXPECT_TRUE(near_integer(1000000.5, n));  // 0.5 / 10^6 is below 10^-6 relative
-    EXPECT_EQ(n, 1000000);  // the tie goes to the even neighbour
+    EXPECT_EQ(n, 1000000);                    // the tie goes to the even neighbour
     EXPECT_FALSE(near_integer(100000.5, n));
     EXPECT_TRUE(near_integer(-2.9999999, n));
     EXPECT_EQ(n, -3);

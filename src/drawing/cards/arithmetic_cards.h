@@ -16,10 +16,10 @@ inline const QString kAskedQuantity = QStringLiteral("asked_quantity");
 // Messages of the cards.
 namespace card_messages {
 constexpr int kMillion = 1990;
-constexpr int kBillion = 1991;  // 10^9
-constexpr int kTrillion = 1992;  // 10^12
-constexpr int kWorkforce = 1984;  // a: employment
-constexpr int kProduction = 1985;  // c = a * b
+constexpr int kBillion = 1991;       // 10^9
+constexpr int kTrillion = 1992;      // 10^12
+constexpr int kWorkforce = 1984;     // a: employment
+constexpr int kProduction = 1985;    // c = a * b
 constexpr int kProductivity = 1986;  // b: production per worker
 constexpr int kEmploymentHeading = 5276;
 }  // namespace card_messages

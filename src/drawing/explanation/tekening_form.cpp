@@ -44,7 +44,6 @@ QIcon copy_icon() {
     return QIcon(p);
 }
 
-
 // The caption and hints in the current language, also when the window is
 // created after the last language pass.
 void load_texts(TtekeningForm* w, QToolButton* copy) {
@@ -73,7 +72,8 @@ TtekeningForm::TtekeningForm(QWidget* parent)
     SpeedButton1->setFocusPolicy(Qt::NoFocus);
     SpeedButton1->setFixedSize(21, 21);
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
-    register_control(TranslatedWindow::Explanation, this, TextKind::Window, tekening_tags::kCaption);
+    register_control(TranslatedWindow::Explanation, this, TextKind::Window,
+                     tekening_tags::kCaption);
     register_control(TranslatedWindow::Explanation, SpeedButton1, TextKind::HintOnly,
                      tekening_tags::kCopy);
     load_texts(this, SpeedButton1);
@@ -96,7 +96,9 @@ void hide_explanation_window() {
     if (instance()) instance()->hide();
 }
 
-bool explanation_window_visible() { return instance() && instance()->isVisible(); }
+bool explanation_window_visible() {
+    return instance() && instance()->isVisible();
+}
 
 // --- surface ---
 

@@ -20,11 +20,17 @@ constexpr int kPowerFractionRise = 12;
 
 }  // namespace
 
-void TtekeningForm::my_textout_2(const QString& text) { surface_->my_textout(text); }
+void TtekeningForm::my_textout_2(const QString& text) {
+    surface_->my_textout(text);
+}
 
-void TtekeningForm::newline(double f) { surface_->newline(f); }
+void TtekeningForm::newline(double f) {
+    surface_->newline(f);
+}
 
-void TtekeningForm::in_de_machttxt(const QString& text) { surface_->in_de_machttxt(text, false); }
+void TtekeningForm::in_de_machttxt(const QString& text) {
+    surface_->in_de_machttxt(text, false);
+}
 
 void TtekeningForm::in_de_subtxt(const QString& text) {
     Surface& s = *surface_;
@@ -35,7 +41,9 @@ void TtekeningForm::in_de_subtxt(const QString& text) {
     s.restore_font(applied);
 }
 
-void TtekeningForm::index(const QString& text) { in_de_subtxt(text); }
+void TtekeningForm::index(const QString& text) {
+    in_de_subtxt(text);
+}
 
 void TtekeningForm::rijterm(const QString& name, const QString& index_text) {
     my_textout_2(name);
@@ -46,7 +54,9 @@ int TtekeningForm::breuktxt(const QString& top, const QString& bottom) {
     return surface_->breuktxt_b(top, bottom);
 }
 
-int TtekeningForm::breuk(int a, int b) { return surface_->breuk_b(a, b); }
+int TtekeningForm::breuk(int a, int b) {
+    return surface_->breuk_b(a, b);
+}
 
 int TtekeningForm::breuktxt_met_pi_in_teller(const QString& top, const QString& bottom) {
     const QString pi = QStringLiteral("π");
@@ -249,6 +259,8 @@ void TtekeningForm::maal() {
     s.cursor.x += s.text_width(dot);
 }
 
-void TtekeningForm::my_textoutSymbol(int code) { surface_->my_textoutSymbol(code); }
+void TtekeningForm::my_textoutSymbol(int code) {
+    surface_->my_textoutSymbol(code);
+}
 
 }  // namespace cifrala

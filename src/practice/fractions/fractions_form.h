@@ -6,10 +6,10 @@
 #include <QChar>
 #include <optional>
 
-#include "practice/fractions/fractions_exercise.h"
-#include "practice/fractions/fractions_worker.h"
 #include "practice/common/own_exercise_fields.h"
 #include "practice/common/practice_window.h"
+#include "practice/fractions/fractions_exercise.h"
+#include "practice/fractions/fractions_worker.h"
 
 class QComboBox;
 class QFrame;

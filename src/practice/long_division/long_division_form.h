@@ -9,12 +9,12 @@
 #include <memory>
 #include <optional>
 
-#include "practice/long_division/big_numbers_worker.h"
-#include "practice/long_division/long_division_chunks.h"
-#include "practice/common/step_sequence.h"
-#include "practice/long_division/long_division_worker.h"
 #include "practice/common/own_exercise_fields.h"
 #include "practice/common/practice_window.h"
+#include "practice/common/step_sequence.h"
+#include "practice/long_division/big_numbers_worker.h"
+#include "practice/long_division/long_division_chunks.h"
+#include "practice/long_division/long_division_worker.h"
 
 class QLabel;
 class QLineEdit;

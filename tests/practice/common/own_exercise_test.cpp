@@ -4,8 +4,8 @@
 #include <QRadioButton>
 #include <QToolButton>
 
-#include "practice/fractions/fractions_fixture.h"
 #include "practice/common/floating_panel.h"
+#include "practice/fractions/fractions_fixture.h"
 
 namespace cifrala {
 namespace {

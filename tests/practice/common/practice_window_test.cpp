@@ -14,8 +14,8 @@
 #include <QToolButton>
 
 #include "formula/surface_view.h"
-#include "practice/fractions/fractions_fixture.h"
 #include "practice/common/floating_panel.h"
+#include "practice/fractions/fractions_fixture.h"
 #include "support/message_recorder.h"
 #include "text/help.h"
 #include "text/language.h"

@@ -17,7 +17,6 @@
 #include "util/number_settings.h"
 #include "util/selection.h"
 
-
 namespace cifrala {
 namespace {
 
@@ -62,8 +61,8 @@ QString fingerprint(const QImage& image) {
     QCryptographicHash h(QCryptographicHash::Sha1);
     h.addData(QByteArray::number(rgb.width()) + 'x' + QByteArray::number(rgb.height()));
     for (int y = 0; y < rgb.height(); ++y)
-        h.addData(QByteArrayView(reinterpret_cast<const char*>(rgb.constScanLine(y)),
-                                 rgb.width() * 4));
+        h.addData(
+            QByteArrayView(reinterpret_cast<const char*>(rgb.constScanLine(y)), rgb.width() * 4));
     return QString::fromLatin1(h.result().toHex());
 }
 

@@ -1,8 +1,8 @@
 // The render mode: reading its arguments and working exercises offscreen.
 #include <gtest/gtest.h>
 
-#include "practice/fractions/fractions_fixture.h"
 #include "practice/common/render_registry.h"
+#include "practice/fractions/fractions_fixture.h"
 
 namespace cifrala {
 namespace {

@@ -3,8 +3,8 @@
 #include <QListWidget>
 #include <QToolButton>
 
-#include "practice/fractions/fractions_fixture.h"
 #include "practice/common/floating_panel.h"
+#include "practice/fractions/fractions_fixture.h"
 
 namespace cifrala {
 namespace {

@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QStringList>
 
-#include "practice/fractions/fractions_form.h"
 #include "practice/common/surface_reader.h"
+#include "practice/fractions/fractions_form.h"
 #include "text/messages.h"
 #include "util/random.h"
 #include "util/selection.h"

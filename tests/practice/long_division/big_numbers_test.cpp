@@ -2,8 +2,8 @@
 // powers-of-ten forms and the worked answer of every variant.
 #include <QPushButton>
 
-#include "practice/long_division/long_division_fixture.h"
 #include "practice/long_division/big_numbers.h"
+#include "practice/long_division/long_division_fixture.h"
 
 namespace cifrala::testing {
 namespace {

@@ -1,4 +1,5 @@
-// The division window's typesetting rows: shrinking long lines, hint rows, superscripts and real fractions.
+// The division window's typesetting rows: shrinking long lines, hint rows, superscripts and real
+// fractions.
 #include <gtest/gtest.h>
 
 #include "formula/canvas_helpers.h"

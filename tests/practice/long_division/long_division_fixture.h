@@ -35,7 +35,9 @@ protected:
     }
 
     void choose(Method m) {
-        (m == Method::Chunks ? w.RadioButton4 : m == Method::Both ? w.RadioButton6 : w.RadioButton5)
+        (m == Method::Chunks ? w.RadioButton4
+         : m == Method::Both ? w.RadioButton6
+                             : w.RadioButton5)
             ->setChecked(true);
     }
 

@@ -122,7 +122,8 @@ TEST(RatioTableTest, OwnTableGivenInAnotherColumn) {
     EXPECT_EQ(t.lower[0], 15);
     EXPECT_EQ(t.lower[1], 6);
     EXPECT_EQ(t.lower[2], 9);
-    for (int i = 0; i < 3; ++i) EXPECT_TRUE(t.right(i, t.lower[i]));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(t.right(i, t.lower[i]));
 }
 
 TEST(RatioTableTest, OwnTableRefusals) {
