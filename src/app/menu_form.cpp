@@ -1,5 +1,7 @@
 #include "app/menu_form.h"
 
+#include "practice/common/practice_window.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -485,7 +487,10 @@ void TAlle_rekenoefeningenForm::show_target(Target target) {
         return;
     }
     auto it = targets_.find(target);
-    if (it == targets_.end() || it->second == nullptr) {
+    // A window that has no built mode for the topic is as good as none.
+    auto* practice = it == targets_.end() ? nullptr : qobject_cast<PracticeWindow*>(it->second);
+    if (it == targets_.end() || it->second == nullptr ||
+        (practice && !practice->serves(selection.topic_code, selection.category_code))) {
         show_message(msg(4900));
         return;
     }

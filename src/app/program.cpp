@@ -6,9 +6,10 @@
 #include "app/about_box.h"
 #include "app/menu_form.h"
 #include "drawing/explanation/tekening_form.h"
-#include "practice/fractions/fractions_form.h"
+#include "practice/catalogue.h"
+#include "practice/common/practice_window.h"
+#include "practice/common/window_registry.h"
 #include "practice/long_division/long_division_form.h"
-#include "practice/ratios/ratios_form.h"
 #include "text/big_message_form.h"
 #include "text/help.h"
 #include "text/help_form.h"
@@ -49,38 +50,41 @@ void Program::create_windows() {
 
     keyboard();
     help_ = help_form();
-    ratios_ = new TverhoudingenForm(main_form_.get());
+    register_catalogue();
+    create_practice_windows(true, main_form_.get());
     big_message_ = new TGrootMessageForm(main_form_.get());
     install_big_message_window(big_message_);
     menu_ = new TAlle_rekenoefeningenForm(options_.maintenance, main_form_.get());
-    fractions_ = new TbreukenoefenenForm(menu_);
-    division_ = new TStaartdeelForm(menu_);
+    create_practice_windows(false, menu_);
     // The explanation window comes after the practice windows that open it.
     explanation_ = new TtekeningForm(main_form_.get());
     // Windows made before the menu open on top of it as well.
-    ratios_->setParent(menu_, ratios_->windowFlags());
+    for (const auto& [target, window] : practice_)
+        if (window->parentWidget() != menu_) window->setParent(menu_, window->windowFlags());
 
     about_->hide();
     calculator();
 }
 
-void Program::add_practice_window(Target target, PracticeWindow* window) {
-    menu_->set_target_window(target, window);
-    menu_->add_calibration_listener([window](int bottom) { window->apply_calibration(bottom); });
+void Program::create_practice_windows(bool before_menu, QWidget* parent) {
+    for (const PracticeWindowEntry& e : practice_window_entries())
+        if (e.before_menu == before_menu && e.create) practice_[e.target] = e.create(parent);
 }
 
 void Program::wire_menu() {
-    add_practice_window(Target::Fractions, fractions_);
-    add_practice_window(Target::Ratios, ratios_);
-    add_practice_window(Target::LongDivision, division_);
-    menu_->set_preset_handler(Target::LongDivision, [this](Preset preset) {
-        if (preset == Preset::LongDivisionShowOptions) division_->show_division_options();
-        if (preset == Preset::LongDivisionHideOptions) division_->hide_division_options();
-    });
-    menu_->set_division_bites_query([this] { return division_->bites_chosen(); });
-    menu_->set_preset_handler(Target::Ratios, [this](Preset preset) {
-        if (preset == Preset::RatiosNewExercise) ratios_->preset_new_exercise();
-    });
+    // Practice windows open on top of the menu, take the menu's presets and
+    // move their bottom row with the screen calibration.
+    for (const auto& [target, window] : practice_) {
+        PracticeWindow* w = window;
+        menu_->set_target_window(target, w);
+        menu_->set_preset_handler(target, [w](Preset preset) { w->apply_preset(preset); });
+        menu_->add_calibration_listener([w](int bottom) { w->apply_calibration(bottom); });
+    }
+    auto division = practice_.find(Target::LongDivision);
+    if (division != practice_.end()) {
+        auto* d = static_cast<TStaartdeelForm*>(division->second);
+        menu_->set_division_bites_query([d] { return d->bites_chosen(); });
+    }
 }
 
 int Program::run() {

@@ -1,6 +1,7 @@
 #pragma once
 // The program's windows, created once at start-up in a fixed order and kept
 // until the program ends, and the start-up sequence around the menu's run.
+#include <map>
 #include <memory>
 
 #include "app/menu_table.h"
@@ -13,10 +14,7 @@ class TAboutBox;
 class TAlle_rekenoefeningenForm;
 class TGrootMessageForm;
 class THelpForm;
-class TbreukenoefenenForm;
-class TStaartdeelForm;
 class TtekeningForm;
-class TverhoudingenForm;
 class PracticeWindow;
 
 struct StartOptions {
@@ -38,10 +36,9 @@ public:
 
 private:
     void create_windows();
+    // The catalogue's practice windows made before (or after) the menu.
+    void create_practice_windows(bool before_menu, QWidget* parent);
     void wire_menu();
-    // Practice windows open on top of the menu and move their bottom row with
-    // the screen calibration.
-    void add_practice_window(Target target, PracticeWindow* window);
 
     StartOptions options_;
     std::unique_ptr<QWidget> main_form_;  // owns every window but the start-up window
@@ -49,9 +46,7 @@ private:
     THelpForm* help_ = nullptr;
     TGrootMessageForm* big_message_ = nullptr;
     TAlle_rekenoefeningenForm* menu_ = nullptr;
-    TbreukenoefenenForm* fractions_ = nullptr;
-    TverhoudingenForm* ratios_ = nullptr;
-    TStaartdeelForm* division_ = nullptr;
+    std::map<Target, PracticeWindow*> practice_;
     TtekeningForm* explanation_ = nullptr;
 };
 

@@ -1,8 +1,12 @@
 #include "app/render_cli.h"
 
+#include <QFile>
 #include <QImage>
+#include <QJsonDocument>
+#include <QSaveFile>
 #include <cstdio>
 
+#include "practice/catalogue.h"
 #include "practice/common/render_registry.h"
 #include "text/language.h"
 #include "text/messages.h"
@@ -32,12 +36,33 @@ QStringList take_language(const QStringList& args) {
     return rest;
 }
 
+int refused(const RenderRequest& request, const QString& error) {
+    print_line(error);
+    if (!find_render_topic(request.topic))
+        for (const QString& line : render_usage())
+            print_line(line);
+    return 2;
+}
+
+// "F.json" gets the worksheet's display list, anything else its picture.
+bool wants_json(const QString& out) {
+    return out.endsWith(QLatin1String(".json"), Qt::CaseInsensitive);
+}
+
+bool write_json(const QString& path, const QJsonObject& json) {
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    f.write(QJsonDocument(json).toJson(QJsonDocument::Indented));
+    return f.commit();
+}
+
 }  // namespace
 
 int run_render_cli(const QStringList& args) {
     select_startup_language();
     const QStringList rest = take_language(args);
     init_number_settings();
+    register_catalogue();
     RenderRequest request;
     QString error;
     if (!parse_render_request(rest, request, &error)) {
@@ -46,15 +71,17 @@ int run_render_cli(const QStringList& args) {
             print_line(line);
         return 2;
     }
-    const QImage picture = render_exercise(request, &error);
-    if (picture.isNull()) {
-        print_line(error);
-        if (!find_render_topic(request.topic))
-            for (const QString& line : render_usage())
-                print_line(line);
-        return 2;
+    bool written = false;
+    if (wants_json(request.out)) {
+        const QJsonObject json = render_exercise_json(request, &error);
+        if (json.isEmpty()) return refused(request, error);
+        written = write_json(request.out, json);
+    } else {
+        const QImage picture = render_exercise(request, &error);
+        if (picture.isNull()) return refused(request, error);
+        written = picture.save(request.out, "PNG");
     }
-    if (!picture.save(request.out, "PNG")) {
+    if (!written) {
         print_line(msg(1357) + QLatin1Char(' ') + request.out);
         return 1;
     }

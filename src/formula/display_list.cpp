@@ -26,13 +26,37 @@ QRect bounding_rect(const DrawnItem& item) {
         }
         QRect operator()(const DrawnPolygon& p) const { return p.points.boundingRect(); }
         QRect operator()(const DrawnImage& i) const { return i.rect; }
+        QRect operator()(const DrawnFraction& f) const { return f.rect; }
+        QRect operator()(const DrawnSuperscript& s) const { return s.rect; }
+        QRect operator()(const DrawnRoot& r) const { return r.rect; }
+        QRect operator()(const DrawnHint& h) const { return h.rect; }
+        QRect operator()(const DrawnArrow& a) const { return a.rect; }
     };
     return std::visit(Visitor{}, item);
 }
 
+namespace {
+
+// Text and what is built of text: gone once the fill runs over its whole
+// width and most of its height (a hint band one pixel lower than the text).
+bool text_like(const DrawnItem& item) {
+    return !std::holds_alternative<DrawnLine>(item) &&
+           !std::holds_alternative<DrawnPolygon>(item) &&
+           !std::holds_alternative<DrawnImage>(item) && !std::holds_alternative<DrawnArrow>(item);
+}
+
+bool covered(const QRect& area, const DrawnItem& item) {
+    const QRect r = bounding_rect(item);
+    if (area.contains(r)) return true;
+    if (!text_like(item) || r.isEmpty()) return false;
+    const QRect both = area.intersected(r);
+    return both.width() == r.width() && 2 * both.height() > r.height();
+}
+
+}  // namespace
+
 void DisplayList::cover(const QRect& area) {
-    std::erase_if(items_,
-                  [&](const DrawnItem& item) { return area.contains(bounding_rect(item)); });
+    std::erase_if(items_, [&](const DrawnItem& item) { return covered(area, item); });
 }
 
 std::vector<DrawnText> DisplayList::texts() const {
@@ -46,6 +70,29 @@ std::vector<DrawnPolygon> DisplayList::polygons() const {
 }
 std::vector<DrawnImage> DisplayList::images() const {
     return all_of_kind<DrawnImage>(items_);
+}
+
+std::vector<DrawnFraction> DisplayList::fractions() const {
+    return all_of_kind<DrawnFraction>(items_);
+}
+std::vector<DrawnSuperscript> DisplayList::superscripts() const {
+    return all_of_kind<DrawnSuperscript>(items_);
+}
+std::vector<DrawnRoot> DisplayList::roots() const {
+    return all_of_kind<DrawnRoot>(items_);
+}
+std::vector<DrawnHint> DisplayList::hints() const {
+    return all_of_kind<DrawnHint>(items_);
+}
+std::vector<DrawnArrow> DisplayList::arrows() const {
+    return all_of_kind<DrawnArrow>(items_);
+}
+
+QRect DisplayList::bounds_from(size_t first) const {
+    QRect r;
+    for (size_t i = first; i < items_.size(); ++i)
+        r = r.united(bounding_rect(items_[i]));
+    return r;
 }
 
 std::vector<DrawnText> DisplayList::texts_in(const QRect& area) const {

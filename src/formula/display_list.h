@@ -1,8 +1,11 @@
 #pragma once
 // What a drawing surface shows, as a list of the things drawn on it since it
-// was last cleared: text runs, lines, polygons, pictures. Filling an area
-// removes everything that lay wholly inside it, so the list always describes
-// what the pupil sees. Tests and tools read the surface through it.
+// was last cleared: text runs, lines, polygons, pictures, and what they make
+// together: a stacked fraction, a superscript, a root sign over its radicand,
+// the hint line, an arrow. The composite items follow the runs and lines they
+// were drawn with, and their rectangle encloses them. Filling an area removes
+// what it covers, so the list always describes what the pupil sees. Tests, the render mode and
+// tools read the surface through it.
 #include <QColor>
 #include <QPoint>
 #include <QPolygon>
@@ -41,20 +44,67 @@ struct DrawnImage {
     QRect rect;
 };
 
-using DrawnItem = std::variant<DrawnText, DrawnLine, DrawnPolygon, DrawnImage>;
+// A stacked fraction (also a mixed number's fraction part); a minus written in
+// front of it is a text run of its own. `line_y` is the top of the line it
+// stands on.
+struct DrawnFraction {
+    QString top, bottom;
+    QString top_exponent, bottom_exponent;  // fractions with powers in them
+    QRect rect;
+    int line_y = 0;
+};
+
+struct DrawnSuperscript {
+    QString text;
+    QRect rect;
+    int line_y = 0;
+};
+
+// A root sign; `radicand` is what stands under it, when the writer knows it.
+struct DrawnRoot {
+    QString radicand;
+    QRect rect;
+    int line_y = 0;
+};
+
+// The text of a hint row (0 is the lowest).
+struct DrawnHint {
+    QString text;
+    int row = 0;
+    QRect rect;
+};
+
+struct DrawnArrow {
+    QPoint from, to;  // tail and tip
+    QColor colour;
+    QRect rect;
+};
+
+using DrawnItem = std::variant<DrawnText, DrawnLine, DrawnPolygon, DrawnImage, DrawnFraction,
+                               DrawnSuperscript, DrawnRoot, DrawnHint, DrawnArrow>;
 
 class DisplayList {
 public:
     void clear() { items_.clear(); }
     void add(DrawnItem item) { items_.push_back(std::move(item)); }
-    // An opaque fill of `area`: drops every item that lay wholly inside it.
+    // An opaque fill of `area`: drops every item that lay wholly inside it,
+    // and every text (or item made of text) whose whole width and most of
+    // whose height it covers.
     void cover(const QRect& area);
 
     const std::vector<DrawnItem>& items() const { return items_; }
+    size_t size() const { return items_.size(); }
+    // The rectangle around the items from index `first` on (empty when none).
+    QRect bounds_from(size_t first) const;
     std::vector<DrawnText> texts() const;
     std::vector<DrawnLine> lines() const;
     std::vector<DrawnPolygon> polygons() const;
     std::vector<DrawnImage> images() const;
+    std::vector<DrawnFraction> fractions() const;
+    std::vector<DrawnSuperscript> superscripts() const;
+    std::vector<DrawnRoot> roots() const;
+    std::vector<DrawnHint> hints() const;
+    std::vector<DrawnArrow> arrows() const;
 
     // The text runs whose cell lies wholly inside `area`.
     std::vector<DrawnText> texts_in(const QRect& area) const;

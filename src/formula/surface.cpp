@@ -17,15 +17,24 @@ QColor from_rgb(std::uint32_t rgb) {
 
 }  // namespace
 
-Surface::Surface(int width, int height, SurfaceStyle style)
-    : image_(std::max(1, width), std::max(1, height), QImage::Format_RGB32),
-      style_(std::move(style)) {
+Surface::Surface(int width, int height, SurfaceStyle style) : style_(std::move(style)) {
+    new_picture(width, height);
+    set_font(style_.font);
+    set_pen(3, Qt::black);
+}
+
+void Surface::new_picture(int width, int height) {
+    image_ = QImage(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
     // 96 dpi, so that a saved picture opens at the size it has on screen.
     image_.setDotsPerMeterX(3780);
     image_.setDotsPerMeterY(3780);
     image_.fill(background());
-    set_font(style_.font);
-    set_pen(3, Qt::black);
+    display_.clear();
+}
+
+void Surface::resize(int width, int height) {
+    new_picture(width, height);
+    touched(image_.rect());
 }
 
 Surface::Batch::~Batch() {
@@ -188,6 +197,17 @@ void Surface::draw_picture(int x, int y, const QImage& picture, const QString& n
     display_.cover(area);
     display_.add(DrawnImage{name, area});
     touched(area);
+}
+
+void Surface::record(DrawnItem item, size_t mark) {
+    if (measure_only || display_.size() <= mark) return;
+    const QRect r = display_.bounds_from(mark);
+    std::visit(
+        [&](auto& i) {
+            if constexpr (requires { i.rect; }) i.rect = r;
+        },
+        item);
+    display_.add(std::move(item));
 }
 
 // --- writing operations ---

@@ -49,6 +49,9 @@ public:
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
 
+    // A new picture of this size, filled with the background, nothing on it.
+    void resize(int width, int height);
+
     int width() const { return image_.width(); }
     int height() const { return image_.height(); }
     const QImage& image() const { return image_; }
@@ -179,6 +182,12 @@ public:
         Surface& s_;
     };
 
+    // A composite item (fraction, root, ...) for what a writer outside the
+    // surface has just drawn since `mark` (display().size() before it drew);
+    // its rectangle becomes the rectangle around those items. Nothing is
+    // recorded while measuring or when nothing was drawn.
+    void record(DrawnItem item, size_t mark);
+
     // Lowers the font by k points (not below 1) and returns by how much it
     // went down; restore_font adds that back, so the size after a pair of
     // calls is the size before it.
@@ -186,6 +195,7 @@ public:
     void restore_font(int applied);
 
 private:
+    void new_picture(int width, int height);
     void update_font();
     void touched(const QRect& area);
     int coord(const Coord& c, int size) const;

@@ -37,6 +37,7 @@ void Surface::stack_a(const QString& top, const QString& bottom) {
     const int bottom_y = y + h + (narrow_top ? st.bottom_offset_narrow : st.bottom_offset);
     const int bar_y = y + h + st.bar_offset;
     int w = 0;
+    const size_t mark = display_.size();
     if (!measure_only) {
         if (st.offsets_from_height) set_pen_width(2);
         if (narrow_top) {
@@ -53,6 +54,7 @@ void Surface::stack_a(const QString& top, const QString& bottom) {
             }
         }
     }
+    record(DrawnFraction{top, bottom, {}, {}, {}, y}, mark);
     w = narrow_top ? wd : wn;
     restore_font(applied);
     cursor.x += w + st.gap_after;
@@ -123,6 +125,7 @@ int Surface::breuktxt_b(const QString& top, const QString& bottom, bool negative
     const int wt = text_width(top);
     const int wb = text_width(empty_bottom ? QString(14, QLatin1Char(' ')) : bottom);
     const int d = std::max(wt, wb);
+    const size_t mark = display_.size();
     if (!measure_only) {
         text_at(cursor.x + (d - wt) / 2, cursor.y + st.top_offset, top);
         if (!empty_bottom) text_at(cursor.x + (d - wb) / 2, cursor.y + st.bottom_offset, bottom);
@@ -130,6 +133,7 @@ int Surface::breuktxt_b(const QString& top, const QString& bottom, bool negative
         line(cursor.x, cursor.y + st.bar_offset, cursor.x + d, cursor.y + st.bar_offset);
         if (st.pen_after > 0) set_pen_width(st.pen_after);
     }
+    record(DrawnFraction{top, empty_bottom ? QString() : bottom, {}, {}, {}, cursor.y}, mark);
     restore_font(applied);
     cursor.x = x0;
     return x0 + d + 5 + minus_width + st.extra_gap;

@@ -19,7 +19,9 @@ void Surface::write_hint(const HintStyle& hint, const QString* text, int row) {
     if (hint.size > 0) set_font_size(hint.size);
     while (font_size_ > 1 && text_width(*text) + hint.margin > width())
         set_font_size(font_size_ - 1);
+    const size_t mark = display_.size();
     text_at(hint.margin, hint_y, *text);
+    record(DrawnHint{*text, row, {}}, mark);
     set_font_size(remembered);
 }
 

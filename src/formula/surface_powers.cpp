@@ -8,7 +8,9 @@ namespace cifrala {
 void Surface::superscript(const QString& text, const SuperscriptStyle& st) {
     Batch batch(*this);
     const int applied = shrink_font(st.shrink);
+    const size_t mark = display_.size();
     if (!measure_only) text_at(cursor.x, cursor.y + st.y_offset, text);
+    record(DrawnSuperscript{text, {}, cursor.y}, mark);
     cursor.x += text_width(text);
     restore_font(applied);
 }
@@ -29,7 +31,9 @@ void Surface::in_de_machttxt_at(Surface& canvas, int x, const QString& text, int
     Batch batch(canvas);
     const SuperscriptStyle& st = style_.superscript;
     const int applied = canvas.shrink_font(st.shrink);
+    const size_t mark = canvas.display_.size();
     if (!measure_only) canvas.text_at(x, y + st.y_offset, text);
+    if (!measure_only) canvas.record(DrawnSuperscript{text, {}, y}, mark);
     cursor.x += canvas.text_width(text);
     canvas.restore_font(applied);
 }
@@ -79,6 +83,7 @@ void Surface::my_textoutbreuk_met_machten_in_teller_en_noemer(const QString& top
     const int b = cursor.x;
     measure_only = was_measuring;
 
+    const size_t mark = display_.size();
     cursor.x = b < a ? x0 : x0 + (b - a) / 2;
     my_textoutteller(top);
     if (!top_exponent.isEmpty()) my_textoutmachtinteller(top_exponent);
@@ -87,6 +92,7 @@ void Surface::my_textoutbreuk_met_machten_in_teller_en_noemer(const QString& top
     if (!bottom_exponent.isEmpty()) my_textoutmachtinnoemer(bottom_exponent);
     const int bar_y = cursor.y + exponent_unit() / 2 - 11;
     if (!measure_only) line(x0, bar_y, std::max(a, b), bar_y);
+    record(DrawnFraction{top, bottom, top_exponent, bottom_exponent, {}, cursor.y}, mark);
 }
 
 }  // namespace cifrala

@@ -17,7 +17,9 @@ RootSignEnd Surface::basiswortelteken(int x0, int y0, double scale) {
                        y0 + static_cast<int>(std::lround(scale * p[1])));
     }
     if (style_.root_sign.pen_width > 0) set_pen_width(style_.root_sign.pen_width);
+    const size_t mark = display_.size();
     if (!measure_only) polyline(sign);
+    record(DrawnRoot{QString(), {}, y0}, mark);
     return RootSignEnd{static_cast<int>(std::lround(x0 + 35 * scale)) - 1, y0};
 }
 
@@ -42,6 +44,7 @@ void Surface::teken_pijl(bool to_the_right, const QColor& colour) {
     const int x = cursor.x;
     const int y = cursor.y + 35;
     set_pen(3, colour);
+    const size_t mark = display_.size();
     if (!measure_only) {
         if (to_the_right) {
             line(x, y, x + 76, y);
@@ -51,6 +54,8 @@ void Surface::teken_pijl(bool to_the_right, const QColor& colour) {
             filled_polygon(arrowhead_polygon(QPointF(x, y), QPointF(x + 80, y)), Qt::red);
         }
     }
+    const QPoint tail(to_the_right ? x : x + 80, y), tip(to_the_right ? x + 80 : x, y);
+    record(DrawnArrow{tail, tip, colour, {}}, mark);
     set_pen_colour(Qt::black);
     cursor.x += 90;
 }

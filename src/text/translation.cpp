@@ -95,10 +95,17 @@ void put_control_texts(QWidget* w, TextKind kind, const QString& first, const QS
         case TextKind::HintOnly:
             w->setToolTip(second);
             break;
+        case TextKind::Message:
+            set_control_caption(w, first);
+            break;
     }
 }
 
 bool load_control_text(QWidget* control, TextKind kind, int tag) {
+    if (kind == TextKind::Message) {
+        set_control_caption(control, msg(tag));
+        return true;
+    }
     QString lines[2];
     int available = 0;
     const QString file = language_prefix + QString::fromLatin1(suffix_of(kind));
@@ -115,6 +122,10 @@ struct Pass {
 
 // 0 found, 1 missing entry, else the file could not be opened.
 int lookup(Pass& pass, TextKind kind, int tag, QString& first, QString& second) {
+    if (kind == TextKind::Message) {
+        first = second = msg(tag);
+        return 0;
+    }
     const QString suffix = QString::fromLatin1(suffix_of(kind));
     QString lines[2];
     int available = 0;
@@ -171,6 +182,30 @@ void apply_to_combo(Pass& pass, const Registration& r) {
 void register_control(TranslatedWindow window, QWidget* control, TextKind kind, int tag) {
     control->setProperty("tag", tag);
     registry()[static_cast<size_t>(window)].push_back(Registration{control, kind, tag, 0, {}});
+}
+
+namespace {
+
+bool caption_kind(TextKind kind) {
+    return kind == TextKind::Window || kind == TextKind::Message || kind == TextKind::GroupBox ||
+           kind == TextKind::SpeedButton || kind == TextKind::Label;
+}
+
+}  // namespace
+
+void set_translated_caption(TranslatedWindow window, QWidget* control, TextKind kind, int number) {
+    auto& list = registry()[static_cast<size_t>(window)];
+    auto it = std::find_if(list.begin(), list.end(), [&](const Registration& r) {
+        return r.control == control && r.combo_items == 0 && caption_kind(r.kind);
+    });
+    if (it == list.end()) {
+        list.push_back(Registration{control, kind, number, 0, {}});
+    } else {
+        it->kind = kind;
+        it->tag = number;
+    }
+    control->setProperty("tag", number);
+    load_control_text(control, kind, number);
 }
 
 void register_combo(TranslatedWindow window, QComboBox* box, int tag, int items,

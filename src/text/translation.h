@@ -46,11 +46,18 @@ enum class TextKind {
     SpeedButton,          // file 3: caption := first line
     SpeedButtonWithHint,  // file 3: caption := first line, hint := second line
     HintOnly,             // file 3: hint := second line (picture buttons, panels, scroll bars)
+    Message,              // caption := the message of that number (captions chosen at run time)
 };
 
 // Sets the control's tag (its "tag" property) and registers it. A control is
 // forgotten when it is destroyed.
 void register_control(TranslatedWindow window, QWidget* control, TextKind kind, int tag);
+
+// Puts the caption of entry `number` of that kind on the control at once and
+// after every pass; a second call for the same control and a caption kind
+// (Window, Message, GroupBox, SpeedButton, Label) replaces the first, so a
+// window whose caption depends on its topic just calls it again.
+void set_translated_caption(TranslatedWindow window, QWidget* control, TextKind kind, int number);
 
 // A combo box with tag T takes `items` items from the consecutive file-3
 // entries T, T+1, ... (two items per entry, first and second line); its text

@@ -4,9 +4,10 @@
 // window's writing primitives; the values of the current exercise that it
 // needs come from the window that opened the explanation window.
 //
-// A group of cards lives in its own file and registers itself in
-// register_builtin_cards() (explanation_cards.cpp), for example
+// A group of cards lives in its own file with a function that registers
+// them, for example
 //     register_explanation_card(42, {paint_times_table});
+// and the program's catalogue (practice/catalogue.cpp) calls that function.
 #include <QVariantMap>
 #include <functional>
 

@@ -13,7 +13,7 @@
 #include "drawing/cards/explanation_cards.h"
 #include "drawing/explanation/tekening_style.h"
 #include "formula/font_map.h"
-#include "formula/surface_view.h"
+#include "formula/surface_pane.h"
 #include "text/language.h"
 #include "text/messages.h"
 #include "text/translation.h"
@@ -82,10 +82,7 @@ TtekeningForm::TtekeningForm(QWidget* parent)
     move(260, 410);
 }
 
-TtekeningForm::~TtekeningForm() {
-    if (Image1) delete Image1;
-    Image1 = nullptr;
-}
+TtekeningForm::~TtekeningForm() = default;
 
 TtekeningForm* explanation_window() {
     if (!instance()) new TtekeningForm(nullptr);
@@ -103,17 +100,20 @@ bool explanation_window_visible() {
 // --- surface ---
 
 void TtekeningForm::make_surface(int w, int h) {
-    delete Image1;
-    surface_ = std::make_unique<Surface>(w, h, tekening_style());
+    if (!Image1) {
+        Image1 = new SurfacePane(QSize(w, h), tekening_style(), this);
+        Image1->setObjectName(QStringLiteral("Image1"));
+        Image1->move(0, 0);
+        connect(Image1, &SurfacePane::mousePressed, this, [this](QPoint p, Qt::MouseButton b) {
+            if (b == Qt::LeftButton) Image1MouseDown(p);
+        });
+        connect(Image1, &SurfacePane::mouseMoved, this, [this](QPoint p) { Image1MouseMove(p); });
+        connect(Image1, &SurfacePane::mouseReleased, this, [this] { Image1MouseUp(); });
+    } else {
+        Image1->resize_surface(QSize(w, h));
+    }
+    surface_ = &Image1->surface();
     surface_->stored_line_unit = kLineUnit;
-    Image1 = new SurfaceView(*surface_, this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->move(0, 0);
-    connect(Image1, &SurfaceView::mousePressed, this, [this](QPoint p, Qt::MouseButton b) {
-        if (b == Qt::LeftButton) Image1MouseDown(p);
-    });
-    connect(Image1, &SurfaceView::mouseMoved, this, [this](QPoint p) { Image1MouseMove(p); });
-    connect(Image1, &SurfaceView::mouseReleased, this, [this] { Image1MouseUp(); });
     Image1->show();
     SpeedButton1->raise();
     cleartekening();

@@ -18,7 +18,7 @@ class QToolButton;
 
 namespace cifrala {
 
-class SurfaceView;
+class SurfacePane;
 
 class TtekeningForm : public QWidget {
     Q_OBJECT
@@ -99,7 +99,7 @@ public:
     int shown_topic() const { return shown_topic_; }
     QWidget* opener() const { return opener_; }
 
-    SurfaceView* Image1 = nullptr;
+    SurfacePane* Image1 = nullptr;
     QToolButton* SpeedButton1 = nullptr;
     // The Copy button sits in the card's top right corner; a card that
     // measures its text keeps this much room free at its right edge.
@@ -123,7 +123,7 @@ private:
     int run_width(const std::vector<Run>& runs);
     void write_runs(int x, int y, const std::vector<Run>& runs);
 
-    std::unique_ptr<Surface> surface_;
+    Surface* surface_ = nullptr;  // Image1's
     QPointer<QWidget> opener_;
     QPointer<QWidget> reference_;
     ExerciseSource exercise_;

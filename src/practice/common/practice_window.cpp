@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -15,9 +16,10 @@
 #include <QToolButton>
 
 #include "formula/font_map.h"
-#include "formula/surface_view.h"
+#include "formula/surface_pane.h"
 #include "practice/common/floating_panel.h"
 #include "practice/common/glyphs.h"
+#include "practice/common/step_worker.h"
 #include "text/help.h"
 #include "text/language.h"
 #include "text/messages.h"
@@ -40,6 +42,14 @@ QToolButton* make_speed_button(QWidget* parent, const QString& name, Glyph glyph
     return b;
 }
 
+PracticeWindow::SaveDialog& save_dialog() {
+    static PracticeWindow::SaveDialog d = [](QWidget* parent) {
+        return QFileDialog::getSaveFileName(parent, msg(practice_messages::kSaveTitle), QString(),
+                                            msg(practice_messages::kSaveFilter));
+    };
+    return d;
+}
+
 }  // namespace
 
 QToolButton* make_text_button(QWidget* parent, const QString& name, const QString& caption) {
@@ -60,7 +70,7 @@ QLabel* make_label(QWidget* parent, const QString& name, const QString& text, in
 }
 
 PracticeWindow::PracticeWindow(const PracticeWindowConfig& config, QWidget* parent)
-    : QDialog(parent), config_(config) {
+    : QDialog(parent), config_(config), sequence_(this) {
     setObjectName(config_.class_name);
     setWindowTitle(config_.title);
     setModal(true);
@@ -72,37 +82,40 @@ PracticeWindow::PracticeWindow(const PracticeWindowConfig& config, QWidget* pare
     pal.setColor(QPalette::Window, QColor(255, 255, 0));
     setPalette(pal);
 
-    surface_ = std::make_unique<Surface>(config_.surface_rect.width(),
-                                         config_.surface_rect.height(), config_.surface_style);
-    Image1 = new SurfaceView(*surface_, this);
+    Image1 = new SurfacePane(config_.surface_rect.size(), config_.surface_style, this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->move(config_.surface_rect.topLeft());
-    connect(Image1, &SurfaceView::doubleClicked, this, [this] { show_cover_sheet(); });
-    connect(Image1, &SurfaceView::mousePressed, this, [this](QPoint p, Qt::MouseButton b) {
+    panes_[SurfaceRole::Worksheet] = Image1;
+    connect(Image1, &SurfacePane::doubleClicked, this, [this] { show_cover_sheet(); });
+    connect(Image1, &SurfacePane::mousePressed, this, [this](QPoint p, Qt::MouseButton b) {
         if (b == Qt::LeftButton) surface_mouse_down(p);
     });
-    connect(Image1, &SurfaceView::mouseMoved, this, [this](QPoint p) { surface_mouse_move(p); });
-    connect(Image1, &SurfaceView::mouseReleased, this, [this] { surface_mouse_up(); });
+    connect(Image1, &SurfacePane::mouseMoved, this, [this](QPoint p) { surface_mouse_move(p); });
+    connect(Image1, &SurfacePane::mouseReleased, this, [this] { surface_mouse_up(); });
 
     create_standard_controls();
-    surface_->hints_enabled = [this] { return hint_check->isChecked(); };
+    surface().hints_enabled = [this] { return hint_check->isChecked(); };
 
     cover_sheet_ = new CoverSheet(this, config_.cover_sheet_name, Image1, config_.cover_distance);
     register_text(cover_sheet_->hide_button(), TextKind::HintOnly, practice_tags::kHide, true);
     register_text(cover_sheet_, TextKind::HintOnly, practice_tags::kCoverSheet, true);
     connect(cover_sheet_, &CoverSheet::hidden_by_pupil, this, [this] { option_click(); });
 
-    if (config_.title_tag != 0) register_text(this, TextKind::Window, config_.title_tag);
+    // While a step waits for a pause or an animation, it cannot be pressed again.
+    connect(&sequence_, &StepSequence::wait_started, this, [this] { Button2->setEnabled(false); });
+    connect(&sequence_, &StepSequence::finished, this, [this] { Button2->setEnabled(true); });
+
+    set_role(ControlRole::NextExercise, Button1);
+    set_role(ControlRole::Step, Button2);
+
     place_window();
     seed_random_from_clock();
     // Creation: font, pen and brush of the surface, then cleared.
-    surface_->clearimage();
+    surface().clearimage();
 }
 
 PracticeWindow::~PracticeWindow() {
-    // The view refers to the surface, which goes before the child widgets.
-    delete Image1;
-    Image1 = nullptr;
+    sequence_.cancel();
 }
 
 void PracticeWindow::create_standard_controls() {
@@ -190,6 +203,15 @@ void PracticeWindow::place_window() {
     move(1, 0);
 }
 
+const Surface& PracticeWindow::surface() const {
+    return Image1->surface();
+}
+
+int PracticeWindow::step() const {
+    const StepWorker* w = mode_ ? mode_->worker() : nullptr;
+    return w ? w->step : -1;
+}
+
 int PracticeWindow::level() const {
     if (RadioButton3->isChecked()) return 2;
     if (RadioButton2->isChecked()) return 1;
@@ -200,10 +222,50 @@ void PracticeWindow::set_level(int level) {
     (level == 2 ? RadioButton3 : level == 1 ? RadioButton2 : RadioButton1)->setChecked(true);
 }
 
+// --- modes ---
+
+PracticeMode* PracticeWindow::add_mode(const QString& name, int topic, int category,
+                                       std::unique_ptr<PracticeMode> mode) {
+    PracticeMode* m = mode.get();
+    if (mode) owned_modes_.push_back(std::move(mode));
+    // The first built mode gives the window its title until it is shown.
+    if (m && owned_modes_.size() == 1 && m->title().number != 0)
+        set_translated_caption(config_.translated, this, m->title().kind, m->title().number);
+    modes_.add(ModeRow{name, topic, category, m});
+    return m;
+}
+
+void PracticeWindow::add_mode_row(const QString& name, int topic, int category,
+                                  PracticeMode* mode) {
+    modes_.add(ModeRow{name, topic, category, mode});
+}
+
+void PracticeWindow::choose_mode() {
+    const ModeRow* row = modes_.find(selection.topic_code, selection.category_code);
+    if (!row || !row->mode) {
+        // Not a topic of this window: its first built mode.
+        row = nullptr;
+        for (const ModeRow& r : modes_.rows())
+            if (r.mode && !row) row = &r;
+    }
+    mode_row_ = row;
+    mode_ = row ? row->mode : nullptr;
+    if (!mode_) return;
+    const Caption title = mode_->title();
+    if (title.number != 0)
+        set_translated_caption(config_.translated, this, title.kind, title.number);
+    mode_->set_up();
+}
+
+int PracticeWindow::help_page() const {
+    return mode_ ? mode_->help_page() : 0;
+}
+
 // --- life cycle ---
 
 void PracticeWindow::start_showing() {
     surface_anchor_.reset();
+    choose_mode();
     showing();
 }
 
@@ -215,6 +277,11 @@ void PracticeWindow::showEvent(QShowEvent* event) {
     start_showing();
 }
 
+void PracticeWindow::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (!event->spontaneous()) settings_.restore();
+}
+
 void PracticeWindow::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && y() != 0) move(x(), 0);
@@ -223,30 +290,26 @@ void PracticeWindow::changeEvent(QEvent* event) {
 void PracticeWindow::Button1Click() {
     hide_floating_panels();
     hide_cover_sheet();
-    new_exercise();
+    if (mode_) mode_->new_exercise();
     raise_help();
 }
 
 void PracticeWindow::Button2Click() {
     if (!step_available()) return;
-    rekenstap();
+    if (mode_) mode_->rekenstap();
     raise_help();
 }
 
 void PracticeWindow::Button3Click() {
+    sequence_.cancel();
     hide_floating_panels();
     closing();
+    settings_.restore();
     done(1);
 }
 
 void PracticeWindow::reject() {
     Button3Click();
-}
-
-void PracticeWindow::finish_exercise(int closing_message) {
-    surface_->toonhint(closing_message);
-    Button1->show();
-    Button2->hide();
 }
 
 void PracticeWindow::show_step_button() {
@@ -260,6 +323,85 @@ bool PracticeWindow::step_available() const {
 
 bool PracticeWindow::next_available() const {
     return Button1->isVisibleTo(this);
+}
+
+// --- the step host ---
+
+Surface& PracticeWindow::surface(SurfaceRole role) {
+    auto it = panes_.find(role);
+    if (it == panes_.end() || !it->second) return Image1->surface();
+    return it->second->surface();
+}
+
+SurfacePane* PracticeWindow::add_pane(SurfaceRole role, const QString& name, QSize size,
+                                      const SurfaceStyle& style, QWidget* parent) {
+    auto* pane = new SurfacePane(size, style, parent ? parent : this);
+    pane->setObjectName(name);
+    panes_[role] = pane;
+    return pane;
+}
+
+void PracticeWindow::hint(int message, int row) {
+    surface().toonhint(message, row);
+}
+
+void PracticeWindow::set_role(ControlRole role, QWidget* control,
+                              std::function<void(bool visible)> show,
+                              std::function<void(const QString&)> text) {
+    roles_[role] = Role{control, std::move(show), std::move(text)};
+}
+
+QWidget* PracticeWindow::role_control(ControlRole role) const {
+    auto it = roles_.find(role);
+    return it == roles_.end() ? nullptr : it->second.control.data();
+}
+
+bool PracticeWindow::has_control(ControlRole role) const {
+    return role_control(role) != nullptr;
+}
+
+void PracticeWindow::show_control(ControlRole role, bool visible) {
+    auto it = roles_.find(role);
+    if (it == roles_.end() || !it->second.control) return;
+    if (it->second.show) {
+        it->second.show(visible);
+        return;
+    }
+    QWidget* c = it->second.control;
+    c->setVisible(visible);
+    if (visible) c->raise();
+}
+
+bool PracticeWindow::ticked(ControlRole role) const {
+    auto* b = qobject_cast<QAbstractButton*>(role_control(role));
+    return b && b->isChecked();
+}
+
+void PracticeWindow::set_control_text(ControlRole role, const QString& text) {
+    auto it = roles_.find(role);
+    if (it == roles_.end() || !it->second.control) return;
+    if (it->second.text) {
+        it->second.text(text);
+    } else {
+        set_control_caption(it->second.control, text);
+    }
+}
+
+void PracticeWindow::place_control(ControlRole role, QPoint on_worksheet) {
+    QWidget* c = role_control(role);
+    if (!c) return;
+    const QRect where(Image1->pos() + on_worksheet, c->size());
+    c->move(where.topLeft());
+    const bool fits = Image1->geometry().contains(where);
+    c->setVisible(fits);
+    if (fits) c->raise();
+}
+
+void PracticeWindow::finish(int closing_message) {
+    if (closing_message > 0) surface().toonhint(closing_message);
+    Button1->show();
+    Button2->hide();
+    finished();
 }
 
 // --- shared option and key handling ---
@@ -352,18 +494,21 @@ void PracticeWindow::surface_mouse_up() {
 // --- copy, save ---
 
 void PracticeWindow::copy_surface() const {
-    QGuiApplication::clipboard()->setImage(surface_->image());
+    QGuiApplication::clipboard()->setImage(surface().image());
 }
 
 bool PracticeWindow::save_surface_picture(const QString& path) {
-    if (surface_->image().save(path, "PNG")) return true;
+    if (surface().image().save(path, "PNG")) return true;
     show_message(msg(practice_messages::kSaveFailed) + QLatin1Char(' ') + path);
     return false;
 }
 
+void PracticeWindow::set_save_dialog(SaveDialog dialog) {
+    save_dialog() = std::move(dialog);
+}
+
 void PracticeWindow::save_picture_clicked() {
-    QString path = QFileDialog::getSaveFileName(this, msg(practice_messages::kSaveTitle), QString(),
-                                                msg(practice_messages::kSaveFilter));
+    QString path = save_dialog() ? save_dialog()(this) : QString();
     if (!path.isEmpty()) {
         if (!path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
             path += QStringLiteral(".png");

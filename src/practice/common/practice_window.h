@@ -1,46 +1,52 @@
 #pragma once
 // What every practice window shares: the yellow frame at the top left of the
-// screen, the drawing surface (Image1) with its cover sheet and the movable
+// screen, the worksheet (Image1) with its cover sheet and the movable
 // worksheet, the standard controls ("Volgende oefening", "Rekenstap", "Toon
 // hint", the level buttons, "Stop", help, copy and save), the shared option
 // and key handlers (Page Up, Page Down), floating panels, the attached help
-// window, the screen calibration and the life cycle of an exercise.
+// window, the screen calibration, the settings changed while shown and the
+// life cycle of an exercise.
 //
 // A window derives from PracticeWindow, passes its constants in a
-// PracticeWindowConfig, creates its own controls and implements
-// new_exercise() and rekenstap(); see TbreukenoefenenForm.
+// PracticeWindowConfig, creates its own controls, maps the controls its
+// workers use to their roles (set_role) and adds one mode per topic it
+// serves (add_mode). The window is the step host of its workers.
 #include <QDialog>
-#include <QImage>
 #include <QPointer>
+#include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
 
 #include "formula/surface.h"
 #include "formula/surface_style.h"
+#include "practice/common/practice_mode.h"
+#include "practice/common/practice_texts.h"
+#include "practice/common/settings_while_shown.h"
+#include "practice/common/step_host.h"
+#include "practice/common/step_sequence.h"
+#include "practice/common/targets.h"
 #include "text/translation.h"
 
 class QAbstractButton;
 class QCheckBox;
 class QGroupBox;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 class QToolButton;
-
-class QLabel;
 
 namespace cifrala {
 
 class CoverSheet;
 class FloatingPanel;
-class SurfaceView;
+class SurfacePane;
 
 struct PracticeWindowConfig {
     TranslatedWindow translated = TranslatedWindow::Fractions;
     QString class_name;  // object name of the window
     QString title;       // built-in caption
-    int title_tag = 0;   // its control-text number (file 3)
-    int help_page = 0;
     QSize client_size{1016, 720};
     QRect surface_rect{1, 1, 1014, 678};
     SurfaceStyle surface_style;
@@ -63,30 +69,7 @@ struct CalibratedControl {
     int offset = 40;
 };
 
-// Text numbers of the controls all practice windows share.
-namespace practice_tags {
-constexpr int kNextExercise = 841;
-constexpr int kStep = 855;
-constexpr int kShowHint = 531;
-constexpr int kLevelGroup = 2105;
-constexpr int kLevel1 = 2061;
-constexpr int kOwnExercise = 2711;
-constexpr int kHelp = 2440;
-constexpr int kCopy = 2441;
-constexpr int kHide = 2442;
-constexpr int kSavePicture = 2443;
-constexpr int kCoverSheet = 2444;
-}  // namespace practice_tags
-
-// Messages all practice windows share.
-namespace practice_messages {
-constexpr int kFinished = 1540;
-constexpr int kSaveFailed = 1357;
-constexpr int kSaveTitle = 1358;
-constexpr int kSaveFilter = 1359;
-}  // namespace practice_messages
-
-class PracticeWindow : public QDialog {
+class PracticeWindow : public QDialog, public StepHost {
     Q_OBJECT
 public:
     PracticeWindow(const PracticeWindowConfig& config, QWidget* parent);
@@ -104,17 +87,30 @@ public:
     QToolButton* help_button;
     QToolButton* copy_button;
     QToolButton* save_button;
-    SurfaceView* Image1;
+    SurfacePane* Image1;  // the worksheet
 
-    Surface& surface() { return *surface_; }
-    const Surface& surface() const { return *surface_; }
+    Surface& surface() { return surface(SurfaceRole::Worksheet); }
+    const Surface& surface() const;
     CoverSheet* cover_sheet() const { return cover_sheet_; }
 
-    // The step counter: -1 = set up, nothing worked yet.
-    int step = -1;
+    // The step counter of the exercise on the sheet, kept by its worker:
+    // -1 = set up, nothing worked yet.
+    int step() const;
     // 0 "Eenvoudig", 1 "Gevorderd", 2 "Expert".
     int level() const;
     void set_level(int level);
+
+    // --- modes ---
+    const ModeTable& modes() const { return modes_; }
+    // The mode chosen when the window was last shown.
+    PracticeMode* mode() const { return mode_; }
+    const ModeRow* mode_row() const { return mode_row_; }
+    // The window has a built mode for these codes (the menu asks before it
+    // shows the window).
+    bool serves(int topic, int category) const { return modes_.available(topic, category); }
+    int help_page() const;
+    // An option a topic button of the menu sets before it shows the window.
+    virtual void apply_preset(Preset preset) {}
 
     // --- shared handlers ---
     void Button1Click();  // "Volgende oefening"
@@ -135,12 +131,17 @@ public:
     // Save as picture: asks for a file name, then saves.
     void save_picture_clicked();
     bool save_surface_picture(const QString& path);
+    // The file dialog of "save as picture" (tests and the random-input test
+    // answer it without a dialog); returns the chosen path or nothing.
+    using SaveDialog = std::function<QString(QWidget* parent)>;
+    static void set_save_dialog(SaveDialog dialog);
 
     // The screen calibration moves the bottom-row controls.
     void set_calibration_table(std::vector<CalibratedControl> table);
     void apply_calibration(int calibrated_bottom);
 
-    // What showing does (also without showing: the render mode).
+    // What showing does (also without showing: the render mode): the mode
+    // for the selection values, its set-up, the window's own showing.
     void start_showing();
     bool step_available() const;
     bool next_available() const;
@@ -150,21 +151,45 @@ public:
     void surface_mouse_move(QPoint pos);
     void surface_mouse_up();
 
+    // --- the step host ---
+    using StepHost::surface;
+    Surface& surface(SurfaceRole role) override;
+    void hint(int message, int row = 0) override;
+    StepSequence& sequence() override { return sequence_; }
+    int pause_ms() const override { return 0; }
+    bool has_control(ControlRole role) const override;
+    void show_control(ControlRole role, bool visible) override;
+    bool ticked(ControlRole role) const override;
+    void set_control_text(ControlRole role, const QString& text) override;
+    void place_control(ControlRole role, QPoint on_worksheet) override;
+    void finish(int closing_message) override;
+
 protected:
-    // --- what each window implements ---
-    // Generates and sets up a new exercise (floating panels and the cover
-    // sheet are already hidden).
-    virtual void new_exercise() = 0;
-    // Performs the current step.
-    virtual void rekenstap() = 0;
-    // Each time the window is shown.
+    // --- what each window may add ---
+    // Each time the window is shown, after the mode's set-up.
     virtual void showing() {}
     // On "Stop", before the window closes.
     virtual void closing() {}
-    virtual int help_page() const { return config_.help_page; }
+    // After finish(): what the window shows at the end of an exercise.
+    virtual void finished() {}
 
-    // The last step: closing hint, "Volgende oefening" shown, "Rekenstap" hidden.
-    void finish_exercise(int closing_message = practice_messages::kFinished);
+    // A mode for the topic and category codes (kAnyCode matches any); a
+    // null mode registers the topic as not built yet.
+    PracticeMode* add_mode(const QString& name, int topic, int category,
+                           std::unique_ptr<PracticeMode> mode);
+    // Another row for a mode added before (a second topic it serves).
+    void add_mode_row(const QString& name, int topic, int category, PracticeMode* mode);
+    // The role a control plays for the workers; `show`, when given, is what
+    // showing or hiding it means (default: setVisible and raise), `text`
+    // what setting its text means (default: its caption).
+    void set_role(ControlRole role, QWidget* control, std::function<void(bool visible)> show = {},
+                  std::function<void(const QString&)> text = {});
+    // A further surface owned by the window, on `parent` (default: the
+    // window) and registered under `role` for the workers.
+    SurfacePane* add_pane(SurfaceRole role, const QString& name, QSize size,
+                          const SurfaceStyle& style, QWidget* parent = nullptr);
+
+    // "Rekenstap" shown and enabled.
     void show_step_button();
 
     // A floating panel over the surface with its "Hide" button.
@@ -178,24 +203,43 @@ protected:
     // built-in text, puts the current language's text on it at once.
     void register_text(QWidget* control, TextKind kind, int tag, bool load_now = false);
 
+    // Shared settings the window changes while it is shown; they are put
+    // back when it closes.
+    SettingsWhileShown& settings_while_shown() { return settings_; }
+
     const PracticeWindowConfig& config() const { return config_; }
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void reject() override;
 
 private:
+    struct Role {
+        QPointer<QWidget> control;
+        std::function<void(bool)> show;
+        std::function<void(const QString&)> text;
+    };
     void place_window();
     void create_standard_controls();
+    void choose_mode();
+    QWidget* role_control(ControlRole role) const;
 
     PracticeWindowConfig config_;
-    std::unique_ptr<Surface> surface_;
     CoverSheet* cover_sheet_ = nullptr;
     std::vector<QPointer<FloatingPanel>> panels_;
     std::vector<CalibratedControl> calibration_;
     std::optional<QPoint> surface_anchor_;
+    StepSequence sequence_;
+    SettingsWhileShown settings_;
+    ModeTable modes_;
+    std::vector<std::unique_ptr<PracticeMode>> owned_modes_;
+    PracticeMode* mode_ = nullptr;
+    const ModeRow* mode_row_ = nullptr;
+    std::map<ControlRole, Role> roles_;
+    std::map<SurfaceRole, QPointer<SurfacePane>> panes_;
 };
 
 // A tool button that shows only its caption and never takes the focus from

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "formula/display_json.h"
 #include "practice/common/practice_window.h"
 #include "text/messages.h"
 #include "util/random.h"
@@ -99,30 +100,60 @@ bool parse_render_request(const QStringList& args, RenderRequest& request, QStri
     return true;
 }
 
-QImage render_exercise(const RenderRequest& request, QString* error) {
+bool complete_render_options(const RenderTopic& topic, const RenderOptions& given,
+                             RenderOptions& complete, QString* error) {
+    complete.clear();
+    for (auto it = given.cbegin(); it != given.cend(); ++it) {
+        const auto o = std::find_if(topic.options.begin(), topic.options.end(),
+                                    [&](const RenderOption& r) { return r.name == it.key(); });
+        if (o == topic.options.end()) {
+            if (error) *error = with_value(kBadValue, QStringLiteral("--") + it.key());
+            return false;
+        }
+        if (!o->values.contains(it.value())) {
+            if (error)
+                *error = with_value(
+                    kBadValue, QStringLiteral("--") + it.key() + QLatin1Char(' ') + it.value());
+            return false;
+        }
+        complete.insert(it.key(), it.value());
+    }
+    for (const RenderOption& o : topic.options)
+        if (!complete.contains(o.name) && !o.default_value.isEmpty())
+            complete.insert(o.name, o.default_value);
+    return true;
+}
+
+std::unique_ptr<PracticeWindow> work_exercise(const RenderRequest& request, QString* error) {
     const RenderTopic* topic = find_render_topic(request.topic);
     if (!topic) {
         if (error) *error = with_value(kUnknownTopic, request.topic);
-        return {};
+        return nullptr;
     }
-    for (auto it = request.options.cbegin(); it != request.options.cend(); ++it) {
-        if (!topic->options.contains(it.key())) {
-            if (error) *error = with_value(kBadValue, QStringLiteral("--") + it.key());
-            return {};
-        }
-    }
-    QString topic_error;
-    std::unique_ptr<PracticeWindow> window = topic->create(request.options, &topic_error);
-    if (!window) {
-        if (error) *error = topic_error;
-        return {};
-    }
+    RenderOptions options;
+    if (!complete_render_options(*topic, request.options, options, error)) return nullptr;
+    std::unique_ptr<PracticeWindow> window = topic->create(options);
+    if (!window) return nullptr;
     seed_random(request.seed);
     window->start_showing();
     const int steps = request.steps < 0 ? kMaxSteps : request.steps;
     for (int i = 0; i < steps && window->step_available(); ++i)
         window->Button2Click();
-    return window->surface().image().copy();
+    return window;
+}
+
+QImage render_exercise(const RenderRequest& request, QString* error) {
+    const std::unique_ptr<PracticeWindow> window = work_exercise(request, error);
+    return window ? window->surface().image().copy() : QImage();
+}
+
+QJsonObject render_exercise_json(const RenderRequest& request, QString* error) {
+    const std::unique_ptr<PracticeWindow> window = work_exercise(request, error);
+    if (!window) return {};
+    QJsonObject o = surface_to_json(window->surface());
+    o.insert(QStringLiteral("topic"), request.topic);
+    o.insert(QStringLiteral("seed"), static_cast<qint64>(request.seed));
+    return o;
 }
 
 QStringList render_usage() {
@@ -130,8 +161,12 @@ QStringList render_usage() {
     lines << msg(kUsage) << msg(kUsageSteps) << msg(kUsageTopics);
     for (const RenderTopic* t : render_topics()) {
         QString line = QStringLiteral("  ") + t->name;
-        for (const QString& o : t->options)
-            line += QStringLiteral(" [--") + o + QStringLiteral(" N]");
+        for (const RenderOption& o : t->options) {
+            line += QStringLiteral(" [--") + o.name + QLatin1Char(' ') +
+                    o.values.join(QLatin1Char('|'));
+            if (!o.default_value.isEmpty()) line += QStringLiteral(" (") + o.default_value + ')';
+            line += QLatin1Char(']');
+        }
         if (t->description_message != 0) line += QStringLiteral("  ") + msg(t->description_message);
         lines << line;
     }

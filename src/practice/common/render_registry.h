@@ -1,15 +1,17 @@
 #pragma once
-// Topics that can be worked offscreen and written to a picture, for
-// preparing worksheets: `cifrala --render TOPIC --seed N --steps K --out F`.
+// Topics that can be worked offscreen and written to a picture or to a
+// JSON description of the worksheet, for preparing worksheets and for
+// checking them: `cifrala --render TOPIC --seed N --steps K --out F.png|F.json`.
 //
-// A window registers its topics in its own .cpp file, for example
-//     static const RenderTopicRegistrar fractions_topic{{
-//         QStringLiteral("fractions"), 1362, {QStringLiteral("kind"), ...},
-//         [](const RenderOptions& o, QString* error) { ... return window; }}};
-// The factory creates the window (not shown) and applies the topic's
-// options; the registry then seeds the random source, starts the window as
-// showing does, works the steps and takes the picture of the surface.
+// Each window's folder registers its topics in a function that the
+// catalogue calls (practice/catalogue.cpp). A topic declares its options
+// with their allowed values and defaults; the registry refuses what is not
+// declared, fills in the defaults and writes the usage text. The factory
+// creates the window (not shown) with the options applied; the registry
+// then seeds the random source, starts the window as showing does, works
+// the steps and reads the worksheet.
 #include <QImage>
+#include <QJsonObject>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -25,13 +27,20 @@ class PracticeWindow;
 // are read by the registry; the rest go to the topic).
 using RenderOptions = QMap<QString, QString>;
 
+struct RenderOption {
+    QString name;           // without "--"
+    QStringList values;     // the values it takes
+    QString default_value;  // when it is not given; empty: the topic chooses (at random)
+};
+
 struct RenderTopic {
     QString name;
     int description_message = 0;  // one line for the usage text
-    QStringList options;          // the topic's own options (without "--")
-    // Creates the window with the options applied; nullptr and an error text
-    // (a message text) when an option is wrong.
-    std::function<std::unique_ptr<PracticeWindow>(const RenderOptions&, QString* error)> create;
+    std::vector<RenderOption> options;
+    // Creates the window with the options applied. Every declared option
+    // with a default is present, and every present value is one of the
+    // declared ones.
+    std::function<std::unique_ptr<PracticeWindow>(const RenderOptions&)> create;
 };
 
 void register_render_topic(RenderTopic topic);
@@ -50,15 +59,22 @@ struct RenderRequest {
 // they are not understood.
 bool parse_render_request(const QStringList& args, RenderRequest& request, QString* error);
 
-// Works the exercise and returns the surface picture (null and an error
-// text when the topic or an option is wrong).
+// The topic's options as the factory gets them (defaults filled in); false
+// with an error text for an option the topic does not have or a value it
+// does not take.
+bool complete_render_options(const RenderTopic& topic, const RenderOptions& given,
+                             RenderOptions& complete, QString* error);
+
+// Works the exercise and returns the window as it is then (nullptr and an
+// error text when the topic or an option is wrong).
+std::unique_ptr<PracticeWindow> work_exercise(const RenderRequest& request, QString* error);
+// The worksheet picture of the worked exercise (null and an error text when
+// the topic or an option is wrong).
 QImage render_exercise(const RenderRequest& request, QString* error);
+// The worksheet of the worked exercise as JSON (empty and an error text).
+QJsonObject render_exercise_json(const RenderRequest& request, QString* error);
 
 // The usage lines of the render mode.
 QStringList render_usage();
-
-struct RenderTopicRegistrar {
-    explicit RenderTopicRegistrar(RenderTopic topic) { register_render_topic(std::move(topic)); }
-};
 
 }  // namespace cifrala

@@ -15,10 +15,9 @@
 #include <cstdlib>
 
 #include "formula/font_map.h"
-#include "formula/surface_view.h"
+#include "formula/surface_pane.h"
 #include "practice/common/floating_panel.h"
 #include "practice/common/glyphs.h"
-#include "practice/common/render_registry.h"
 #include "practice/fractions/fractions_explain.h"
 #include "practice/fractions/fractions_style.h"
 #include "text/help.h"
@@ -47,15 +46,12 @@ constexpr int kNumeratorHintTag = 392;
 constexpr int kDenominatorHintTag = 393;
 constexpr int kWholeLabelTag = 1376;
 constexpr int kHelpPage = 696;
-constexpr int kRenderDescription = 1368;
 
 PracticeWindowConfig fractions_config() {
     PracticeWindowConfig c;
     c.translated = TranslatedWindow::Fractions;
     c.class_name = QStringLiteral("TbreukenoefenenForm");
     c.title = QStringLiteral("Breuken");
-    c.title_tag = kTitleTag;
-    c.help_page = kHelpPage;
     c.surface_style = breuken_surface_style();
     c.cover_distance = 80;
     return c;
@@ -103,12 +99,35 @@ QString operator_symbol(QChar digit) {
 }  // namespace
 
 TbreukenoefenenForm::TbreukenoefenenForm(QWidget* parent)
-    : PracticeWindow(fractions_config(), parent), worker_(surface(), *this) {
+    : PracticeWindow(fractions_config(), parent), worker_(*this) {
     create_selectors();
     create_explanation_panels();
     create_own_exercise_panel();
     fill_calibration_table();
+    map_roles();
+    add_mode(QStringLiteral("fractions"), kAnyCode, kAnyCode,
+             make_mode({{TextKind::Window, kTitleTag},
+                        kHelpPage,
+                        false,
+                        {},
+                        [this] { new_exercise(); },
+                        [this] { worker_.rekenstap(); },
+                        [this] { return &worker_; }}));
     Button2->hide();
+}
+
+void TbreukenoefenenForm::map_roles() {
+    set_role(ControlRole::Explain, SpeedButton4);
+    set_role(ControlRole::ExplainSecond, SpeedButton5);
+    set_role(ControlRole::ExplainPanel, Panel1);
+    set_role(ControlRole::ExplainPanelSecond, Panel3);
+    set_role(ControlRole::OwnExercise, Panel4, [this](bool visible) {
+        if (visible) {
+            show_own_exercise_offer();
+        } else {
+            Panel4->hide();
+        }
+    });
 }
 
 TbreukenoefenenForm::~TbreukenoefenenForm() = default;
@@ -403,45 +422,9 @@ void TbreukenoefenenForm::new_exercise() {
 void TbreukenoefenenForm::begin(const FractionExercise& e) {
     surface().clearimage();
     worker_.set_exercise(e);
-    step = -1;
     worker_.rekenstap();
-    step = worker_.step;
     show_step_button();
     Panel4->hide();
-}
-
-void TbreukenoefenenForm::rekenstap() {
-    worker_.rekenstap();
-    step = worker_.step;
-}
-
-// --- what the steps change on the window ---
-
-void TbreukenoefenenForm::show_common_denominator_button(bool visible) {
-    SpeedButton4->setVisible(visible);
-    if (visible) SpeedButton4->raise();
-}
-
-void TbreukenoefenenForm::show_cross_cancel_button(bool visible) {
-    SpeedButton5->setVisible(visible);
-    if (visible) SpeedButton5->raise();
-}
-
-void TbreukenoefenenForm::hide_next_exercise() {
-    Button1->hide();
-}
-
-void TbreukenoefenenForm::hide_common_denominator_panel() {
-    Panel1->hide();
-}
-
-void TbreukenoefenenForm::hide_cross_cancel_panel() {
-    Panel3->hide();
-}
-
-void TbreukenoefenenForm::exercise_finished() {
-    finish_exercise(practice_messages::kFinished);
-    show_own_exercise_offer();
 }
 
 // --- explanations ---
@@ -622,33 +605,5 @@ void TbreukenoefenenForm::SpeedButton11Click() {
     Button1->hide();
     raise_help();
 }
-
-// --- render mode: cifrala --render fractions [--kind 1..6] [--level 1..3] ---
-
-namespace {
-
-const RenderTopicRegistrar kFractionsRenderTopic{RenderTopic{
-    QStringLiteral("fractions"),
-    kRenderDescription,
-    {QStringLiteral("kind"), QStringLiteral("level")},
-    [](const RenderOptions& options, QString* error) -> std::unique_ptr<PracticeWindow> {
-        const QString kind = options.value(QStringLiteral("kind"), QStringLiteral("5"));
-        const QString level = options.value(QStringLiteral("level"), QStringLiteral("1"));
-        if (kind.size() != 1 || kind < QLatin1String("1") || kind > QLatin1String("6")) {
-            if (error) *error = msg(1362) + QStringLiteral(" --kind ") + kind;
-            return nullptr;
-        }
-        if (level.size() != 1 || level < QLatin1String("1") || level > QLatin1String("3")) {
-            if (error) *error = msg(1362) + QStringLiteral(" --level ") + level;
-            return nullptr;
-        }
-        auto window = std::make_unique<TbreukenoefenenForm>();
-        selection.previous_exercise_stored = false;
-        window->choose_kind_digit(kind.front());
-        window->set_level(level.front().unicode() - '1');
-        return window;
-    }}};
-
-}  // namespace
 
 }  // namespace cifrala

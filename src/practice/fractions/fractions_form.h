@@ -19,7 +19,7 @@ class QListWidget;
 
 namespace cifrala {
 
-class TbreukenoefenenForm : public PracticeWindow, private FractionsWindowSide {
+class TbreukenoefenenForm : public PracticeWindow {
     Q_OBJECT
 public:
     explicit TbreukenoefenenForm(QWidget* parent = nullptr);
@@ -87,20 +87,12 @@ public:
     QRadioButton* RadioButton7;  // ":"
 
 protected:
-    void new_exercise() override;
-    void rekenstap() override;
     void showing() override;
     void closing() override;
 
 private:
-    // FractionsWindowSide
-    void show_common_denominator_button(bool visible) override;
-    void show_cross_cancel_button(bool visible) override;
-    void hide_next_exercise() override;
-    void hide_common_denominator_panel() override;
-    void hide_cross_cancel_panel() override;
-    void exercise_finished() override;
-
+    void new_exercise();
+    void map_roles();
     void create_selectors();
     void create_explanation_panels();
     void create_own_exercise_panel();

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "formula/surface.h"
+#include "practice/common/practice_texts.h"
 #include "text/messages.h"
 #include "util/format.h"
 #include "util/integer_math.h"
@@ -51,8 +52,8 @@ bool opposite_signs(long long a, long long b) {
 
 }  // namespace
 
-FractionsWorker::FractionsWorker(Surface& surface, FractionsWindowSide& side)
-    : s_(surface), side_(side) {}
+FractionsWorker::FractionsWorker(StepHost& host)
+    : StepWorker(host), s_(host.surface(SurfaceRole::Worksheet)) {}
 
 void FractionsWorker::set_exercise(const FractionExercise& e) {
     kind = e.kind;
@@ -65,11 +66,11 @@ void FractionsWorker::set_exercise(const FractionExercise& e) {
     g = 1;
     k = 1;
     step = -1;
-    finished_ = false;
+    finished = false;
 }
 
 void FractionsWorker::rekenstap() {
-    if (finished_) return;
+    if (finished) return;
     if (kind == kSimplify) {
         simplify_step();
     } else if (step == -1) {
@@ -83,9 +84,9 @@ void FractionsWorker::rekenstap() {
     }
 }
 
-void FractionsWorker::finish() {
-    finished_ = true;
-    side_.exercise_finished();
+void FractionsWorker::finish_exercise() {
+    host().show_control(ControlRole::OwnExercise, true);
+    finish(practice_messages::kFinished);
 }
 
 void FractionsWorker::write_mixed_or_fraction(int a, int b) {
@@ -140,13 +141,13 @@ void FractionsWorker::add_step() {
                 step = 3;
             } else {
                 s_.toonhint(kHintDifferentDenominators);
-                side_.show_common_denominator_button(true);
+                host().show_control(ControlRole::Explain, true);
                 step = 1;
             }
             break;
         case 1: {
-            side_.hide_next_exercise();
-            side_.show_common_denominator_button(false);
+            host().show_control(ControlRole::NextExercise, false);
+            host().show_control(ControlRole::Explain, false);
             s_.newline(1);
             const long long m = std::llabs(static_cast<long long>(b1) / std::gcd(b1, b2) * b2);
             const long long e1 = m / b1;
@@ -172,7 +173,7 @@ void FractionsWorker::add_step() {
             break;
         }
         case 2:
-            side_.hide_common_denominator_panel();
+            host().show_control(ControlRole::ExplainPanel, false);
             s_.newline(1);
             write_exercise_line();
             s_.toonhint(subtract ? kHintSubtractNumerators : kHintAddNumerators);
@@ -195,7 +196,7 @@ void FractionsWorker::add_step() {
                 step = 5;
             } else {
                 s_.my_textout(QStringLiteral(" = 0"));
-                finish();
+                finish_exercise();
             }
             break;
         case 5:
@@ -203,7 +204,7 @@ void FractionsWorker::add_step() {
                 s_.my_textout(QStringLiteral(" ="));
                 s_.newline(1);
                 s_.my_textout(num(a3 / b3));
-                finish();
+                finish_exercise();
                 break;
             }
             g = gcd(a3, b3);
@@ -234,7 +235,7 @@ void FractionsWorker::add_step() {
             final_form(false);
             break;
         default:
-            finish();
+            finish_exercise();
             break;
     }
 }
@@ -245,7 +246,7 @@ void FractionsWorker::final_form(bool multiplication) {
     a3 = std::abs(a3);
     b3 = std::abs(b3);
     if (multiplication ? a3 < b3 : a3 <= b3) {
-        finish();
+        finish_exercise();
         return;
     }
     s_.my_textout(QStringLiteral(" ="));
@@ -262,7 +263,7 @@ void FractionsWorker::final_form(bool multiplication) {
         s_.my_textout(sign);
         s_.breuk_abc(whole, rest, b3);
     }
-    finish();
+    finish_exercise();
 }
 
 void FractionsWorker::multiply_step() {
@@ -271,7 +272,7 @@ void FractionsWorker::multiply_step() {
             s_.cursor.y += 40;  // room for the cancelled numbers above the line
             write_multiplication_line();
             s_.toonhint(kHintCrossCancel);
-            side_.show_cross_cancel_button(true);
+            host().show_control(ControlRole::ExplainSecond, true);
             step = 1;
             break;
         case 1: {
@@ -308,7 +309,7 @@ void FractionsWorker::multiply_step() {
                 s_.restore_font(applied);
             }
             s_.newline(1.5);
-            side_.show_cross_cancel_button(false);
+            host().show_control(ControlRole::ExplainSecond, false);
             s_.breuk(a1, b1);
             s_.my_textout(operator_text(kMultiply));
             s_.breuk(a2, b2);
@@ -318,7 +319,7 @@ void FractionsWorker::multiply_step() {
             break;
         }
         case 2:
-            side_.hide_cross_cancel_panel();
+            host().show_control(ControlRole::ExplainPanelSecond, false);
             a3 = a1 * a2;
             b3 = b1 * b2;
             s_.newline(1);
@@ -339,7 +340,7 @@ void FractionsWorker::multiply_step() {
             final_form(true);
             break;
         default:
-            finish();
+            finish_exercise();
             break;
     }
 }
@@ -356,12 +357,12 @@ void FractionsWorker::divide_step() {
             std::swap(a2, b2);
             kind = kMultiply;
             write_multiplication_line();
-            side_.show_cross_cancel_button(true);
+            host().show_control(ControlRole::ExplainSecond, true);
             s_.toonhint(kHintCrossCancel);
             step = 1;
             break;
         default:
-            finish();
+            finish_exercise();
             break;
     }
 }
@@ -370,7 +371,7 @@ void FractionsWorker::simplify_step() {
     auto write_simplified = [this] {
         s_.breuk(a1, a2);
         if (std::llabs(a1) < std::llabs(a2)) {
-            finish();
+            finish_exercise();
         } else {
             s_.toonhint(kHintWriteMixed);
             step = 3;
@@ -425,7 +426,7 @@ void FractionsWorker::simplify_step() {
             s_.my_textout(QStringLiteral(" = "));
             if (rest == 0) {
                 s_.my_textout(sign + num(whole));
-                finish();
+                finish_exercise();
                 break;
             }
             s_.my_textout(sign);
@@ -439,11 +440,11 @@ void FractionsWorker::simplify_step() {
             s_.my_textout(QStringLiteral(" = "));
             s_.my_textout(sign);
             s_.breuk_abc(static_cast<int>(whole), static_cast<int>(rest), static_cast<int>(q));
-            finish();
+            finish_exercise();
             break;
         }
         default:
-            finish();
+            finish_exercise();
             break;
     }
 }

@@ -1,36 +1,26 @@
 #pragma once
 // The worked solution of a fractions exercise, one step per call: what each
 // step writes on the surface, the hint it shows and which step follows.
+#include "practice/common/step_worker.h"
 #include "practice/fractions/fractions_exercise.h"
 
 namespace cifrala {
 
 class Surface;
 
-// What the steps change on the window besides the surface.
-class FractionsWindowSide {
+// Besides the worksheet it shows and hides the two "Hoe?" buttons and
+// their panels (ControlRole::Explain and ExplainSecond), hides "Volgende
+// oefening" while a step needs the pupil's attention, and at the end offers
+// an own exercise.
+class FractionsWorker : public StepWorker {
 public:
-    virtual ~FractionsWindowSide() = default;
-    virtual void show_common_denominator_button(bool visible) = 0;  // SpeedButton4
-    virtual void show_cross_cancel_button(bool visible) = 0;        // SpeedButton5
-    virtual void hide_next_exercise() = 0;                          // Button1
-    virtual void hide_common_denominator_panel() = 0;               // Panel1
-    virtual void hide_cross_cancel_panel() = 0;                     // Panel3
-    // The last step: closing hint, "Volgende oefening" back, "Rekenstap" away.
-    virtual void exercise_finished() = 0;
-};
-
-class FractionsWorker {
-public:
-    FractionsWorker(Surface& surface, FractionsWindowSide& side);
+    explicit FractionsWorker(StepHost& host);
 
     // Takes the exercise and sets the step to -1 (nothing worked yet).
     void set_exercise(const FractionExercise& e);
     // Performs the current step.
-    void rekenstap();
-    bool finished() const { return finished_; }
+    void rekenstap() override;
 
-    int step = -1;
     int kind = fraction_kind::kAdd;
     int a1 = 0, b1 = 1, a2 = 0, b2 = 1;
     int a3 = 0, b3 = 1;
@@ -50,11 +40,9 @@ private:
     void write_exercise_line();
     void write_multiplication_line();
     void final_form(bool multiplication);
-    void finish();
+    void finish_exercise();
 
     Surface& s_;
-    FractionsWindowSide& side_;
-    bool finished_ = false;
 };
 
 }  // namespace cifrala

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "formula/surface.h"
+#include "practice/common/practice_texts.h"
 #include "text/messages.h"
 
 namespace cifrala {
@@ -20,7 +21,8 @@ QString exp_text(int n) {
 
 }  // namespace
 
-BigNumbersWorker::BigNumbersWorker(Surface& surface) : s_(surface) {}
+BigNumbersWorker::BigNumbersWorker(StepHost& host)
+    : StepWorker(host), s_(host.surface(SurfaceRole::Worksheet)) {}
 
 void BigNumbersWorker::write(const QString& text) {
     s_.my_textout(text);
@@ -49,7 +51,7 @@ void BigNumbersWorker::chain_prefix() {
 
 void BigNumbersWorker::start(const BigNumbersExercise& e) {
     exercise = e;
-    stage = 0;
+    step = 0;
     finished = false;
     const GivenPair g = given_numbers(e);
     if (e.topic == 54) {
@@ -71,7 +73,7 @@ void BigNumbersWorker::start(const BigNumbersExercise& e) {
 
 void BigNumbersWorker::rekenstap() {
     if (finished) return;
-    switch (++stage) {
+    switch (++step) {
         case 1:
             stage1();
             break;
@@ -110,7 +112,7 @@ void BigNumbersWorker::given_line(qint64 n) {
 }
 
 void BigNumbersWorker::stage1() {
-    if (on_hide_next_exercise) on_hide_next_exercise();
+    host().show_control(ControlRole::NextExercise, false);
     const int lines = exercise.topic == 54 ? 2 : 3;
     for (int i = 0; i < lines; ++i)
         s_.newline();
@@ -200,7 +202,7 @@ void BigNumbersWorker::stage5() {
     next_line(30);
     if (exercise.variant != 2) {
         write(msg(kAnswer) + QLatin1Char(' ') + big_number_with_unit(asked_value(exercise)));
-        finish();
+        finish(practice_messages::kFinished);
         return;
     }
     if (exercise.topic == 54) {
@@ -214,7 +216,7 @@ void BigNumbersWorker::stage5() {
     write(msg(kAnswer) + QLatin1Char(' '));
     times_ten(c.text, exp_text(c.exponent));
     write(kIs + big_number_with_unit(exercise.c));
-    finish();
+    finish(practice_messages::kFinished);
 }
 
 void BigNumbersWorker::stage6() {
@@ -223,12 +225,7 @@ void BigNumbersWorker::stage6() {
     write(msg(kAnswer) + QLatin1Char(' '));
     times_ten(c.text, exp_text(c.exponent));
     write(kIs + big_number_with_unit(exercise.c));
-    finish();
-}
-
-void BigNumbersWorker::finish() {
-    finished = true;
-    if (on_finished) on_finished();
+    finish(practice_messages::kFinished);
 }
 
 }  // namespace cifrala

@@ -3,29 +3,22 @@
 // "Rekenstap": the numbers as powers of ten, the quotient or product of the
 // mantissas with the exponents subtracted or added, and the answer in the
 // big-number format.
-#include <functional>
-
+#include "practice/common/step_worker.h"
 #include "practice/long_division/big_numbers.h"
 
 namespace cifrala {
 
 class Surface;
 
-class BigNumbersWorker {
+class BigNumbersWorker : public StepWorker {
 public:
-    explicit BigNumbersWorker(Surface& surface);
+    explicit BigNumbersWorker(StepHost& host);
 
-    std::function<void()> on_hide_next_exercise;
-    // The last stage: closing hint, buttons.
-    std::function<void()> on_finished;
-
-    // Writes the exercise (stage 0).
+    // Writes the exercise (step 0).
     void start(const BigNumbersExercise& e);
-    void rekenstap();
+    void rekenstap() override;
 
     BigNumbersExercise exercise;
-    int stage = 0;
-    bool finished = false;
 
 private:
     void stage1();
@@ -34,7 +27,6 @@ private:
     void stage4();
     void stage5();
     void stage6();
-    void finish();
     // "[quantity] = " before a line of topic 54.
     void quantity_prefix(qint64 value);
     // The "= " that continues the chain of equal values under stage 2.

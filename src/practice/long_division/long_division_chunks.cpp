@@ -3,6 +3,7 @@
 #include <QRect>
 
 #include "formula/surface.h"
+#include "practice/common/practice_texts.h"
 #include "text/messages.h"
 #include "util/format.h"
 
@@ -25,7 +26,8 @@ constexpr int kRightMargin = 15;
 
 }  // namespace
 
-ChunkDivisionWorker::ChunkDivisionWorker(Surface& surface) : s_(surface) {}
+ChunkDivisionWorker::ChunkDivisionWorker(StepHost& host)
+    : StepWorker(host), s_(host.surface(SurfaceRole::Worksheet)) {}
 
 void ChunkDivisionWorker::start(const Division& d) {
     dividend = d.dividend;
@@ -33,6 +35,7 @@ void ChunkDivisionWorker::start(const Division& d) {
     rest = dividend;
     chunks.clear();
     finished = false;
+    step = 0;
     s_.newline();
     s_.cursor.y -= 15;
     first_line_y_ = s_.cursor.y + s_.line_step(1.0);
@@ -49,6 +52,7 @@ void ChunkDivisionWorker::rekenstap() {
     }
     const qint64 c = choose_chunk(rest, divisor);
     chunks.push_back(c);
+    step = static_cast<int>(chunks.size());
     rest -= c;
     if (rest != 0) {
         std::vector<Atom> line = running_sum();
@@ -68,7 +72,7 @@ std::vector<ChunkDivisionWorker::Atom> ChunkDivisionWorker::running_sum() const 
 
 void ChunkDivisionWorker::end() {
     finished = true;
-    if (on_hide_times_table) on_hide_times_table();
+    host().show_control(ControlRole::TimesTable, false);
     const QString dd = int_text(divisor);
     qint64 quotient = 0;
     for (qint64 c : chunks)
@@ -100,7 +104,8 @@ void ChunkDivisionWorker::end() {
         result.push_back({QStringLiteral(" (") + msg(kRestWord) + QLatin1Char(' ') +
                           int_text(rest) + QStringLiteral(")")});
     write_line(result);
-    if (on_finished) on_finished();
+    host().show_control(ControlRole::OwnExercise, true);
+    finish(practice_messages::kFinished);
 }
 
 void ChunkDivisionWorker::wipe_working_area() {
@@ -144,10 +149,10 @@ void ChunkDivisionWorker::write_line(const std::vector<Atom>& atoms) {
     }
 
     // Room for all of it, else a fresh working area.
-    const int step = s_.line_step(1.0);
+    const int line_height = s_.line_step(1.0);
     const int bottom = s_.height() - kBottomMargin;
     s_.newline();
-    const int needed = static_cast<int>(lines.size() - 1) * step + s_.text_height();
+    const int needed = static_cast<int>(lines.size() - 1) * line_height + s_.text_height();
     if (s_.cursor.y + needed > bottom) {
         wipe_working_area();
         s_.cursor.y = first_line_y_;

@@ -10,29 +10,25 @@
 // always holds everything found so far).
 #include <QColor>
 #include <QString>
-#include <functional>
 #include <vector>
 
+#include "practice/common/step_worker.h"
 #include "practice/long_division/long_division_exercise.h"
 
 namespace cifrala {
 
 class Surface;
 
-class ChunkDivisionWorker {
+// The step counter is the number of chunks taken.
+class ChunkDivisionWorker : public StepWorker {
 public:
-    explicit ChunkDivisionWorker(Surface& surface);
-
-    // Called when the division ends: hide the times table, then finish the
-    // exercise (closing hint, buttons).
-    std::function<void()> on_hide_times_table;
-    std::function<void()> on_finished;
+    explicit ChunkDivisionWorker(StepHost& host);
 
     // Below the exercise line: nothing taken yet, the first hint.
     void start(const Division& d);
-    void rekenstap();
+    // At the end the times table goes and the exercise finishes.
+    void rekenstap() override;
 
-    bool finished = false;
     qint64 dividend = 0, divisor = 1, rest = 0;
     std::vector<qint64> chunks;
 

@@ -14,10 +14,10 @@
 #include "drawing/explanation/tekening_form.h"
 #include "formula/cloud.h"
 #include "formula/font_map.h"
-#include "formula/surface_view.h"
+#include "formula/surface_pane.h"
 #include "practice/common/floating_panel.h"
 #include "practice/common/glyphs.h"
-#include "practice/common/render_registry.h"
+#include "practice/long_division/division_modes.h"
 #include "practice/long_division/division_style.h"
 #include "text/help.h"
 #include "text/messages.h"
@@ -44,10 +44,6 @@ constexpr int kDivisorLabelTag = 2306;   // "Deler" (file 2)
 constexpr int kDividendHintTag = 394;    // file 6
 constexpr int kDivisorHintTag = 395;     // file 6
 
-constexpr int kHelpDivision = 699;
-constexpr int kHelpEmployment = 726;  // topic 54
-constexpr int kHelpBigNumbers = 727;  // topic 55
-
 constexpr int kCoverDistance = 40;
 constexpr int kResultBoxTopMargin = 40;
 constexpr int kDefaultPauseMs = 1000;
@@ -57,17 +53,11 @@ constexpr int kSurfaceHeight = 632;
 constexpr int kRowA = kSurfaceHeight + 5;
 constexpr int kRowB = kRowA + 40;
 
-// Render-mode descriptions.
-constexpr int kRenderDivision = 1387;
-constexpr int kRenderBigNumbers = 1388;
-constexpr int kRenderEmployment = 1389;
-
 PracticeWindowConfig division_config() {
     PracticeWindowConfig c;
     c.translated = TranslatedWindow::LongDivision;
     c.class_name = QStringLiteral("TStaartdeelForm");
     c.title = QStringLiteral("Staartdelingen");
-    c.help_page = kHelpDivision;
     c.surface_rect = QRect(1, 1, 1014, kSurfaceHeight);
     c.surface_style = division_style(false);
     c.cover_distance = kCoverDistance;
@@ -76,57 +66,32 @@ PracticeWindowConfig division_config() {
 
 }  // namespace
 
-TStaartdeelForm::TStaartdeelForm(QWidget* parent)
-    : PracticeWindow(division_config(), parent),
-      result_surface_(std::make_unique<Surface>(560, 100, result_box_style())),
-      cloud_surface_(std::make_unique<Surface>(440, 230, cloud_style())),
-      sequence_(this),
-      worker_(surface(), *this, sequence_),
-      chunks_(surface()),
-      big_numbers_(surface()) {
+TStaartdeelForm::TStaartdeelForm(QWidget* parent) : PracticeWindow(division_config(), parent) {
     surface().set_pen(3, Qt::black);
     surface().clearimage();
-    result_surface_->clearimage();
-    cloud_surface_->clearimage();
 
     create_method_controls();
     create_own_exercise_panel();
     create_cloud_and_result_box();
     create_digit_panel();
+    map_roles();
     layout_bottom_row();
     fill_calibration_table();
 
-    connect(&sequence_, &StepSequence::wait_started, this, [this] { Button2->setEnabled(false); });
-    connect(&sequence_, &StepSequence::finished, this, [this] {
-        Button2->setEnabled(true);
-        step = worker_.stage;
-        after_step();
-    });
+    connect(&sequence(), &StepSequence::finished, this, [this] { after_step(); });
 
-    chunks_.on_hide_times_table = [this] {
-        CheckBox3->hide();
-        hide_explanation_window();
-    };
-    chunks_.on_finished = [this] {
-        finish_exercise(practice_messages::kFinished);
-        SpeedButton5->show();
-    };
-    big_numbers_.on_hide_next_exercise = [this] { Button1->hide(); };
-    big_numbers_.on_finished = [this] { finish_exercise(practice_messages::kFinished); };
-
-    language_listener_ = add_language_listener(this, [this] { set_title(); });
+    division_ = static_cast<DivisionMode*>(
+        add_mode(QStringLiteral("division"), 42, kAnyCode, std::make_unique<DivisionMode>(*this)));
+    employment_ = static_cast<WordProblemMode*>(add_mode(
+        QStringLiteral("employment"), 54, kAnyCode, std::make_unique<WordProblemMode>(*this, 54)));
+    big_numbers_ = static_cast<WordProblemMode*>(add_mode(
+        QStringLiteral("bignumbers"), 55, kAnyCode, std::make_unique<WordProblemMode>(*this, 55)));
+    // Any other topic the window is opened for is a division.
+    add_mode_row(QStringLiteral("division"), kAnyCode, kAnyCode, division_);
     Button2->hide();
-    set_title();
 }
 
-TStaartdeelForm::~TStaartdeelForm() {
-    sequence_.cancel();
-    // The views refer to the surfaces this window owns.
-    delete Image2;
-    delete Image3;
-    Image2 = nullptr;
-    Image3 = nullptr;
-}
+TStaartdeelForm::~TStaartdeelForm() = default;
 
 // --- controls ---
 
@@ -234,10 +199,11 @@ void TStaartdeelForm::create_own_exercise_panel() {
 void TStaartdeelForm::create_cloud_and_result_box() {
     Panel3 = add_floating_panel(QStringLiteral("Panel3"));
     Panel3->setFrameStyle(QFrame::NoFrame);
-    Image3 = new SurfaceView(*cloud_surface_, Panel3);
-    Image3->setObjectName(QStringLiteral("Image3"));
+    Image3 = add_pane(SurfaceRole::Cloud, QStringLiteral("Image3"), QSize(440, 230), cloud_style(),
+                      Panel3);
+    Image3->surface().clearimage();
     Image3->move(0, 0);
-    Panel3->resize(cloud_surface_->width(), cloud_surface_->height());
+    Panel3->resize(Image3->size());
     Panel3->hide_button()->raise();
 
     GroupBox3 = add_floating_panel(QStringLiteral("GroupBox3"));
@@ -246,10 +212,11 @@ void TStaartdeelForm::create_cloud_and_result_box() {
                                   QStringLiteral("(Tussen)resultaat"), 9);
     GroupBox3Caption->setGeometry(8, 4, 400, 18);
     register_text(GroupBox3Caption, TextKind::GroupBox, kResultBoxTag);
-    Image2 = new SurfaceView(*result_surface_, GroupBox3);
-    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2 = add_pane(SurfaceRole::ResultBox, QStringLiteral("Image2"), QSize(560, 100),
+                      result_box_style(), GroupBox3);
+    Image2->surface().clearimage();
     Image2->move(6, 24);
-    const QSize box(result_surface_->width() + 12, result_surface_->height() + 30);
+    const QSize box(Image2->width() + 12, Image2->height() + 30);
     GroupBox3->setGeometry(Image1->x() + Image1->width() - box.width() - 10,
                            Image1->y() + Image1->height() - box.height() - 100, box.width(),
                            box.height());
@@ -304,6 +271,32 @@ void TStaartdeelForm::fill_calibration_table() {
     set_calibration_table(std::move(table));
 }
 
+// --- what the workers use ---
+
+void TStaartdeelForm::map_roles() {
+    set_role(ControlRole::Decimals, CheckBox2);
+    set_role(ControlRole::OwnExercise, SpeedButton5);
+    set_role(ControlRole::PreviousExercise, SpeedButton4);
+    set_role(ControlRole::Cloud, Panel3);
+    set_role(ControlRole::TimesTable, CheckBox3, [this](bool visible) {
+        CheckBox3->setVisible(visible);
+        if (!visible) hide_explanation_window();
+    });
+    set_role(
+        ControlRole::ResultBox, GroupBox3,
+        [this](bool visible) {
+            GroupBox3->setVisible(visible);
+            if (visible) GroupBox3->raise();
+        },
+        [this](const QString& text) { GroupBox3Caption->setText(text); });
+    set_role(ControlRole::SlidingDigit, Panel1, {}, [this](const QString& digit) {
+        QPalette p = Panel1->palette();
+        p.setColor(QPalette::Window, surface().background());
+        Panel1->setPalette(p);
+        Label2->setText(digit);
+    });
+}
+
 // --- presets ---
 
 void TStaartdeelForm::show_division_options() {
@@ -318,44 +311,66 @@ void TStaartdeelForm::hide_division_options() {
     CheckBox2->hide();
 }
 
+void TStaartdeelForm::apply_preset(Preset preset) {
+    if (preset == Preset::LongDivisionShowOptions) show_division_options();
+    if (preset == Preset::LongDivisionHideOptions) hide_division_options();
+}
+
 bool TStaartdeelForm::bites_chosen() const {
     return RadioButton4->isChecked();
 }
 
+// --- state ---
+
+int TStaartdeelForm::topic() const {
+    return topic_;
+}
+
+bool TStaartdeelForm::chunk_method() const {
+    return division_->chunk_method;
+}
+
+bool TStaartdeelForm::both_method() const {
+    return division_->both_method;
+}
+
+const Division& TStaartdeelForm::exercise() const {
+    return division_->current;
+}
+
+const std::optional<Division>& TStaartdeelForm::previous_exercise() const {
+    return division_->previous;
+}
+
+const LongDivisionWorker& TStaartdeelForm::worker() const {
+    return division_->classic;
+}
+
+const ChunkDivisionWorker& TStaartdeelForm::chunk_worker() const {
+    return division_->chunks;
+}
+
+const BigNumbersWorker& TStaartdeelForm::big_numbers_worker() const {
+    return (topic_ == 54 ? employment_ : big_numbers_)->big_numbers();
+}
+
+void TStaartdeelForm::set_forced_variant(int variant) {
+    employment_->forced_variant = variant;
+    big_numbers_->forced_variant = variant;
+}
+
 // --- life cycle ---
-
-void TStaartdeelForm::set_title() {
-    const int m = topic_ == 54 ? kTitleEmployment : topic_ == 55 ? kTitleBigNumbers : kTitle;
-    setWindowTitle(msg(m));
-}
-
-int TStaartdeelForm::help_page() const {
-    if (topic_ == 54) return kHelpEmployment;
-    if (topic_ == 55) return kHelpBigNumbers;
-    return kHelpDivision;
-}
 
 void TStaartdeelForm::showing() {
     stop_working();
-    topic_ = selection.topic_code;
-    if (!word_problem()) {
-        topic_ = 42;
-        selection.topic_code = 42;
-    }
-    set_title();
     CheckBox3->hide();
     CheckBox3->setChecked(false);
     hide_explanation_window();
     hide_floating_panels();
     hide_cover_sheet();
-    surface().set_style(word_problem() ? word_problem_style(topic_) : division_style(false));
-    surface().set_font(surface().style().font);
-    surface().clearimage();
     Button1->show();
     Button2->hide();
-    SpeedButton4->setVisible(!word_problem() && selection.previous_exercise_stored && previous_);
-    SpeedButton5->setVisible(!word_problem());
-    if (start_on_show_) new_exercise();
+    if (start_on_show_ && mode()) mode()->new_exercise();
 }
 
 void TStaartdeelForm::closing() {
@@ -364,101 +379,10 @@ void TStaartdeelForm::closing() {
 }
 
 void TStaartdeelForm::stop_working() {
-    sequence_.cancel();
+    sequence().cancel();
     Panel1->hide();
     Panel3->hide();
     Button2->setEnabled(true);
-}
-
-void TStaartdeelForm::take_method() {
-    if (GroupBox2->isVisibleTo(this)) {
-        chunk_method_ = RadioButton4->isChecked();
-        both_method_ = RadioButton6->isChecked();
-    } else {
-        chunk_method_ = selection.division_in_bites;
-        both_method_ = false;
-    }
-}
-
-void TStaartdeelForm::prepare_surface() {
-    surface().set_style(division_style(chunk_method_));
-    surface().set_font(surface().style().font);
-    surface().clearimage();
-}
-
-void TStaartdeelForm::new_exercise() {
-    stop_working();
-    if (word_problem()) {
-        new_word_problem();
-        return;
-    }
-    CheckBox3->setChecked(false);
-    hide_explanation_window();
-    take_method();
-    if (selection.previous_exercise_stored && exercise_started_) {
-        previous_ = current_;
-        SpeedButton4->show();
-    }
-    GroupBox3->hide();
-    hide_cover_sheet();
-    Panel4->hide();
-    current_ = generate_division(level());
-    prepare_surface();
-    begin(current_, QStringLiteral(" = ?"));
-}
-
-void TStaartdeelForm::begin(const Division& d, const QString& line_end) {
-    exercise_started_ = true;
-    surface().my_textout(int_text(d.dividend) + QStringLiteral(" : ") + int_text(d.divisor) +
-                         line_end);
-    show_step_button();
-    step = 0;
-    SpeedButton5->show();
-    if (chunk_method_) {
-        chunks_.start(d);
-    } else {
-        surface().toonhint(kStart, 0);
-        worker_.start(d, both_method_);
-        selection.previous_exercise_stored = true;
-    }
-    times_table_divisor_ = d.divisor;
-    CheckBox3->show();
-    if (CheckBox3->isChecked()) show_times_table();
-    after_step();
-}
-
-void TStaartdeelForm::new_word_problem() {
-    Panel4->hide();
-    SpeedButton5->hide();
-    surface().set_style(word_problem_style(topic_));
-    surface().set_font(surface().style().font);
-    surface().clearimage();
-    BigNumbersExercise e = generate_big_numbers(topic_);
-    if (forced_variant_ >= 0 && forced_variant_ <= 2) e = with_variant(e, forced_variant_);
-    big_numbers_.start(e);
-    step = 0;
-    show_step_button();
-    exercise_started_ = true;
-    if (isVisible()) explanation_window()->show_for(this, [this] { return explanation_values(); });
-    after_step();
-}
-
-void TStaartdeelForm::rekenstap() {
-    if (!sequence_.idle()) return;
-    if (word_problem()) {
-        big_numbers_.rekenstap();
-        step = big_numbers_.stage;
-        after_step();
-        return;
-    }
-    if (chunk_method_) {
-        chunks_.rekenstap();
-        step = static_cast<int>(chunks_.chunks.size());
-        after_step();
-        return;
-    }
-    worker_.rekenstap();
-    sequence_.run();
 }
 
 void TStaartdeelForm::after_step() {
@@ -470,15 +394,9 @@ void TStaartdeelForm::after_step() {
     raise_help();
 }
 
-// --- what the division changes on the window ---
-
-bool TStaartdeelForm::decimals_ticked() const {
-    return CheckBox2->isChecked();
-}
-
 void TStaartdeelForm::set_pause_ms(int ms) {
     Edit3->setText(QString::number(ms));
-    sequence_.instant = ms <= 0;
+    sequence().instant = ms <= 0;
 }
 
 int TStaartdeelForm::pause_ms() const {
@@ -487,69 +405,10 @@ int TStaartdeelForm::pause_ms() const {
     return ok && ms >= 0 ? ms : kDefaultPauseMs;
 }
 
-void TStaartdeelForm::show_cloud(QPoint at, const QString& first, const QString& second) {
-    toonwolk_staartdeel(*cloud_surface_, first, second);
-    const QRect where(Image1->pos() + at, Panel3->size());
-    Panel3->move(where.topLeft());
-    if (Image1->geometry().contains(where)) {
-        Panel3->show();
-        Panel3->raise();
-    } else {
-        Panel3->hide();
-    }
-}
-
-void TStaartdeelForm::hide_cloud() {
-    Panel3->hide();
-}
-
-void TStaartdeelForm::show_result_box(int caption_message) {
-    GroupBox3Caption->setText(msg(caption_message));
-    GroupBox3->show();
-    GroupBox3->raise();
-}
-
-void TStaartdeelForm::show_sliding_digit(const QString& digit, QPoint at) {
-    QPalette p = Panel1->palette();
-    p.setColor(QPalette::Window, surface().background());
-    Panel1->setPalette(p);
-    Label2->setText(digit);
-    slide_x_ = Image1->x() + at.x();
-    Panel1->move(slide_x_, Image1->y() + at.y());
-    Panel1->show();
-    Panel1->raise();
-}
-
-void TStaartdeelForm::move_sliding_digit(int y) {
-    Panel1->move(slide_x_, Image1->y() + y);
-}
-
-void TStaartdeelForm::hide_sliding_digit() {
-    Panel1->hide();
-}
-
-void TStaartdeelForm::division_ended() {
-    Button2->hide();
-    Button1->show();
-    SpeedButton5->show();
-}
-
 // --- the previous exercise, own exercises, the times table ---
 
 void TStaartdeelForm::SpeedButton4Click() {
-    if (!previous_) return;
-    stop_working();
-    current_ = *previous_;
-    SpeedButton4->hide();
-    GroupBox3->hide();
-    hide_cover_sheet();
-    Panel4->hide();
-    prepare_surface();
-    if (chunk_method_) {
-        begin(current_, QStringLiteral(" = ?"));
-    } else {
-        begin(current_, QStringLiteral(" ="));
-    }
+    division_->previous_again();
     raise_help();
 }
 
@@ -582,25 +441,8 @@ void TStaartdeelForm::SpeedButton6Click() {
     if (!own_fields_->read(Edit2, dividend) || !own_fields_->read(Edit1, divisor) ||
         !valid_own_division(dividend, divisor))
         return;
-    stop_working();
-    CheckBox3->setChecked(false);
-    hide_explanation_window();
-    take_method();
-    current_ = Division{dividend, divisor};
-    prepare_surface();
-    begin(current_, QStringLiteral(" = ?"));
-    own_exercise_ended();
+    division_->own_exercise(Division{dividend, divisor});
     raise_help();
-}
-
-void TStaartdeelForm::own_exercise_ended() {
-    GroupBox3->hide();
-    hide_cover_sheet();
-    Panel4->hide();
-    Panel3->hide();
-    SpeedButton5->hide();
-    times_table_divisor_ = current_.divisor;
-    CheckBox3->show();
 }
 
 void TStaartdeelForm::CheckBox3Click() {
@@ -621,85 +463,8 @@ QVariantMap TStaartdeelForm::explanation_values() const {
     QVariantMap m;
     m.insert(card_keys::kDivisor, times_table_divisor_);
     if (word_problem())
-        m.insert(card_keys::kAskedQuantity, asked_quantity_message(big_numbers_.exercise));
+        m.insert(card_keys::kAskedQuantity, asked_quantity_message(big_numbers_worker().exercise));
     return m;
 }
-
-// --- render mode ---
-//   cifrala --render division [--level 1..3] [--method classic|chunks|both] [--decimals 0|1]
-//   cifrala --render bignumbers [--variant 0..2]
-//   cifrala --render employment [--variant 0..2]
-
-namespace {
-
-bool bad_option(QString* error, const QString& name, const QString& value) {
-    if (error) *error = msg(1362) + QStringLiteral(" --") + name + QLatin1Char(' ') + value;
-    return false;
-}
-
-std::unique_ptr<PracticeWindow> make_division_window(int topic, const RenderOptions& options,
-                                                     QString* error) {
-    auto window = std::make_unique<TStaartdeelForm>();
-    window->set_pause_ms(0);
-    window->set_start_on_show(true);
-    selection.topic_code = topic;
-    selection.previous_exercise_stored = false;
-    if (topic == 42) {
-        const QString level = options.value(QStringLiteral("level"), QStringLiteral("1"));
-        const QString method = options.value(QStringLiteral("method"), QStringLiteral("classic"));
-        const QString decimals = options.value(QStringLiteral("decimals"), QStringLiteral("0"));
-        if (level.size() != 1 || level < QLatin1String("1") || level > QLatin1String("3")) {
-            bad_option(error, QStringLiteral("level"), level);
-            return nullptr;
-        }
-        if (method != QLatin1String("classic") && method != QLatin1String("chunks") &&
-            method != QLatin1String("both")) {
-            bad_option(error, QStringLiteral("method"), method);
-            return nullptr;
-        }
-        if (decimals != QLatin1String("0") && decimals != QLatin1String("1")) {
-            bad_option(error, QStringLiteral("decimals"), decimals);
-            return nullptr;
-        }
-        window->show_division_options();
-        window->set_level(level.front().unicode() - '1');
-        (method == QLatin1String("chunks") ? window->RadioButton4
-         : method == QLatin1String("both") ? window->RadioButton6
-                                           : window->RadioButton5)
-            ->setChecked(true);
-        window->CheckBox2->setChecked(decimals == QLatin1String("1"));
-    } else {
-        window->hide_division_options();
-        if (options.contains(QStringLiteral("variant"))) {
-            const QString v = options.value(QStringLiteral("variant"));
-            if (v.size() != 1 || v < QLatin1String("0") || v > QLatin1String("2")) {
-                bad_option(error, QStringLiteral("variant"), v);
-                return nullptr;
-            }
-            window->set_forced_variant(v.front().unicode() - '0');
-        }
-    }
-    return window;
-}
-
-const RenderTopicRegistrar kDivisionRenderTopic{RenderTopic{
-    QStringLiteral("division"),
-    kRenderDivision,
-    {QStringLiteral("level"), QStringLiteral("method"), QStringLiteral("decimals")},
-    [](const RenderOptions& o, QString* error) { return make_division_window(42, o, error); }}};
-
-const RenderTopicRegistrar kBigNumbersRenderTopic{RenderTopic{
-    QStringLiteral("bignumbers"),
-    kRenderBigNumbers,
-    {QStringLiteral("variant")},
-    [](const RenderOptions& o, QString* error) { return make_division_window(55, o, error); }}};
-
-const RenderTopicRegistrar kEmploymentRenderTopic{RenderTopic{
-    QStringLiteral("employment"),
-    kRenderEmployment,
-    {QStringLiteral("variant")},
-    [](const RenderOptions& o, QString* error) { return make_division_window(54, o, error); }}};
-
-}  // namespace
 
 }  // namespace cifrala

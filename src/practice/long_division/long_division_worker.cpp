@@ -3,6 +3,7 @@
 #include <QRect>
 #include <algorithm>
 
+#include "formula/cloud.h"
 #include "formula/surface.h"
 #include "practice/common/step_sequence.h"
 #include "text/messages.h"
@@ -32,9 +33,8 @@ int leading_spaces(const QString& text) {
 
 }  // namespace
 
-LongDivisionWorker::LongDivisionWorker(Surface& surface, LongDivisionSide& side,
-                                       StepSequence& sequence)
-    : s_(surface), side_(side), seq_(sequence) {}
+LongDivisionWorker::LongDivisionWorker(StepHost& host)
+    : StepWorker(host), s_(host.surface(SurfaceRole::Worksheet)), seq_(host.sequence()) {}
 
 void LongDivisionWorker::start(const Division& d, bool both_mode) {
     dividend = d.dividend;
@@ -42,7 +42,7 @@ void LongDivisionWorker::start(const Division& d, bool both_mode) {
     both = both_mode;
     dividend_text_ = int_text(dividend);
     divisor_text_ = int_text(divisor);
-    stage = 0;
+    step = 0;
     finished = false;
     past_comma = false;
     decimals = 0;
@@ -62,9 +62,24 @@ void LongDivisionWorker::hint(int message, int row) {
     s_.toonhint(message, row);
 }
 
+void LongDivisionWorker::show_cloud(QPoint at, const QString& first, const QString& second) {
+    toonwolk_staartdeel(host().surface(SurfaceRole::Cloud), first, second);
+    host().place_control(ControlRole::Cloud, at);
+}
+
+void LongDivisionWorker::show_result_box(int caption_message) {
+    host().set_control_text(ControlRole::ResultBox, msg(caption_message));
+    host().show_control(ControlRole::ResultBox, true);
+}
+
+void LongDivisionWorker::division_ended() {
+    host().show_control(ControlRole::OwnExercise, true);
+    finish(0);
+}
+
 void LongDivisionWorker::rekenstap() {
     if (finished) return;
-    switch (stage) {
+    switch (step) {
         case 0:
             seq_.then([this] { stage0(); });
             break;
@@ -86,6 +101,7 @@ void LongDivisionWorker::rekenstap() {
         default:
             break;
     }
+    seq_.run();
 }
 
 // The layout: divisor, stroke, dividend, stroke, room for the quotient.
@@ -112,19 +128,19 @@ void LongDivisionWorker::stage0() {
         msg_param1 = number_;
         msg_param2 = number_ + QStringLiteral(" : ") + divisor_text_;
         hint(kFirstPart, 0);
-        stage = 1;
-    } else if (side_.decimals_ticked()) {
+        step = 1;
+    } else if (decimals_ticked()) {
         msg_param1 = divisor_text_;
         msg_param2 = dividend_text_;
         hint(kNoFirstPart, 0);
         number_ = dividend_text_;
         digits_left_.clear();
         digit_ = 0;
-        stage = 1;
+        step = 1;
     } else {
         remainder = dividend;
         remainder_text_ = dividend_text_;
-        stage = 5;
+        step = 5;
     }
 }
 
@@ -145,9 +161,9 @@ void LongDivisionWorker::stage1() {
             q + zeros + kTimes + divisor_text_ + kIs + int_text(digit_ * divisor) + zeros;
         const QString second = int_text(digit_ + 1) + zeros + kTimes + divisor_text_ + kIs +
                                int_text((digit_ + 1) * divisor) + zeros;
-        side_.show_cloud(cloud_at, first, second);
+        show_cloud(cloud_at, first, second);
     });
-    seq_.pause(side_.pause_ms());
+    seq_.pause(host().pause_ms());
     seq_.then([this] {
         const QString zeros = both ? zeros_text(static_cast<int>(digits_left_.size())) : QString();
         const QString product = int_text(digit_ * divisor) + zeros;
@@ -155,7 +171,7 @@ void LongDivisionWorker::stage1() {
         s_.text_at(number_x_ + shift * char_width(), working_y_, product);
         remainder = value_of(number_) - digit_ * divisor;
     });
-    seq_.pause(side_.pause_ms());
+    seq_.pause(host().pause_ms());
     seq_.then([this] {
         const QString zeros = both ? zeros_text(static_cast<int>(digits_left_.size())) : QString();
         subtraction_line(number_x_, number_x_ + s_.text_width(number_ + zeros));
@@ -167,11 +183,11 @@ void LongDivisionWorker::stage1() {
         next_digit_x_ = remainder_x_ + s_.text_width(remainder_text_);
         working_y_ += kLine + 2;
         if (!digits_left_.isEmpty()) {
-            stage = 2;
+            step = 2;
             hint(kBringDown);
             if (both) stage2();
         } else {
-            stage = 5;
+            step = 5;
             end_hint_without_digits();
         }
     });
@@ -188,11 +204,10 @@ bool LongDivisionWorker::sheet_full() const {
 // Bringing down the next digit (or, past the comma, a 0).
 void LongDivisionWorker::stage2() {
     seq_.then([this] {
-        side_.hide_cloud();
+        hide_cloud();
         if (sheet_full()) {
             hint(kSheetFull);
-            finished = true;
-            side_.division_ended();
+            division_ended();
             return;
         }
         auto bring_down = [this](const QString& digit) {
@@ -202,7 +217,7 @@ void LongDivisionWorker::stage2() {
             working_y_ += kLine;
             msg_param1 = int_text(value_of(number_)) + QStringLiteral(" : ") + divisor_text_;
             hint(kHowOften);
-            stage = 3;
+            step = 3;
         };
         if (both) {
             bring_down(QString());
@@ -210,17 +225,19 @@ void LongDivisionWorker::stage2() {
         }
         const QString digit = past_comma ? QStringLiteral("0") : digits_left_.left(1);
         const int from_y = past_comma ? kTopY + kLine : kTopY;
-        side_.show_sliding_digit(digit, QPoint(next_digit_x_, from_y));
+        host().set_control_text(ControlRole::SlidingDigit, digit);
+        host().place_control(ControlRole::SlidingDigit, QPoint(next_digit_x_, from_y));
         seq_.animate([this, from_y](qint64 ms) {
             // A finished pause passes the largest time there is.
             const qint64 y =
                 std::min<qint64>(from_y + 2 * std::min<qint64>(ms, 1000000), working_y_);
-            side_.move_sliding_digit(static_cast<int>(y));
+            host().place_control(ControlRole::SlidingDigit,
+                                 QPoint(next_digit_x_, static_cast<int>(y)));
             return y >= working_y_;
         });
         seq_.then([this, digit, bring_down] {
             s_.text_at(next_digit_x_, working_y_, digit);
-            side_.hide_sliding_digit();
+            host().show_control(ControlRole::SlidingDigit, false);
             bring_down(digit);
         });
     });
@@ -243,17 +260,17 @@ void LongDivisionWorker::stage3() {
         s_.text_at(quotient_x_, both ? working_y_ : kTopY, d);
         quotient_x_ += s_.text_width(d);
         const QPoint cloud_at(quotient_x_ - 59, kLine / 2 + working_y_ - 10 + (both ? kLine : 0));
-        side_.show_cloud(
+        show_cloud(
             cloud_at, d + kTimes + divisor_text_ + kIs + int_text(digit_ * divisor),
             int_text(digit_ + 1) + kTimes + divisor_text_ + kIs + int_text((digit_ + 1) * divisor));
     });
-    seq_.pause(side_.pause_ms());
+    seq_.pause(host().pause_ms());
     seq_.then([this] {
         const QString product = int_text(digit_ * divisor);
         const int end = number_x_ + s_.text_width(number_);
         s_.text_at(end - s_.text_width(product), working_y_, product);
     });
-    seq_.pause(side_.pause_ms());
+    seq_.pause(host().pause_ms());
     seq_.then([this] {
         const int end = number_x_ + s_.text_width(number_);
         subtraction_line(number_x_ + leading_spaces(number_) * char_width(), end);
@@ -262,30 +279,30 @@ void LongDivisionWorker::stage3() {
         remainder_text_ = int_text(remainder);
         remainder_x_ = end - s_.text_width(remainder_text_);
         hint(kSubtract);
-        stage = 4;
+        step = 4;
     });
 }
 
 // The remainder under the line.
 void LongDivisionWorker::stage4() {
     seq_.then([this] {
-        side_.hide_cloud();
+        hide_cloud();
         s_.text_at(remainder_x_, working_y_, remainder_text_);
         next_digit_x_ = remainder_x_ + s_.text_width(remainder_text_);
         const bool more = !digits_left_.isEmpty() &&
                           (!both || value_of(remainder_text_ + digits_left_) >= divisor);
         if (more) {
             hint(kBringDown);
-            stage = 2;
+            step = 2;
         } else {
             end_hint_without_digits();
-            stage = 5;
+            step = 5;
         }
     });
 }
 
 void LongDivisionWorker::end_hint_without_digits() {
-    if (side_.decimals_ticked() && remainder != 0) {
+    if (decimals_ticked() && remainder != 0) {
         hint(kGoOnPastComma, 0);
     } else {
         hint(0, 0);
@@ -296,7 +313,7 @@ void LongDivisionWorker::end_hint_without_digits() {
 // The decimal comma and one more decimal, or the end.
 void LongDivisionWorker::stage5() {
     seq_.then([this] {
-        if (side_.decimals_ticked() && remainder != 0) {
+        if (decimals_ticked() && remainder != 0) {
             if (!past_comma) {
                 const QString comma(number_settings.decimal_separator);
                 s_.text_at(quotient_x_, kTopY, comma);
@@ -310,9 +327,8 @@ void LongDivisionWorker::stage5() {
             return;
         }
         if (!past_comma) write_final_result();
-        finished = true;
-        side_.hide_cloud();
-        side_.division_ended();
+        hide_cloud();
+        division_ended();
     });
 }
 
@@ -326,7 +342,7 @@ void LongDivisionWorker::subtraction_line(int from_x, int to_x) {
 // The running result in "both" mode: the whole part found so far, or after
 // the comma the decimals exactly as they were found.
 void LongDivisionWorker::update_result_box() {
-    Surface& r = side_.result_surface();
+    Surface& r = host().surface(SurfaceRole::ResultBox);
     r.clearimage();
     QString value = int_text(running_quotient);
     if (past_comma) value += QString(number_settings.decimal_separator) + decimal_digits;
@@ -335,13 +351,13 @@ void LongDivisionWorker::update_result_box() {
     r.my_textout2(divisor_text_);
     r.my_textout2(kIs);
     r.my_textout2(value);
-    side_.show_result_box(kRunningCaption);
-    side_.hide_cloud();
+    show_result_box(kRunningCaption);
+    hide_cloud();
 }
 
 // The result as a fraction, a mixed number and, where it can, reduced.
 void LongDivisionWorker::write_final_result() {
-    Surface& r = side_.result_surface();
+    Surface& r = host().surface(SurfaceRole::ResultBox);
     r.clearimage();
     const qint64 whole = dividend / divisor;
     const qint64 rest = dividend % divisor;
@@ -357,7 +373,7 @@ void LongDivisionWorker::write_final_result() {
         if (whole > 0) r.my_textout2(int_text(whole));
         r.breuk_real(static_cast<double>(rest / g), static_cast<double>(divisor / g));
     }
-    side_.show_result_box(kResultCaption);
+    show_result_box(kResultCaption);
     if (rest != 0) {
         hint(kWithRemainder, 1);
         msg_param1 = int_text(rest);

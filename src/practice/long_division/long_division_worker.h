@@ -7,11 +7,13 @@
 // and the rest is divided in one further chunk, with the running result in
 // the result box.
 //
-// The stages queue their work in a StepSequence, so the pauses between
-// writing the cloud, the product and the remainder are real waits.
+// The stages queue their work in the host's step sequence, so the pauses
+// between writing the cloud, the product and the remainder are real waits.
+// The step counter is the stage that comes next.
 #include <QPoint>
 #include <QString>
 
+#include "practice/common/step_worker.h"
 #include "practice/long_division/long_division_exercise.h"
 
 namespace cifrala {
@@ -19,44 +21,23 @@ namespace cifrala {
 class Surface;
 class StepSequence;
 
-// What the division needs from its window besides the surface.
-class LongDivisionSide {
+// What it uses of its window besides the worksheet: "Ga door achter de
+// komma" (ControlRole::Decimals), the pause, the speech cloud, the sliding
+// digit and the result box with their surfaces.
+class LongDivisionWorker : public StepWorker {
 public:
-    virtual ~LongDivisionSide() = default;
-    virtual bool decimals_ticked() const = 0;  // "Ga door achter de komma"
-    virtual int pause_ms() const = 0;
-    // The cloud with its top-left corner at `at` (surface coordinates); the
-    // window shows it only when it fits on the surface.
-    virtual void show_cloud(QPoint at, const QString& first, const QString& second) = 0;
-    virtual void hide_cloud() = 0;
-    // The result box: its surface, and showing it with a caption message.
-    virtual Surface& result_surface() = 0;
-    virtual void show_result_box(int caption_message) = 0;
-    // The digit that slides down from the dividend (surface coordinates).
-    virtual void show_sliding_digit(const QString& digit, QPoint at) = 0;
-    virtual void move_sliding_digit(int y) = 0;
-    virtual void hide_sliding_digit() = 0;
-    // The division is over: "Rekenstap" hidden, "Volgende oefening" and
-    // "Eigen opgave" shown.
-    virtual void division_ended() = 0;
-};
-
-class LongDivisionWorker {
-public:
-    LongDivisionWorker(Surface& surface, LongDivisionSide& side, StepSequence& sequence);
+    explicit LongDivisionWorker(StepHost& host);
 
     // Takes a new exercise: nothing of it is worked yet (stage 0 next).
     void start(const Division& d, bool both);
-    // Queues the current stage.
-    void rekenstap();
+    // Queues the current stage and runs it.
+    void rekenstap() override;
 
     // Layout constants: top line, line height of the layout.
     static constexpr int kTopY = 5;
     static constexpr int kLine = 40;
 
     // --- state (read by the window and the tests) ---
-    int stage = 0;
-    bool finished = false;
     bool both = false;
     qint64 dividend = 0, divisor = 1;
     bool past_comma = false;
@@ -79,9 +60,14 @@ private:
     bool sheet_full() const;
     int char_width() const;
     void hint(int message, int row = 0);
+    bool decimals_ticked() { return host().ticked(ControlRole::Decimals); }
+    void show_cloud(QPoint at, const QString& first, const QString& second);
+    void hide_cloud() { host().show_control(ControlRole::Cloud, false); }
+    void show_result_box(int caption_message);
+    // The division is over; the pupil may type an exercise of their own.
+    void division_ended();
 
     Surface& s_;
-    LongDivisionSide& side_;
     StepSequence& seq_;
 
     // Layout.

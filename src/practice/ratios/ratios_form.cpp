@@ -15,7 +15,7 @@
 
 #include "formula/arrowhead.h"
 #include "formula/font_map.h"
-#include "formula/surface_view.h"
+#include "formula/surface_pane.h"
 #include "practice/common/floating_panel.h"
 #include "text/help.h"
 #include "text/messages.h"
@@ -42,8 +42,6 @@ PracticeWindowConfig ratios_config() {
     c.translated = TranslatedWindow::Ratios;
     c.class_name = QStringLiteral("TverhoudingenForm");
     c.title = QStringLiteral("Verhoudingen oefenen");
-    c.title_tag = ratios_tags::kTitle;
-    c.help_page = ratios_tags::kHelpPage;
     c.surface_rect = QRect(kPictureAt, kPicture);
     c.cover_distance = 40;
     return c;
@@ -120,7 +118,8 @@ int message_for(TableNumber n) {
 
 }  // namespace
 
-TverhoudingenForm::TverhoudingenForm(QWidget* parent) : PracticeWindow(ratios_config(), parent) {
+TverhoudingenForm::TverhoudingenForm(QWidget* parent)
+    : PracticeWindow(ratios_config(), parent), worker_(*this) {
     // The picture lies still behind the table: no cover sheet, no dragging.
     disconnect(Image1, nullptr, this, nullptr);
     BitBtn2 = Button3;
@@ -135,17 +134,22 @@ TverhoudingenForm::TverhoudingenForm(QWidget* parent) : PracticeWindow(ratios_co
     place_bottom_row();
     fill_calibration_table();
 
-    table_ = generate_ratio_table(0);
+    set_role(ControlRole::Score, Label2);
+    add_mode(QStringLiteral("ratios"), kAnyCode, kAnyCode,
+             make_mode({{TextKind::Window, ratios_tags::kTitle},
+                        ratios_tags::kHelpPage,
+                        true,
+                        {},
+                        [this] { new_exercise(); },
+                        {},
+                        [this] { return &worker_; }}));
+    worker_.next_table(0);
     fill_table();
-    redraw();
+    worker_.redraw();
 }
 
 TverhoudingenForm::~TverhoudingenForm() {
-    restore_settings();
-    // The picture's view refers to the surface, which goes before the
-    // window's children do; so the view goes first.
-    delete Image1;
-    Image1 = nullptr;
+    settings_while_shown().restore();
 }
 
 void TverhoudingenForm::create_table() {
@@ -159,8 +163,8 @@ void TverhoudingenForm::create_table() {
     for (int i = 0; i < 3; ++i) {
         QLineEdit* u = table_edit(this, QStringLiteral("Edit%1").arg(i + 1), 20);
         QLineEdit* l = table_edit(this, QStringLiteral("Edit%1").arg(i + 4), 20);
-        u->setGeometry(layout_.field(0, i).translated(at));
-        l->setGeometry(layout_.field(1, i).translated(at));
+        u->setGeometry(worker_.layout().field(0, i).translated(at));
+        l->setGeometry(worker_.layout().field(1, i).translated(at));
         u->setReadOnly(true);
         u->setFocusPolicy(Qt::NoFocus);
         upper_[static_cast<size_t>(i)] = u;
@@ -178,8 +182,8 @@ void TverhoudingenForm::create_table() {
     Edit6 = lower_[2];
     Edit7 = table_edit(this, QStringLiteral("Edit7"), 20);
     Edit8 = table_edit(this, QStringLiteral("Edit8"), 20);
-    Edit7->setGeometry(layout_.field(0, 3).translated(at));
-    Edit8->setGeometry(layout_.field(1, 3).translated(at));
+    Edit7->setGeometry(worker_.layout().field(0, 3).translated(at));
+    Edit8->setGeometry(worker_.layout().field(1, 3).translated(at));
     for (QLineEdit* e : {Edit7, Edit8}) {
         e->setReadOnly(true);
         e->setFocusPolicy(Qt::NoFocus);
@@ -220,9 +224,9 @@ void TverhoudingenForm::create_aid_buttons() {
 
 void TverhoudingenForm::place_aid_buttons() {
     const QPoint at = Image1->pos();
-    const RatioLayout& L = layout_;
+    const RatioLayout& L = worker_.layout();
     SpeedButton1->move(at + QPoint(L.left - 34, L.top - 32));
-    SpeedButton2->move(at + QPoint(L.right(aids_.base_column) + 6, L.top - 32));
+    SpeedButton2->move(at + QPoint(L.right(worker_.aids().base_column) + 6, L.top - 32));
     SpeedButton3->move(at + QPoint(L.right(false) - 32, L.bottom() + 4));
     for (int i = 0; i < 3; ++i)
         // Above the columns, where their arcs from the base column arrive.
@@ -358,40 +362,18 @@ void TverhoudingenForm::fill_calibration_table() {
 // --- life cycle ---
 
 void TverhoudingenForm::showing() {
-    restore_settings();
-    settings_saved_ = true;
-    saved_fixed_ = number_settings.fixed_decimals;
-    saved_decimals_ = number_settings.decimals;
-    saved_arrow_length_ = arrowhead_length;
-    saved_arrow_angle_ = arrowhead_angle_degrees;
-    number_settings.fixed_decimals = true;
-    number_settings.decimals = 2;
-    arrowhead_length = 30;
-    arrowhead_angle_degrees = 40;
+    SettingsWhileShown& s = settings_while_shown();
+    s.set_fixed_decimals(true);
+    s.set_decimals(2);
+    s.set_arrowhead(30, 40);
     set_typing_target(this);
     Panel2->hide();
     SpeedButton10->show();
-    value_ = 1;
-    Label2->setText(value_text(value_));
+    worker_.reset_value();
     new_table();
 }
 
-void TverhoudingenForm::restore_settings() {
-    if (!settings_saved_) return;
-    settings_saved_ = false;
-    number_settings.fixed_decimals = saved_fixed_;
-    number_settings.decimals = saved_decimals_;
-    arrowhead_length = saved_arrow_length_;
-    arrowhead_angle_degrees = saved_arrow_angle_;
-}
-
-void TverhoudingenForm::hideEvent(QHideEvent* event) {
-    PracticeWindow::hideEvent(event);
-    if (!event->spontaneous()) restore_settings();
-}
-
 void TverhoudingenForm::closing() {
-    restore_settings();
     if (keyboard_exists()) keyboard()->hide();
     if (typing_target == windowTitle()) set_typing_target(QString());
 }
@@ -403,32 +385,24 @@ void TverhoudingenForm::new_exercise() {
 }
 
 void TverhoudingenForm::new_table() {
-    hide_aids();
-    if (!retry_) {
-        value_ = 1;
-        Label2->setText(value_text(value_));
-        table_ = generate_ratio_table(level());
-        fill_table();
-    }
-    redraw();
+    hide_aid_controls();
+    if (worker_.next_table(level())) fill_table();
+    worker_.redraw();
     validate_lower();
     focus_first_empty();
 }
 
 void TverhoudingenForm::set_table(const RatioTable& table) {
-    hide_aids();
-    retry_ = false;
-    value_ = 1;
-    Label2->setText(value_text(value_));
-    table_ = table;
+    hide_aid_controls();
+    worker_.set_table(table);
     fill_table();
-    redraw();
+    worker_.redraw();
     validate_lower();
     focus_first_empty();
 }
 
-void TverhoudingenForm::hide_aids() {
-    aids_ = RatioAids{};
+void TverhoudingenForm::hide_aid_controls() {
+    worker_.hide_aids();
     for (QToolButton* b :
          {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4, SpeedButton5, SpeedButton6})
         b->setChecked(false);
@@ -440,14 +414,15 @@ void TverhoudingenForm::hide_aids() {
 }
 
 void TverhoudingenForm::fill_table() {
+    const RatioTable& table = worker_.table();
     for (int i = 0; i < 3; ++i) {
         const auto c = static_cast<size_t>(i);
-        upper_[c]->setText(QString::number(table_.upper[c]));
+        upper_[c]->setText(QString::number(table.upper[c]));
         QLineEdit* l = lower_[c];
         const QSignalBlocker block(l);
         mark_field(l, 0);
-        if (i == table_.given) {
-            l->setText(QString::number(table_.lower[c]));
+        if (i == table.given) {
+            l->setText(QString::number(table.lower[c]));
             l->setEnabled(false);
             l->setFocusPolicy(Qt::NoFocus);
             set_field_colour(l, QColor(200, 200, 200));
@@ -462,10 +437,6 @@ void TverhoudingenForm::fill_table() {
     Label5->clear();
 }
 
-void TverhoudingenForm::redraw() {
-    draw_ratio_picture(surface(), layout_, table_, aids_);
-}
-
 void TverhoudingenForm::focus_first_empty() {
     for (QLineEdit* l : lower_) {
         if (l->isEnabled() && l->text().trimmed().isEmpty()) {
@@ -474,12 +445,6 @@ void TverhoudingenForm::focus_first_empty() {
         }
     }
     BitBtn1->setFocus();
-}
-
-void TverhoudingenForm::value_step(int steps) {
-    for (int i = 0; i < steps; ++i)
-        value_ *= kValueStep;
-    Label2->setText(value_text(value_));
 }
 
 // --- typing and checking ---
@@ -502,27 +467,13 @@ bool TverhoudingenForm::validate_lower() {
 
 void TverhoudingenForm::BitBtn1Click() {
     if (!validate_lower()) return;
-    QStringList lines;
-    std::array<bool, 3> wrong{};
-    bool any_wrong = false;
-    for (int i = 0; i < 3; ++i) {
-        int x = 0;
-        read_table_number(lower_[static_cast<size_t>(i)]->text(), x);
-        if (!table_.right(i, x)) {
-            wrong[static_cast<size_t>(i)] = true;
-            any_wrong = true;
-            lines << msg(ratios_messages::kFirstColumnWrong + i);
-        }
-    }
-    if (any_wrong) {
-        retry_ = true;
-        lines << msg(ratios_messages::kTryAgain);
-        value_step();
-    } else {
-        lines << msg(ratios_messages::kAllRight);
-        retry_ = false;
-        SpeedButton10->show();
-    }
+    std::array<int, 3> lower{};
+    for (size_t i = 0; i < 3; ++i)
+        read_table_number(lower_[i]->text(), lower[i]);
+    const RatioWorker::Judgement judged = worker_.check(lower);
+    const std::array<bool, 3>& wrong = judged.wrong;
+    QStringList lines = judged.lines;
+    if (!judged.any_wrong) SpeedButton10->show();
     while (lines.size() < 4)
         lines << QString();
     show_big_message(lines[0], lines[1], lines[2], lines[3]);
@@ -574,28 +525,21 @@ bool TverhoudingenForm::eventFilter(QObject* watched, QEvent* event) {
 // --- aids ---
 
 void TverhoudingenForm::SpeedButton1Click() {
-    aids_.lower_to_upper = !aids_.lower_to_upper;
-    SpeedButton1->setChecked(aids_.lower_to_upper);
-    if (aids_.lower_to_upper) value_step();
-    redraw();
+    SpeedButton1->setChecked(worker_.toggle_lower_to_upper());
     option_click();
 }
 
 void TverhoudingenForm::SpeedButton2Click() {
-    aids_.upper_to_lower = !aids_.upper_to_lower;
-    SpeedButton2->setChecked(aids_.upper_to_lower);
-    if (aids_.upper_to_lower) value_step();
-    redraw();
+    SpeedButton2->setChecked(worker_.toggle_upper_to_lower());
     option_click();
 }
 
 void TverhoudingenForm::SpeedButton3Click() {
-    aids_.base_column = !aids_.base_column;
-    SpeedButton3->setChecked(aids_.base_column);
-    if (aids_.base_column) {
-        value_step();
-        Edit7->setText(QString::number(table_.base_upper()));
-        Edit8->setText(QString::number(table_.base_lower()));
+    const bool shown = worker_.toggle_base_column();
+    SpeedButton3->setChecked(shown);
+    if (shown) {
+        Edit7->setText(QString::number(worker_.table().base_upper()));
+        Edit8->setText(QString::number(worker_.table().base_lower()));
         Edit7->show();
         Edit8->show();
         Edit7->raise();
@@ -605,24 +549,18 @@ void TverhoudingenForm::SpeedButton3Click() {
     } else {
         Edit7->hide();
         Edit8->hide();
-        aids_.from_base = {};
         for (QToolButton* b : from_base_) {
             b->setChecked(false);
             b->hide();
         }
     }
     place_aid_buttons();
-    redraw();
     option_click();
 }
 
 void TverhoudingenForm::from_base_click(int column) {
-    if (!aids_.base_column) return;
-    bool& shown = aids_.from_base[static_cast<size_t>(column)];
-    shown = !shown;
-    from_base_[static_cast<size_t>(column)]->setChecked(shown);
-    if (shown) value_step(2);
-    redraw();
+    if (!worker_.aids().base_column) return;
+    from_base_[static_cast<size_t>(column)]->setChecked(worker_.toggle_from_base(column));
     option_click();
 }
 
@@ -642,7 +580,7 @@ void TverhoudingenForm::SpeedButton7Click() {
         calc->move(within_screen(calc, calculator_place()));
         tools_placed_ = true;
     }
-    if (calc->toggle_visible()) value_step();
+    if (calc->toggle_visible()) worker_.lower_value();
     focus_first_empty();
     raise_help();
 }

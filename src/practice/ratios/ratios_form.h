@@ -9,8 +9,7 @@
 
 #include "practice/common/own_exercise_fields.h"
 #include "practice/common/practice_window.h"
-#include "practice/ratios/ratios_drawing.h"
-#include "practice/ratios/ratios_table.h"
+#include "practice/ratios/ratio_worker.h"
 
 class QFrame;
 class QLabel;
@@ -29,7 +28,10 @@ public:
     ~TverhoudingenForm() override;
 
     // The menu's preset: the next table is a new one, even after a wrong check.
-    void preset_new_exercise() { retry_ = false; }
+    void preset_new_exercise() { worker_.forget_retry(); }
+    void apply_preset(Preset preset) override {
+        if (preset == Preset::RatiosNewExercise) preset_new_exercise();
+    }
 
     // --- handlers ---
     void BitBtn1Click();       // "Check"
@@ -45,11 +47,11 @@ public:
     void SpeedButton11Click();  // go: own table
 
     // --- state ---
-    const RatioTable& table() const { return table_; }
-    double value() const { return value_; }
-    bool retry() const { return retry_; }
-    const RatioAids& aids() const { return aids_; }
-    const RatioLayout& layout() const { return layout_; }
+    const RatioTable& table() const { return worker_.table(); }
+    double value() const { return worker_.value(); }
+    bool retry() const { return worker_.retry(); }
+    const RatioAids& aids() const { return worker_.aids(); }
+    const RatioLayout& layout() const { return worker_.layout(); }
     // Puts a table on the window as the own-exercise go does (for tests of
     // the judging with known numbers).
     void set_table(const RatioTable& table);
@@ -97,16 +99,12 @@ public:
     QLineEdit* Edit14;
 
 protected:
-    void new_exercise() override;
-    void rekenstap() override {}
     void showing() override;
     void closing() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
-    // Gives the shared settings back the values they had when the window was shown.
-    void restore_settings();
+    void new_exercise();
     void create_table();
     void create_aid_buttons();
     void create_bottom_controls();
@@ -116,11 +114,10 @@ private:
 
     // "Volgende oefening" and after every check: a new table unless retry.
     void new_table();
-    void hide_aids();
+    // The aid buttons unticked, the base column and its buttons hidden.
+    void hide_aid_controls();
     void fill_table();
-    void redraw();
     void place_aid_buttons();
-    void value_step(int steps = 1);
     void from_base_click(int column);
     // Enables "Check" while all three lower fields hold whole numbers above 0.
     bool validate_lower();
@@ -128,22 +125,12 @@ private:
     void check_from_key();
     OwnExerciseFields::Refusal check_own_table(bool complete) const;
 
-    RatioTable table_;
-    RatioLayout layout_;
-    RatioAids aids_;
-    double value_ = 1;
-    bool retry_ = false;
+    RatioWorker worker_;
     bool tools_placed_ = false;
     std::array<QLineEdit*, 3> upper_{};
     std::array<QLineEdit*, 3> lower_{};
     std::array<QToolButton*, 3> from_base_{};
     OwnExerciseFields* own_fields_ = nullptr;
-    // The shared settings this window changes while it is shown.
-    bool settings_saved_ = false;
-    bool saved_fixed_ = true;
-    int saved_decimals_ = 2;
-    double saved_arrow_length_ = 15;
-    double saved_arrow_angle_ = 40;
 };
 
 // Text and message numbers of the ratios window.

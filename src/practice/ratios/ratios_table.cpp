@@ -123,8 +123,4 @@ TableNumber read_table_number(const QString& text, int& value) {
     return TableNumber::Ok;
 }
 
-QString value_text(double value) {
-    return format_real(value * 100) + QLatin1Char('%');
-}
-
 }  // namespace cifrala

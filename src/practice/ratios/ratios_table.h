@@ -6,6 +6,8 @@
 #include <QString>
 #include <array>
 
+#include "practice/common/score.h"
+
 namespace cifrala {
 
 struct RatioTable {
@@ -64,7 +66,5 @@ TableNumber read_table_number(const QString& text, int& value);
 
 // The value of the table: 1 at the start, times 0.9 for every step.
 inline constexpr double kValueStep = 0.9;
-// value * 100 with the shared real-to-text conversion and "%".
-QString value_text(double value);
 
 }  // namespace cifrala

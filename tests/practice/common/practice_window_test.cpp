@@ -13,7 +13,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "formula/surface_view.h"
+#include "formula/surface_pane.h"
 #include "practice/common/floating_panel.h"
 #include "practice/fractions/fractions_fixture.h"
 #include "support/message_recorder.h"
@@ -50,7 +50,7 @@ TEST_F(Window, ShowingStartsAnExercise) {
         e = w.initial_exercise();
     }
     ASSERT_TRUE(e.a1 <= e.b1 && e.a2 <= e.b2);
-    EXPECT_NE(w.step, -1);  // the first step is already worked
+    EXPECT_NE(w.step(), -1);  // the first step is already worked
     EXPECT_EQ(line_texts(),
               QStringList({QString("%1/%2 + %3/%4 =").arg(e.a1).arg(e.b1).arg(e.a2).arg(e.b2)}));
     EXPECT_TRUE(w.step_available());
@@ -88,7 +88,7 @@ TEST_F(Window, PageUpStartsANewExerciseOnlyWhenTheButtonIsThere) {
     seed_random(5);
     QTest::keyClick(w.Button1, Qt::Key_PageUp);
     EXPECT_NE(line_texts(), before);
-    EXPECT_EQ(w.step, 0);
+    EXPECT_EQ(w.step(), 0);
 }
 
 TEST_F(Window, ChangingTheLevelKeepsTheExerciseAndCountsFromTheNextOne) {

@@ -1,21 +1,12 @@
 #include "practice/common/surface_reader.h"
 
+#include "formula/display_reader.h"
+
 #include <QStringList>
 #include <algorithm>
-#include <map>
 #include <numeric>
 
 namespace cifrala::testing {
-
-namespace {
-
-constexpr int kHintBand = 45;
-
-bool is_black(const QColor& c) {
-    return c == QColor(Qt::black);
-}
-
-}  // namespace
 
 QString Line::text() const {
     QStringList parts;
@@ -30,44 +21,21 @@ QString Line::text() const {
 }
 
 std::vector<Line> read_lines(const Surface& s) {
-    const int hint_top = s.height() - kHintBand;
-    std::vector<DrawnText> texts;
-    for (const DrawnText& t : s.display().texts())
-        if (is_black(t.colour) && t.pos.y() < hint_top) texts.push_back(t);
-    std::vector<bool> used(texts.size(), false);
-    std::map<int, Line> lines;
-    for (const DrawnLine& l : s.display().lines()) {
-        if (l.width >= 10 || !is_black(l.colour) || l.from.y() != l.to.y()) continue;
-        const int base = l.from.y() - 21;
-        Token f;
-        f.fraction = true;
-        f.x = l.from.x();
-        for (size_t i = 0; i < texts.size(); ++i) {
-            const DrawnText& t = texts[i];
-            if (used[i] || t.pos.x() < l.from.x() || t.pos.x() > l.to.x()) continue;
-            if (t.pos.y() == base - 12 && f.top.isEmpty()) {
-                f.top = t.text;
-                used[i] = true;
-            } else if (t.pos.y() == base + 26 && f.bottom.isEmpty()) {
-                f.bottom = t.text;
-                used[i] = true;
-            }
-        }
-        lines[base].y = base;
-        lines[base].tokens.push_back(f);
-    }
-    for (size_t i = 0; i < texts.size(); ++i) {
-        if (used[i]) continue;
-        Token t;
-        t.text = texts[i].text;
-        t.x = texts[i].pos.x();
-        lines[texts[i].pos.y()].y = texts[i].pos.y();
-        lines[texts[i].pos.y()].tokens.push_back(t);
-    }
+    ReadOptions options;
+    options.black_only = true;
     std::vector<Line> out;
-    for (auto& [y, line] : lines) {
-        std::sort(line.tokens.begin(), line.tokens.end(),
-                  [](const Token& a, const Token& b) { return a.x < b.x; });
+    for (const ReadLine& l : cifrala::read_lines(s.display(), options)) {
+        Line line;
+        line.y = l.y;
+        for (const ReadToken& t : l.tokens) {
+            Token token;
+            token.fraction = t.kind == ReadToken::Fraction;
+            token.text = t.text;
+            token.top = t.top;
+            token.bottom = t.bottom;
+            token.x = t.x;
+            line.tokens.push_back(token);
+        }
         out.push_back(line);
     }
     return out;
@@ -134,10 +102,7 @@ std::optional<Rational> final_value(const Surface& s) {
 }
 
 QString hint_text(const Surface& s) {
-    QStringList parts;
-    for (const DrawnText& t : s.display().texts())
-        if (t.pos.y() >= s.height() - kHintBand) parts << t.text;
-    return parts.join(' ');
+    return read_hint(s.display());
 }
 
 }  // namespace cifrala::testing

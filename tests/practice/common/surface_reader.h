@@ -1,8 +1,8 @@
 #pragma once
-// Reads the worked solution back from a fractions-window surface: its lines
+// Reads the worked solution back from a practice-window surface: its lines
 // from top to bottom, each as texts and stacked fractions from left to
-// right, as the pupil sees them (fraction tops 12 pixels above the line, the
-// bar 21 and the bottom 26 below; red corrections and the hint line left out).
+// right, as the pupil sees them (red corrections and the hint line left out),
+// and the value a line ends with.
 #include <QString>
 #include <optional>
 #include <vector>

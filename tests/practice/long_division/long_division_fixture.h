@@ -49,14 +49,20 @@ protected:
         w.SpeedButton6Click();
     }
 
+    // Presses "Rekenstap" while it is there; every hint the pupil saw on
+    // the way is kept in `hints_seen`.
     int work_to_end(int limit = 400) {
         int n = 0;
         while (w.step_available() && n < limit) {
             w.Button2Click();
+            for (const DrawnHint& h : w.surface().display().hints())
+                hints_seen << h.text;
             ++n;
         }
         return n;
     }
+    bool hint_was_shown(const QString& text) const { return hints_seen.contains(text); }
+    QStringList hints_seen;
 
     // The runs of the top line from left to right: divisor, dividend, then
     // the quotient's digits (and comma, decimals).

@@ -12,7 +12,7 @@
 #include <QToolButton>
 
 #include "formula/arrowhead.h"
-#include "formula/surface_view.h"
+#include "formula/surface_pane.h"
 #include "practice/common/floating_panel.h"
 #include "practice/ratios/ratios_form.h"
 #include "support/message_recorder.h"

@@ -1,0 +1,128 @@
+#include "formula/display_reader.h"
+
+#include <algorithm>
+
+namespace cifrala {
+
+namespace {
+
+// A composite item: its area and the token it reads as.
+struct Composite {
+    QRect rect;
+    int line_y = 0;
+    ReadToken token;
+};
+
+std::vector<Composite> composites(const DisplayList& display) {
+    std::vector<Composite> out;
+    for (const DrawnItem& item : display.items()) {
+        if (const auto* f = std::get_if<DrawnFraction>(&item)) {
+            ReadToken t{ReadToken::Fraction, {}, f->top, f->bottom, f->rect.x(), Qt::black};
+            if (!f->top_exponent.isEmpty()) t.top += QStringLiteral("^") + f->top_exponent;
+            if (!f->bottom_exponent.isEmpty()) t.bottom += QStringLiteral("^") + f->bottom_exponent;
+            out.push_back({f->rect, f->line_y, t});
+        } else if (const auto* s = std::get_if<DrawnSuperscript>(&item)) {
+            out.push_back(
+                {s->rect, s->line_y,
+                 ReadToken{ReadToken::Superscript, s->text, {}, {}, s->rect.x(), Qt::black}});
+        } else if (const auto* r = std::get_if<DrawnRoot>(&item)) {
+            out.push_back(
+                {r->rect, r->line_y,
+                 ReadToken{ReadToken::Root, r->radicand, {}, {}, r->rect.x(), Qt::black}});
+        } else if (const auto* h = std::get_if<DrawnHint>(&item)) {
+            // The hint's own run belongs to it and is read by read_hint.
+            out.push_back({h->rect, -1, ReadToken{}});
+        }
+    }
+    return out;
+}
+
+void add_token(std::vector<ReadLine>& lines, int y, const ReadToken& token, int tolerance) {
+    for (ReadLine& l : lines) {
+        if (std::abs(l.y - y) <= tolerance) {
+            l.tokens.push_back(token);
+            return;
+        }
+    }
+    lines.push_back(ReadLine{y, {token}});
+}
+
+// A part of a fraction that is more than one number keeps its brackets.
+QString bracketed(const QString& part) {
+    const QString t = part.trimmed();
+    bool plain = !t.isEmpty();
+    for (qsizetype i = 0; i < t.size() && plain; ++i) {
+        const QChar c = t[i];
+        plain = c.isLetterOrNumber() || c == QLatin1Char(',') || c == QLatin1Char('.') ||
+                c == QLatin1Char('^') || (i == 0 && c == QLatin1Char('-'));
+    }
+    return plain || t.isEmpty() ? t : QLatin1Char('(') + t + QLatin1Char(')');
+}
+
+}  // namespace
+
+QString ReadLine::text() const {
+    QString out;
+    for (const ReadToken& t : tokens) {
+        QString part;
+        switch (t.kind) {
+            case ReadToken::Fraction:
+                part = bracketed(t.top) + QLatin1Char('/') + bracketed(t.bottom);
+                break;
+            case ReadToken::Superscript:
+                out += QLatin1Char('^') + t.text.trimmed();
+                continue;
+            case ReadToken::Root:
+                part = QStringLiteral("V(") + t.text.trimmed() + QLatin1Char(')');
+                break;
+            case ReadToken::Text:
+                part = t.text.trimmed();
+                break;
+        }
+        if (part.isEmpty()) continue;
+        if (!out.isEmpty()) out += QLatin1Char(' ');
+        out += part;
+    }
+    return out;
+}
+
+std::vector<ReadLine> read_lines(const DisplayList& display, const ReadOptions& options) {
+    const std::vector<Composite> parts = composites(display);
+    std::vector<ReadLine> lines;
+    for (const Composite& c : parts)
+        if (c.line_y >= 0) add_token(lines, c.line_y, c.token, options.tolerance);
+    for (const DrawnText& t : display.texts()) {
+        if (options.black_only && t.colour != QColor(Qt::black)) continue;
+        const bool inside = std::any_of(parts.begin(), parts.end(), [&](const Composite& c) {
+            return c.rect.contains(t.rect);
+        });
+        if (inside) continue;
+        add_token(lines, t.pos.y(), ReadToken{ReadToken::Text, t.text, {}, {}, t.pos.x(), t.colour},
+                  options.tolerance);
+    }
+    std::sort(lines.begin(), lines.end(),
+              [](const ReadLine& a, const ReadLine& b) { return a.y < b.y; });
+    for (ReadLine& l : lines)
+        std::stable_sort(l.tokens.begin(), l.tokens.end(),
+                         [](const ReadToken& a, const ReadToken& b) { return a.x < b.x; });
+    return lines;
+}
+
+QStringList read_line_texts(const DisplayList& display, const ReadOptions& options) {
+    QStringList out;
+    for (const ReadLine& l : read_lines(display, options))
+        out << l.text();
+    return out;
+}
+
+QString read_hint(const DisplayList& display) {
+    std::vector<DrawnHint> hints = display.hints();
+    std::stable_sort(hints.begin(), hints.end(),
+                     [](const DrawnHint& a, const DrawnHint& b) { return a.row > b.row; });
+    QStringList parts;
+    for (const DrawnHint& h : hints)
+        parts << h.text;
+    return parts.join(QLatin1Char(' '));
+}
+
+}  // namespace cifrala

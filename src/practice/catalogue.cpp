@@ -1,0 +1,22 @@
+#include "practice/catalogue.h"
+
+#include "drawing/cards/arithmetic_cards.h"
+#include "practice/fractions/fractions_registration.h"
+#include "practice/long_division/long_division_registration.h"
+#include "practice/ratios/ratios_registration.h"
+
+namespace cifrala {
+
+void register_catalogue() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    // The windows, in the order in which the program makes them.
+    register_ratios_window();
+    register_fractions_window();
+    register_long_division_window();
+    // The explanation cards.
+    register_arithmetic_cards();
+}
+
+}  // namespace cifrala
