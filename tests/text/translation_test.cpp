@@ -99,6 +99,25 @@ TEST_F(TranslationTest, MissingEntryShowsErrorTextAndIsCountedWhenReporting) {
     report_missing = false;
 }
 
+TEST_F(TranslationTest, ACaptionChosenAtRunTimeFollowsEveryPassAndCanBeReplaced) {
+    write("3", {"50", "Fractions", "hint"});
+    dir.write_lines("aenglish.msg", {"4701", "Long division", "4702", "Large numbers"});
+    language_index = 1;
+    set_translated_caption(TranslatedWindow::Fractions, &window, TextKind::Message, 4701);
+    EXPECT_EQ(window.windowTitle(), "Long division");
+    // The topic changes: the same control gets another caption, once.
+    set_translated_caption(TranslatedWindow::Fractions, &window, TextKind::Message, 4702);
+    EXPECT_EQ(window.windowTitle(), "Large numbers");
+    const int registered = registered_control_count();
+    set_translated_caption(TranslatedWindow::Fractions, &window, TextKind::Window, 50);
+    EXPECT_EQ(window.windowTitle(), "Fractions");
+    EXPECT_EQ(registered_control_count(), registered);
+    dir.write_lines("aenglish.3", {"50", "Breuken (en)", "hint"});
+    apply_language();
+    EXPECT_EQ(window.windowTitle(), "Breuken (en)");
+    EXPECT_EQ(control_tag(&window), 50);
+}
+
 TEST_F(TranslationTest, CaptionOnLastLineIsAlsoTheHint) {
     auto* button = new QPushButton("b", &window);
     register_control(TranslatedWindow::Fractions, button, TextKind::Button, 30);

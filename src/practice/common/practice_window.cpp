@@ -503,8 +503,10 @@ bool PracticeWindow::save_surface_picture(const QString& path) {
     return false;
 }
 
-void PracticeWindow::set_save_dialog(SaveDialog dialog) {
+PracticeWindow::SaveDialog PracticeWindow::set_save_dialog(SaveDialog dialog) {
+    SaveDialog previous = std::move(save_dialog());
     save_dialog() = std::move(dialog);
+    return previous;
 }
 
 void PracticeWindow::save_picture_clicked() {

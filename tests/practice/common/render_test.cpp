@@ -1,7 +1,12 @@
 // The render mode: reading its arguments and working exercises offscreen.
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+
+#include "formula/display_reader.h"
+#include "practice/common/practice_window.h"
 #include "practice/common/render_registry.h"
+#include "practice/common/surface_reader.h"
 #include "practice/fractions/fractions_fixture.h"
 
 namespace cifrala {
@@ -87,6 +92,83 @@ TEST_F(RenderMatchesWindow, StepsAndAll) {
         EXPECT_EQ(testing::hint_text(w.surface()), msg(1540));
         EXPECT_EQ(render_exercise(all, &error), w.surface().image());
     }
+}
+
+}  // namespace
+}  // namespace cifrala
+
+namespace cifrala {
+namespace {
+
+TEST(RenderOptions, DeclaredOptionsGetTheirDefaultsAndOthersAreRefused) {
+    const RenderTopic* t = find_render_topic("division");
+    ASSERT_NE(t, nullptr);
+    RenderOptions complete;
+    QString error;
+    ASSERT_TRUE(complete_render_options(*t, {{"level", "2"}}, complete, &error));
+    EXPECT_EQ(complete.value("level"), "2");
+    EXPECT_EQ(complete.value("method"), "classic");
+    EXPECT_EQ(complete.value("decimals"), "0");
+    EXPECT_FALSE(complete_render_options(*t, {{"level", "4"}}, complete, &error));
+    EXPECT_EQ(error, msg(1362) + " --level 4");
+    EXPECT_FALSE(complete_render_options(*t, {{"kind", "1"}}, complete, &error));
+    EXPECT_EQ(error, msg(1362) + " --kind");
+    // An option without a default is left to the topic.
+    const RenderTopic* e = find_render_topic("employment");
+    ASSERT_NE(e, nullptr);
+    ASSERT_TRUE(complete_render_options(*e, {}, complete, &error));
+    EXPECT_FALSE(complete.contains("variant"));
+}
+
+TEST(RenderOptions, TheUsageListsEveryTopicWithItsValuesAndDefaults) {
+    const QString usage = render_usage().join('\n');
+    for (const RenderTopic* t : render_topics()) {
+        EXPECT_TRUE(usage.contains("  " + t->name)) << t->name.toStdString();
+        for (const RenderOption& o : t->options) {
+            QString shown = "[--" + o.name + " " + o.values.join('|');
+            if (!o.default_value.isEmpty()) shown += " (" + o.default_value + ")";
+            EXPECT_TRUE(usage.contains(shown + "]")) << shown.toStdString();
+        }
+    }
+    EXPECT_TRUE(usage.contains("[--method classic|chunks|both (classic)]"));
+}
+
+TEST(RenderJson, TheWorksheetOfEveryTopicReadsAsItsPicture) {
+    for (const RenderTopic* t : render_topics()) {
+        SCOPED_TRACE(t->name.toStdString());
+        RenderRequest r;
+        QString error;
+        ASSERT_TRUE(parse_render_request({t->name, "--seed", "11", "--out", "x.json"}, r, &error));
+        const QJsonObject json = render_exercise_json(r, &error);
+        ASSERT_FALSE(json.isEmpty()) << error.toStdString();
+        const std::unique_ptr<PracticeWindow> w = work_exercise(r, &error);
+        ASSERT_NE(w, nullptr);
+        const QStringList lines = read_line_texts(w->surface().display());
+        ASSERT_FALSE(lines.isEmpty());
+        EXPECT_EQ(json["answer"].toString(), lines.back());
+        EXPECT_EQ(json["lines"].toArray().size(), lines.size());
+        EXPECT_EQ(json["width"].toInt(), w->surface().width());
+        EXPECT_EQ(json["items"].toArray().size(), static_cast<qsizetype>(w->surface().display().size()));
+        EXPECT_EQ(json["topic"].toString(), t->name);
+    }
+}
+
+TEST(RenderJson, AFractionExerciseEndsOnItsValue) {
+    RenderRequest r;
+    QString error;
+    ASSERT_TRUE(parse_render_request({"fractions", "--kind", "1", "--seed", "3", "--out", "x.json"}, r,
+                                     &error));
+    const QJsonObject json = render_exercise_json(r, &error);
+    const std::unique_ptr<PracticeWindow> w = work_exercise(r, &error);
+    const std::optional<testing::Rational> v = testing::final_value(w->surface());
+    ASSERT_TRUE(v.has_value());
+    // The answer line ends with the mixed number or fraction of that value.
+    const QString answer = json["answer"].toString();
+    const long long whole = v->p / v->q, rest = v->p % v->q;
+    QString expected = rest == 0 ? QString::number(whole)
+                                 : (whole != 0 ? QString::number(whole) + " " : QString()) +
+                                       QString::number(rest) + "/" + QString::number(v->q);
+    EXPECT_TRUE(answer.endsWith(expected)) << answer.toStdString() << " / " << expected.toStdString();
 }
 
 }  // namespace
