@@ -16,8 +16,14 @@ QRect drag_cover_sheet(const QRect& surface, int distance, const QRect& sheet, Q
                        QPoint mouse, int keep = 20);
 
 // A floating panel's new top-left corner: not left of the surface and not
-// above its top plus `top_margin`; the size does not change.
+// above its top plus `top_margin`, and not so far right or down that less
+// than `keep` pixels of it lie on the surface; the size does not change.
 QPoint drag_floating_panel(const QRect& surface, int top_margin, const QRect& panel, QPoint anchor,
-                           QPoint mouse);
+                           QPoint mouse, int keep = 30);
+
+// The worksheet's new top-left corner while the pupil drags it (it moves
+// without other limits): at least `keep` pixels of it stay in the window,
+// so it can always be taken again.
+QPoint drag_worksheet(const QSize& window, const QRect& sheet, QPoint offset, int keep = 40);
 
 }  // namespace cifrala

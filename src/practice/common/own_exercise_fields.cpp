@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <cmath>
 
 #include "expr/eval_text.h"
 #include "text/messages.h"
@@ -63,6 +64,26 @@ bool OwnExerciseFields::read_int_expression(const QLineEdit* field, int& value, 
     return near_integer(v, value);
 }
 
+OwnExerciseFields::Reading OwnExerciseFields::classify(const QLineEdit* field) const {
+    int value = 0;
+    if (read(field, value)) return Reading::Ok;
+    const QString text = field->text().trimmed();
+    if (expressions_) {
+        // A whole value beyond the 32-bit range ("2^40", "99999999999").
+        double v = 0;
+        if (eval_text(text, v) && std::isfinite(v) && std::fabs(v) >= 2147483647.5 &&
+            std::fabs(v - std::nearbyint(v)) < 1e-6 * std::fabs(v))
+            return Reading::TooLarge;
+        return Reading::NotWhole;
+    }
+    // Only digits after an optional sign, but too many of them.
+    qsizetype i = text.startsWith(QLatin1Char('-')) || text.startsWith(QLatin1Char('+')) ? 1 : 0;
+    if (i >= text.size()) return Reading::NotWhole;
+    for (; i < text.size(); ++i)
+        if (!text[i].isDigit()) return Reading::NotWhole;
+    return Reading::TooLarge;
+}
+
 bool OwnExerciseFields::validate() {
     Refusal refusal;
     bool complete = true;
@@ -73,10 +94,9 @@ bool OwnExerciseFields::validate() {
             if (f.required) complete = false;
             continue;
         }
-        int value = 0;
-        if (!read(f.edit, value) && refusal.message == 0) {
-            refusal = Refusal{f.edit, kNotAWholeNumber};
-        }
+        const Reading r = classify(f.edit);
+        if (r != Reading::Ok && refusal.message == 0)
+            refusal = Refusal{f.edit, r == Reading::TooLarge ? kTooLarge : kNotAWholeNumber};
     }
     if (refusal.message == 0 && check_) refusal = check_(complete);
     refusal_ = refusal;

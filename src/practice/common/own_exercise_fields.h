@@ -50,8 +50,15 @@ public:
                             : read_int(field, value, empty_value);
     }
 
+    // What a field holds, as this panel reads it: a number that fits, a
+    // whole number too large to work with, or no whole number at all.
+    enum class Reading { Ok, TooLarge, NotWhole };
+    Reading classify(const QLineEdit* field) const;
+
     // Message shown for a field that does not hold a whole number.
     static constexpr int kNotAWholeNumber = 1351;
+    // Message shown for a whole number too large to work with.
+    static constexpr int kTooLarge = 1354;
 
 private:
     struct Field {

@@ -17,6 +17,7 @@
 
 #include "formula/font_map.h"
 #include "formula/surface_pane.h"
+#include "practice/common/drag_rules.h"
 #include "practice/common/floating_panel.h"
 #include "practice/common/glyphs.h"
 #include "practice/common/step_worker.h"
@@ -265,6 +266,7 @@ int PracticeWindow::help_page() const {
 
 void PracticeWindow::start_showing() {
     surface_anchor_.reset();
+    put_worksheet_back();
     choose_mode();
     showing();
 }
@@ -288,6 +290,7 @@ void PracticeWindow::changeEvent(QEvent* event) {
 }
 
 void PracticeWindow::Button1Click() {
+    put_worksheet_back();
     hide_floating_panels();
     hide_cover_sheet();
     if (mode_) mode_->new_exercise();
@@ -484,7 +487,11 @@ void PracticeWindow::surface_mouse_down(QPoint pos) {
 
 void PracticeWindow::surface_mouse_move(QPoint pos) {
     if (!surface_anchor_ || !program_options.movable_worksheet) return;
-    Image1->move(Image1->pos() + (pos - *surface_anchor_));
+    Image1->move(drag_worksheet(size(), Image1->geometry(), pos - *surface_anchor_));
+}
+
+void PracticeWindow::put_worksheet_back() {
+    Image1->move(config_.surface_rect.topLeft());
 }
 
 void PracticeWindow::surface_mouse_up() {

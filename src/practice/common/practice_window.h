@@ -151,6 +151,9 @@ public:
     void surface_mouse_down(QPoint pos);
     void surface_mouse_move(QPoint pos);
     void surface_mouse_up();
+    // The worksheet where the window first put it (a new exercise and every
+    // showing put it back).
+    void put_worksheet_back();
 
     // --- the step host ---
     using StepHost::surface;

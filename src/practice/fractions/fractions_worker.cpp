@@ -28,6 +28,7 @@ constexpr int kHintMixedNumber = 1570;
 constexpr int kHintImproperFirst = 1571;
 constexpr int kHintSubtractNumerators = 1572;
 constexpr int kHintMultiply = 1576;
+constexpr int kHintNothingToCancel = 1568;
 constexpr int kHintSimplifyIfPossible = 1513;
 constexpr int kHintFindDivisor = 1905;
 constexpr int kHintCancelFactor = 1906;
@@ -266,14 +267,25 @@ void FractionsWorker::final_form(bool multiplication) {
     finish_exercise();
 }
 
+// After the multiplication line: cross-cancelling where it can be done,
+// else straight on to multiplying.
+void FractionsWorker::offer_cross_cancelling() {
+    if (gcd(a1, b2) > 1 || gcd(b1, a2) > 1) {
+        host().show_control(ControlRole::ExplainSecond, true);
+        s_.toonhint(kHintCrossCancel);
+        step = 1;
+    } else {
+        s_.toonhint(kHintNothingToCancel);
+        step = 2;
+    }
+}
+
 void FractionsWorker::multiply_step() {
     switch (step) {
         case 0:
             s_.cursor.y += 40;  // room for the cancelled numbers above the line
             write_multiplication_line();
-            s_.toonhint(kHintCrossCancel);
-            host().show_control(ControlRole::ExplainSecond, true);
-            step = 1;
+            offer_cross_cancelling();
             break;
         case 1: {
             const int y = s_.cursor.y;
@@ -357,9 +369,7 @@ void FractionsWorker::divide_step() {
             std::swap(a2, b2);
             kind = kMultiply;
             write_multiplication_line();
-            host().show_control(ControlRole::ExplainSecond, true);
-            s_.toonhint(kHintCrossCancel);
-            step = 1;
+            offer_cross_cancelling();
             break;
         default:
             finish_exercise();
@@ -379,6 +389,13 @@ void FractionsWorker::simplify_step() {
     };
     switch (step) {
         case -1:
+            if (b1 <= 1) {
+                // Nothing above 1 divides both: it is as simple as it gets.
+                s_.breuk(a1, a2);
+                s_.toonhint(kHintCannotSimplify);
+                step = 4;
+                break;
+            }
             s_.breuk(a1, a2);
             s_.my_textout(QStringLiteral(" = "));
             s_.toonhint(kHintFindDivisor);
@@ -443,6 +460,16 @@ void FractionsWorker::simplify_step() {
             finish_exercise();
             break;
         }
+        case 4:
+            // A fraction that cannot be simplified may still be written as a
+            // mixed number.
+            if (std::llabs(a1) < std::llabs(a2)) {
+                finish_exercise();
+            } else {
+                s_.toonhint(kHintWriteMixed);
+                step = 3;
+            }
+            break;
         default:
             finish_exercise();
             break;

@@ -34,6 +34,7 @@ private:
     void opening_step();
     void add_step();
     void multiply_step();
+    void offer_cross_cancelling();
     void divide_step();
     void simplify_step();
     void write_mixed_or_fraction(int a, int b);

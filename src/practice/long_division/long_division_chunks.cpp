@@ -57,7 +57,8 @@ void ChunkDivisionWorker::rekenstap() {
     if (rest != 0) {
         std::vector<Atom> line = running_sum();
         line.push_back({kPlus + int_text(rest)});
-        write_line(line);
+        // The closing summary (three lines) must still fit below it.
+        write_line(line, kSummaryLines);
     } else {
         end();
     }
@@ -96,14 +97,14 @@ void ChunkDivisionWorker::end() {
         terms.push_back({kPlus + int_text(rest)});
         factors.push_back({kPlus + int_text(rest)});
     }
-    write_line(terms);
-    write_line(factors);
+    write_line(terms, 2);
+    write_line(factors, 1);
     std::vector<Atom> result{{int_text(dividend) + QStringLiteral(" : ") + dd + kIs},
                              {int_text(quotient), Qt::red}};
     if (rest > 0)
         result.push_back({QStringLiteral(" (") + msg(kRestWord) + QLatin1Char(' ') +
                           int_text(rest) + QStringLiteral(")")});
-    write_line(result);
+    write_line(result, 0);
     host().show_control(ControlRole::OwnExercise, true);
     finish(practice_messages::kFinished);
 }
@@ -114,63 +115,37 @@ void ChunkDivisionWorker::wipe_working_area() {
         s_.background());
 }
 
-void ChunkDivisionWorker::write_line(const std::vector<Atom>& atoms) {
+void ChunkDivisionWorker::write_line(const std::vector<Atom>& atoms, int lines_after) {
     Surface::Batch batch(s_);
     const int x0 = s_.style().frame.left_margin;
     const int limit = s_.width() - kRightMargin;
-    auto width_of = [this](const std::vector<Atom>& run) {
-        int w = 0;
-        for (const Atom& a : run)
-            w += s_.text_width(a.text);
-        return w;
-    };
-
-    // Slightly too wide: a little smaller; much too wide: on more lines.
-    int applied = 0;
-    if (x0 + width_of(atoms) > limit) {
-        while (applied < kMaxShrink && x0 + width_of(atoms) > limit)
-            applied += s_.shrink_font(1);
-        if (x0 + width_of(atoms) > limit) {
-            s_.restore_font(applied);
-            applied = 0;
-        }
-    }
-    std::vector<std::vector<Atom>> lines(1);
-    const int indent = atoms.empty() ? 0 : s_.text_width(atoms.front().text);
-    int x = x0;
-    for (const Atom& a : atoms) {
-        const int w = s_.text_width(a.text);
-        if (!lines.back().empty() && x + w > limit) {
-            lines.emplace_back();
-            x = x0 + indent;
-        }
-        lines.back().push_back(a);
-        x += w;
-    }
-
-    // Room for all of it, else a fresh working area.
-    const int line_height = s_.line_step(1.0);
     const int bottom = s_.height() - kBottomMargin;
+    // Lines follow each other at the full line height, also where one of
+    // them is written smaller.
+    const int line_height = s_.line_step(1.0);
+    const int full_height = s_.text_height();
     s_.newline();
-    const int needed = static_cast<int>(lines.size() - 1) * line_height + s_.text_height();
-    if (s_.cursor.y + needed > bottom) {
+    // Room for this line and for the lines that must follow it on the same
+    // sheet (the closing summary), else a fresh working area.
+    if (s_.cursor.y + full_height + lines_after * line_height > bottom) {
         wipe_working_area();
         s_.cursor.y = first_line_y_;
     }
+    auto width_of = [&] {
+        int w = 0;
+        for (const Atom& a : atoms)
+            w += s_.text_width(a.text);
+        return w;
+    };
+    // Too wide: written smaller, as every writing operation does.
+    int applied = 0;
+    while (s_.font_size() > 1 && x0 + width_of() > limit)
+        applied += s_.shrink_font(1);
     const QColor colour = s_.font_colour();
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0) {
-            s_.newline();
-            s_.cursor.x = x0 + indent;
-        }
-        for (size_t j = 0; j < lines[i].size(); ++j) {
-            Atom a = lines[i][j];
-            // A continued line starts with its "+", not with a blank.
-            if (i > 0 && j == 0 && a.text.startsWith(QLatin1Char(' '))) a.text.remove(0, 1);
-            s_.set_font_colour(a.colour);
-            s_.text_at(s_.cursor.x, s_.cursor.y, a.text);
-            s_.cursor.x += s_.text_width(a.text);
-        }
+    for (const Atom& a : atoms) {
+        s_.set_font_colour(a.colour);
+        s_.text_at(s_.cursor.x, s_.cursor.y, a.text);
+        s_.cursor.x += s_.text_width(a.text);
     }
     s_.set_font_colour(colour);
     s_.restore_font(applied);

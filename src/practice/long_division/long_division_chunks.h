@@ -4,10 +4,11 @@
 // taken so far plus the rest; at the end the sum is written with the
 // divisor taken out and the quotient read off.
 //
-// A line too wide for the sheet is written a little smaller or, when that
-// is not enough, continued on the next line; when the sheet is full its
-// working area is wiped and the lines continue at the top (the running sum
-// always holds everything found so far).
+// A line too wide for the sheet is written smaller; when the sheet is full
+// its working area is wiped and the lines continue at the top (the running
+// sum always holds everything found so far). A chunk line is only written
+// where the closing summary still fits below it, so the summary is never
+// wiped.
 #include <QColor>
 #include <QString>
 #include <vector>
@@ -32,9 +33,8 @@ public:
     qint64 dividend = 0, divisor = 1, rest = 0;
     std::vector<qint64> chunks;
 
-    // The most points a line is made smaller before it is continued on the
-    // next line instead.
-    static constexpr int kMaxShrink = 6;
+    // The lines of the closing summary.
+    static constexpr int kSummaryLines = 3;
 
 private:
     struct Atom {
@@ -42,7 +42,10 @@ private:
         QColor colour = Qt::black;
     };
     void end();
-    void write_line(const std::vector<Atom>& atoms);
+    // One line, written smaller when it is too wide; when it and the
+    // `lines_after` lines that follow do not fit, the working area is wiped
+    // first.
+    void write_line(const std::vector<Atom>& atoms, int lines_after);
     void wipe_working_area();
     std::vector<Atom> running_sum() const;
 

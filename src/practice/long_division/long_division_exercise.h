@@ -50,15 +50,16 @@ constexpr int kGoOnPastComma = 1605;
 constexpr int kSheetFull = 1902;
 constexpr int kResultCaption = 1936;
 constexpr int kRunningCaption = 1937;
-constexpr int kRemainderIs = 5244;  // # remainder
-constexpr int kDividendIs = 5245;   // # dividend (row 2)
-constexpr int kDivisorIs = 5246;    // # divisor (row 1)
-constexpr int kHowOften = 5247;     // # "number : divisor"
-constexpr int kFirstPart = 6055;    // # first part, # "part : divisor"
-constexpr int kNoFirstPart = 6058;  // # divisor, # dividend
-constexpr int kChunkStart = 6059;   // # dividend, # divisor
-constexpr int kRestWord = 2309;     // "rest" in "(rest 4)"
-constexpr int kNotPositive = 2304;  // own exercise: a number is not above 0
+constexpr int kRemainderIs = 5244;      // # remainder
+constexpr int kDividendIs = 5245;       // # dividend (row 2)
+constexpr int kDivisorIs = 5246;        // # divisor (row 1)
+constexpr int kHowOften = 5247;         // # "number : divisor"
+constexpr int kFirstPart = 6055;        // # first part, # "part : divisor"
+constexpr int kNoFirstPart = 6058;      // # divisor, # dividend
+constexpr int kChunkStart = 6059;       // # dividend, # divisor
+constexpr int kRestWord = 2309;         // "rest" in "(rest 4)"
+constexpr int kNotPositive = 2304;      // own exercise: a number is not above 0
+constexpr int kTooLongForSheet = 5290;  // own exercise: # digits fit after the first part
 }  // namespace division_messages
 
 }  // namespace cifrala

@@ -432,6 +432,15 @@ OwnExerciseFields::Refusal TStaartdeelForm::check_own_exercise(bool complete) co
     if (!own_fields_->read(Edit2, dividend) || !own_fields_->read(Edit1, divisor)) return {};
     if (!valid_own_division(dividend, divisor))
         return {dividend <= 0 ? Edit2 : Edit1, kNotPositive};
+    // The classic layout writes two lines for every digit it brings down.
+    const bool classic =
+        GroupBox2->isVisibleTo(this) ? RadioButton5->isChecked() : !selection.division_in_bites;
+    const FirstPart fp = first_part(int_text(dividend), divisor);
+    const int fit = LongDivisionWorker::digits_that_fit(surface());
+    if (classic && fp.exists && fp.rest.size() > fit) {
+        msg_param1 = QString::number(fit);
+        return {Edit2, kTooLongForSheet};
+    }
     return {};
 }
 

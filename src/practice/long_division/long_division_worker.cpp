@@ -193,12 +193,28 @@ void LongDivisionWorker::stage1() {
     });
 }
 
-bool LongDivisionWorker::sheet_full() const {
+bool LongDivisionWorker::sheet_full_at(const Surface& s, int working_y) {
     // The next digit, the product under it and the remainder under that must
     // stay above the hint rows.
-    const int hint_rows_top = s_.height() - 44 - s_.line_step(1.0);
-    return s_.height() - working_y_ < 150 ||
-           working_y_ + 2 * kLine + 2 + s_.text_height() > hint_rows_top;
+    const int hint_rows_top = s.height() - 44 - s.line_step(1.0);
+    return s.height() - working_y < 150 ||
+           working_y + 2 * kLine + 2 + s.text_height() > hint_rows_top;
+}
+
+bool LongDivisionWorker::sheet_full() const {
+    return sheet_full_at(s_, working_y_);
+}
+
+int LongDivisionWorker::digits_that_fit(const Surface& sheet) {
+    // The first part's product and remainder, then two lines for every digit
+    // brought down (the digit with the product under it, the remainder).
+    int y = kTopY + kLine + kLine + 2;
+    int n = 0;
+    while (!sheet_full_at(sheet, y) && n < 1000) {
+        ++n;
+        y += kLine + kLine + 2;
+    }
+    return n;
 }
 
 // Bringing down the next digit (or, past the comma, a 0).
@@ -326,7 +342,11 @@ void LongDivisionWorker::stage5() {
             stage2();
             return;
         }
-        if (!past_comma) write_final_result();
+        if (past_comma) {
+            write_decimal_result();
+        } else {
+            write_final_result();
+        }
         hide_cloud();
         division_ended();
     });
@@ -353,6 +373,21 @@ void LongDivisionWorker::update_result_box() {
     r.my_textout2(value);
     show_result_box(kRunningCaption);
     hide_cloud();
+}
+
+void LongDivisionWorker::write_decimal_result() {
+    Surface& r = host().surface(SurfaceRole::ResultBox);
+    r.clearimage();
+    const QString value =
+        int_text(running_quotient) + QString(number_settings.decimal_separator) + decimal_digits;
+    r.my_textout2(dividend_text_);
+    r.my_textout2(QStringLiteral(" : "));
+    r.my_textout2(divisor_text_);
+    r.my_textout2(kIs);
+    r.my_textout2(value);
+    show_result_box(kResultCaption);
+    hint(0, 1);
+    hint(remainder == 0 ? kExact : 0, 0);
 }
 
 // The result as a fraction, a mixed number and, where it can, reduced.

@@ -37,6 +37,10 @@ public:
     static constexpr int kTopY = 5;
     static constexpr int kLine = 40;
 
+    // How many digits the classic layout can bring down after the first
+    // part on a sheet like `sheet` before it is full.
+    static int digits_that_fit(const Surface& sheet);
+
     // --- state (read by the window and the tests) ---
     bool both = false;
     qint64 dividend = 0, divisor = 1;
@@ -56,8 +60,11 @@ private:
     void end_hint_without_digits();
     void update_result_box();
     void write_final_result();
+    // Past the comma: the decimal quotient in the result box.
+    void write_decimal_result();
     void subtraction_line(int from_x, int to_x);
     bool sheet_full() const;
+    static bool sheet_full_at(const Surface& s, int working_y);
     int char_width() const;
     void hint(int message, int row = 0);
     bool decimals_ticked() { return host().ticked(ControlRole::Decimals); }

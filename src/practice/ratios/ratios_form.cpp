@@ -437,6 +437,31 @@ void TverhoudingenForm::fill_table() {
     Label5->clear();
 }
 
+bool TverhoudingenForm::typed_character(const QKeyEvent& key) {
+    const QString t = key.text();
+    if (t.size() != 1 || (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier))) return false;
+    const QChar c = t.front();
+    return c.isDigit() || c == QLatin1Char(',') || c == QLatin1Char('.') || c == QLatin1Char('-') ||
+           c == QLatin1Char('+') || c == QLatin1Char('*') || c == QLatin1Char('/') ||
+           c == QLatin1Char('(') || c == QLatin1Char(')') || c == QLatin1Char('^');
+}
+
+QLineEdit* TverhoudingenForm::field_to_type_in() const {
+    if (typing_in_ && typing_in_->isEnabled() && typing_in_->isVisibleTo(this)) return typing_in_;
+    for (QLineEdit* l : lower_)
+        if (l->isEnabled() && l->text().trimmed().isEmpty()) return l;
+    return nullptr;
+}
+
+void TverhoudingenForm::back_to_typing() {
+    if (QLineEdit* field = field_to_type_in()) {
+        field->setFocus();
+    } else {
+        focus_first_empty();
+    }
+    raise_help();
+}
+
 void TverhoudingenForm::focus_first_empty() {
     for (QLineEdit* l : lower_) {
         if (l->isEnabled() && l->text().trimmed().isEmpty()) {
@@ -500,17 +525,28 @@ void TverhoudingenForm::check_from_key() {
 }
 
 bool TverhoudingenForm::eventFilter(QObject* watched, QEvent* event) {
+    const bool lower_field = std::find(lower_.begin(), lower_.end(), watched) != lower_.end();
+    if (event->type() == QEvent::FocusIn && lower_field)
+        typing_in_ = static_cast<QLineEdit*>(watched);
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         const int k = key->key();
+        if (watched == Button1 && typed_character(*key)) {
+            // Typed while the button has the focus: it belongs in the table.
+            QLineEdit* field = field_to_type_in();
+            if (field) {
+                field->setFocus();
+                field->insert(key->text());
+                return true;
+            }
+        }
         if (watched == Button1 && k != Qt::Key_PageUp && k != Qt::Key_Tab && k != Qt::Key_Backtab &&
             k != Qt::Key_Shift && k != Qt::Key_Control && k != Qt::Key_Alt && k != Qt::Key_Meta &&
             k != Qt::Key_CapsLock) {
             check_from_key();
             return true;
         }
-        const bool lower = std::find(lower_.begin(), lower_.end(), watched) != lower_.end();
-        if (lower && (k == Qt::Key_Return || k == Qt::Key_Enter)) {
+        if (lower_field && (k == Qt::Key_Return || k == Qt::Key_Enter)) {
             if (BitBtn1->isEnabled()) {
                 BitBtn1Click();
             } else {
@@ -526,12 +562,12 @@ bool TverhoudingenForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TverhoudingenForm::SpeedButton1Click() {
     SpeedButton1->setChecked(worker_.toggle_lower_to_upper());
-    option_click();
+    back_to_typing();
 }
 
 void TverhoudingenForm::SpeedButton2Click() {
     SpeedButton2->setChecked(worker_.toggle_upper_to_lower());
-    option_click();
+    back_to_typing();
 }
 
 void TverhoudingenForm::SpeedButton3Click() {
@@ -555,13 +591,13 @@ void TverhoudingenForm::SpeedButton3Click() {
         }
     }
     place_aid_buttons();
-    option_click();
+    back_to_typing();
 }
 
 void TverhoudingenForm::from_base_click(int column) {
     if (!worker_.aids().base_column) return;
     from_base_[static_cast<size_t>(column)]->setChecked(worker_.toggle_from_base(column));
-    option_click();
+    back_to_typing();
 }
 
 // --- tools ---

@@ -12,6 +12,7 @@
 #include "practice/ratios/ratio_worker.h"
 
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -122,6 +123,12 @@ private:
     // Enables "Check" while all three lower fields hold whole numbers above 0.
     bool validate_lower();
     void focus_first_empty();
+    // After an aid: back into the field the pupil was typing in.
+    void back_to_typing();
+    // The field the pupil was typing in (else the first empty one).
+    QLineEdit* field_to_type_in() const;
+    // A key that types a character of a number or a sum.
+    static bool typed_character(const QKeyEvent& key);
     void check_from_key();
     OwnExerciseFields::Refusal check_own_table(bool complete) const;
 
@@ -131,6 +138,7 @@ private:
     std::array<QLineEdit*, 3> lower_{};
     std::array<QToolButton*, 3> from_base_{};
     OwnExerciseFields* own_fields_ = nullptr;
+    QPointer<QLineEdit> typing_in_;
 };
 
 // Text and message numbers of the ratios window.

@@ -57,8 +57,20 @@ TEST(DragRules, FloatingPanelLimits) {
               QPoint(1, 1));
     EXPECT_EQ(drag_floating_panel(surface, 40, panel, QPoint(5, 5), QPoint(-500, -500)),
               QPoint(1, 41));
+    // Right and down it stops where a strip of it is still on the surface.
     EXPECT_EQ(drag_floating_panel(surface, 0, panel, QPoint(5, 5), QPoint(2005, 15)),
-              QPoint(2300, 310));
+              QPoint(1 + 1014 - 30, 310));
+    EXPECT_EQ(drag_floating_panel(surface, 0, panel, QPoint(5, 5), QPoint(15, 9005)),
+              QPoint(310, 1 + 678 - 30));
+}
+
+TEST(DragRules, TheWorksheetKeepsAPieceInTheWindow) {
+    const QSize window(1280, 994);
+    const QRect sheet(1, 1, 1014, 678);
+    EXPECT_EQ(drag_worksheet(window, sheet, QPoint(100, 50)), QPoint(101, 51));
+    EXPECT_EQ(drag_worksheet(window, sheet, QPoint(0, -5000)), QPoint(1, 40 - 678));
+    EXPECT_EQ(drag_worksheet(window, sheet, QPoint(5000, 5000)), QPoint(1280 - 40, 994 - 40));
+    EXPECT_EQ(drag_worksheet(window, sheet, QPoint(-5000, 0)), QPoint(40 - 1014, 1));
 }
 
 }  // namespace

@@ -118,6 +118,18 @@ TEST_F(OwnExercise, NumbersWhoseStepsWouldOverflowAreRefused) {
     EXPECT_EQ(testing::final_value(w.surface()), (Rational{2147395600, 1}));
 }
 
+TEST_F(OwnExercise, ANumberWithTooManyDigitsIsCalledTooLarge) {
+    type_fractions('1', "", "99999999999", "3", "", "1", "4");
+    EXPECT_FALSE(go_enabled());
+    EXPECT_EQ(reason(), msg(1354));
+    EXPECT_EQ(w.Edit1->toolTip(), msg(1354));
+    type_fractions('1', "", "-99999999999", "3", "", "1", "4");
+    EXPECT_EQ(reason(), msg(1354));
+    // Not a number at all is still asked for as a whole number.
+    type_fractions('1', "", "99x", "3", "", "1", "4");
+    EXPECT_EQ(reason(), msg(1351));
+}
+
 TEST_F(OwnExercise, MixedNumberBeyondThirtyTwoBitsIsRefused) {
     type_fractions('1', "2000000000", "1", "2", "", "1", "2");
     EXPECT_FALSE(go_enabled());

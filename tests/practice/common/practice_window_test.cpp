@@ -169,6 +169,26 @@ TEST_F(Window, MovableWorksheetFollowsTheMouseOnlyWhenTheOptionIsOn) {
     EXPECT_EQ(w.Image1->pos(), home + QPoint(30, -10));
 }
 
+TEST_F(Window, AWorksheetDraggedAwayKeepsAPieceInTheWindowAndComesBack) {
+    start('1');
+    w.resize(1280, 994);
+    const QPoint home = w.Image1->pos();
+    // From near its bottom to far above the window, then the strip again.
+    drag(w.Image1, QPoint(500, 670), QPoint(500, -3000));
+    drag(w.Image1, QPoint(500, w.Image1->height() - 5), QPoint(500, -3000));
+    const QRect inside = QRect(QPoint(), w.size()).intersected(w.Image1->geometry());
+    EXPECT_GE(inside.height(), 40);
+    EXPECT_GE(inside.width(), 40);
+    drag(w.Image1, QPoint(10, 10), QPoint(9000, 9000));
+    EXPECT_TRUE(QRect(QPoint(), w.size()).intersects(w.Image1->geometry()));
+    // A new exercise puts it back, and so does opening the window again.
+    w.Button1Click();
+    EXPECT_EQ(w.Image1->pos(), home);
+    drag(w.Image1, QPoint(10, 10), QPoint(300, 300));
+    w.start_showing();
+    EXPECT_EQ(w.Image1->pos(), home);
+}
+
 TEST_F(Window, FloatingPanelStaysRightOfAndBelowTheSurfaceEdge) {
     type_fractions('3', "", "4", "9", "", "3", "8");
     go_fractions();

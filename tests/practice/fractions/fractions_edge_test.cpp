@@ -65,24 +65,35 @@ TEST_F(FractionsFixture, ImproperFractionsAreFirstShownAsMixedNumbers) {
     EXPECT_EQ(line_texts().back(), "8 + 1/4 = 2 1/4");
 }
 
-TEST_F(FractionsFixture, DivisionWithoutCrossFactorsDrawsNoRedStrokes) {
+TEST_F(FractionsFixture, DivisionWithoutCrossFactorsGoesStraightToMultiplying) {
     type_fractions('4', "", "1", "3", "", "5", "7");
     go_fractions();
     EXPECT_EQ(hints.back(), hint(1564));
     w.Button2Click();  // the divisor turned round
     EXPECT_EQ(line_texts().at(1), "1/3 × 7/5 =");
-    EXPECT_TRUE(w.SpeedButton5->isVisibleTo(&w));
-    w.SpeedButton5Click();
-    EXPECT_TRUE(w.Panel3->isVisibleTo(&w));
-    EXPECT_FALSE(w.Label4->isVisibleTo(&w));
-    EXPECT_FALSE(w.Label5->isVisibleTo(&w));
-    w.Button2Click();  // cross-cancelling
+    // Nothing to cross-cancel: no "Hoe?" that would open an empty panel,
+    // and the hint says to multiply.
+    EXPECT_FALSE(w.SpeedButton5->isVisibleTo(&w));
+    EXPECT_EQ(testing::hint_text(w.surface()), hint(1568));
+    w.Button2Click();  // multiplying, without writing the line again
+    EXPECT_EQ(line_texts().size(), 3);
+    EXPECT_EQ(line_texts().at(2), "7/15");
     for (const DrawnLine& l : w.surface().display().lines())
         EXPECT_NE(l.colour, QColor(Qt::red));
     for (const DrawnText& t : w.surface().display().texts())
         EXPECT_NE(t.colour, QColor(Qt::red));
     work_to_end();
     EXPECT_EQ(testing::final_value(w.surface()), (Rational{7, 15}));
+}
+
+TEST_F(FractionsFixture, AProductWithoutCrossFactorsIsWrittenOnce) {
+    type_fractions('3', "", "1", "2", "", "3", "5");
+    go_fractions();
+    EXPECT_FALSE(w.SpeedButton5->isVisibleTo(&w));
+    EXPECT_EQ(testing::hint_text(w.surface()), hint(1568));
+    work_to_end();
+    EXPECT_EQ(line_texts(), QStringList({"1/2 × 3/5 =", "3/10"}));
+    EXPECT_EQ(testing::final_value(w.surface()), (Rational{3, 10}));
 }
 
 TEST_F(FractionsFixture, CrossCancellingIsShownInRedAndExplained) {
@@ -128,16 +139,22 @@ TEST_F(FractionsFixture, ImproperSimplificationEndsAsMixedNumber) {
     EXPECT_EQ(testing::final_value(w.surface()), (Rational{7, 2}));
 }
 
-TEST_F(FractionsFixture, SimplificationWithoutCommonFactorWritesTheFractionAgain) {
+TEST_F(FractionsFixture, SimplificationWithoutCommonFactorSaysSoOnce) {
     type_simplification("5", "7");
     go_simplification();
+    EXPECT_EQ(hints.back(), hint(1569));
     const int presses = work_to_end();
     EXPECT_EQ(presses, 1);
-    EXPECT_EQ(line_texts(), QStringList({"5/7 = 5/7"}));
-    type_simplification("7", "5");
+    EXPECT_EQ(line_texts(), QStringList({"5/7"}));
+    EXPECT_EQ(hints.back(), hint(1540));
+    // An improper one may still be written as a mixed number.
+    type_simplification("9", "7");
     go_simplification();
+    EXPECT_EQ(hints.back(), hint(1569));
     work_to_end();
-    EXPECT_EQ(line_texts().back(), "7/5 = 7/5 = 5 + 2/5 = 5/5 + 2/5 = 1 2/5");
+    EXPECT_TRUE(hints.contains(hint(1907)));
+    EXPECT_EQ(line_texts().back(), "9/7 = 7 + 2/7 = 7/7 + 2/7 = 1 2/7");
+    EXPECT_EQ(testing::final_value(w.surface()), (Rational{9, 7}));
 }
 
 TEST_F(FractionsFixture, WholeNumberResultOfASimplification) {

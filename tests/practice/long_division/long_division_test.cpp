@@ -12,6 +12,7 @@ namespace {
 using division_messages::kExact;
 using division_messages::kRemainderIs;
 using division_messages::kSheetFull;
+using division_messages::kTooLongForSheet;
 
 QString sep() {
     return QString(number_settings.decimal_separator);
@@ -97,7 +98,7 @@ TEST_F(LongDivisionFixture, ChunksOf1234By5) {
     const std::vector<qint64> expected{500, 500, 50, 50, 50, 50, 25, 5};
     EXPECT_EQ(w.chunk_worker().chunks, expected);
     EXPECT_EQ(w.chunk_worker().rest, 4);
-    // Long lines may be continued on the next line: compare without blanks.
+    // Compared without blanks.
     QString all = w.surface().display().joined_text(QString());
     all.remove(QLatin1Char(' '));
     EXPECT_TRUE(all.contains(QStringLiteral("1234=5×(100+100+10+10+10+10+5+1)+4")))
@@ -109,6 +110,72 @@ TEST_F(LongDivisionFixture, ChunksOf1234By5) {
     EXPECT_TRUE(red_quotient);
     EXPECT_TRUE(shows(w.surface(), msg(practice_messages::kFinished)));
     EXPECT_FALSE(w.CheckBox3->isVisibleTo(&w));
+}
+
+TEST_F(LongDivisionFixture, ADivisionPastTheCommaEndsWithItsResult) {
+    w.CheckBox2->setChecked(true);
+    own(QStringLiteral("45"), QStringLiteral("2"));
+    work_to_end();
+    EXPECT_TRUE(w.next_available());
+    EXPECT_TRUE(w.GroupBox3->isVisibleTo(&w));
+    const QString comma(number_settings.decimal_separator);
+    EXPECT_TRUE(shows(w.result_surface(), "22" + comma + "5"));
+    EXPECT_EQ(w.result_surface().display().joined_text(QString()), "45 : 2 = 22" + comma + "5");
+    const std::vector<DrawnHint> rows = w.surface().display().hints();
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(rows.back().text, message(kExact));
+    EXPECT_EQ(rows.back().row, 0);
+}
+
+TEST_F(LongDivisionFixture, AnOwnDividendTooLongForTheSheetIsRefusedUpFront) {
+    const int fit = LongDivisionWorker::digits_that_fit(w.surface());
+    ASSERT_GT(fit, 2);
+    w.SpeedButton5Click();
+    w.Edit2->setText(QStringLiteral("2147483647"));
+    w.Edit1->setText(QStringLiteral("3"));
+    EXPECT_FALSE(w.SpeedButton6->isEnabled());
+    msg_param1 = QString::number(fit);
+    EXPECT_EQ(w.Label5->text(), msg(kTooLongForSheet));
+    // As many digits as fit are worked to the end without "the sheet is full".
+    const QString longest = "1" + QString(fit, QLatin1Char('2'));
+    w.Edit2->setText(longest);
+    w.Edit1->setText(QStringLiteral("7"));
+    ASSERT_TRUE(w.SpeedButton6->isEnabled());
+    w.SpeedButton6Click();
+    work_to_end();
+    EXPECT_FALSE(hint_was_shown(message(kSheetFull)));
+    EXPECT_EQ(w.worker().running_quotient, longest.toLongLong() / 7);
+    EXPECT_EQ(w.worker().remainder, longest.toLongLong() % 7);
+    // By chunks the same long dividend can be worked.
+    choose(Method::Chunks);
+    w.SpeedButton5Click();
+    w.Edit2->setText(QStringLiteral("2147483647"));
+    w.Edit1->setText(QStringLiteral("3"));
+    EXPECT_TRUE(w.SpeedButton6->isEnabled());
+}
+
+TEST_F(LongDivisionFixture, TheChunkSummaryIsNeverWiped) {
+    choose(Method::Chunks);
+    for (const char* dividend : {"999999999", "987654321", "123456789", "77777777", "1000000"}) {
+        for (const char* divisor : {"3", "7", "13", "97"}) {
+            SCOPED_TRACE(std::string(dividend) + " : " + divisor);
+            own(QLatin1String(dividend), QLatin1String(divisor));
+            work_to_end();
+            const qint64 n = QString(dividend).toLongLong(), d = QString(divisor).toLongLong();
+            QString all = w.surface().display().joined_text(QString());
+            all.remove(QLatin1Char(' '));
+            // The three summary lines are there, whole, at the end.
+            EXPECT_TRUE(all.contains(QString::number(n) + "=" + divisor + "×"))
+                << all.toStdString();
+            EXPECT_TRUE(
+                all.contains(QString::number(n) + ":" + divisor + "=" + QString::number(n / d)))
+                << all.toStdString();
+            // Every line stays one line on the sheet: nothing runs past its right edge.
+            for (const DrawnText& t : w.surface().display().texts())
+                EXPECT_LE(t.rect.right(), w.surface().width()) << t.text.toStdString();
+            EXPECT_TRUE(inside(w.surface()));
+        }
+    }
 }
 
 TEST_F(LongDivisionFixture, BothModeWritesPlaceValuesAndKeepsTheRunningResult) {

@@ -352,7 +352,7 @@ TEST_F(RatiosFormTest, KeysOnVolgendeOefening) {
     type(1, QStringLiteral("6"));
     type(2, QStringLiteral("10"));
     form_->Button1->setFocus();
-    QTest::keyClick(form_->Button1, Qt::Key_5);  // any key checks
+    QTest::keyClick(form_->Button1, Qt::Key_Space);  // any key that types nothing checks
     ASSERT_EQ(big_messages().size(), 1u);
     EXPECT_EQ(lines_of(big_messages()[0]), QStringList{msg(1500)});
     const auto before = form_->table().upper;
@@ -365,6 +365,31 @@ TEST_F(RatiosFormTest, KeysOnVolgendeOefening) {
     }
     EXPECT_TRUE(changed);
     EXPECT_EQ(big_messages().size(), 1u);  // Page Up checks nothing
+}
+
+TEST_F(RatiosFormTest, AfterAnAidTheFocusIsBackInTheFieldBeingTyped) {
+    QApplication::setActiveWindow(form_.get());
+    form_->set_table(known_table());
+    type(2, QStringLiteral("1"));
+    form_->SpeedButton1->click();
+    EXPECT_EQ(form_->focusWidget(), form_->lower_field(2));
+    // The next digit goes on where the pupil was.
+    QTest::keyClick(form_->focusWidget(), Qt::Key_0);
+    EXPECT_EQ(form_->lower_field(2)->text(), "10");
+    form_->SpeedButton3->click();
+    EXPECT_EQ(form_->focusWidget(), form_->lower_field(2));
+    EXPECT_TRUE(big_messages().empty());
+}
+
+TEST_F(RatiosFormTest, ADigitTypedOnTheButtonIsNotLost) {
+    QApplication::setActiveWindow(form_.get());
+    form_->set_table(known_table());
+    type(1, QStringLiteral("6"));
+    form_->Button1->setFocus();
+    QTest::keyClicks(form_->Button1, QStringLiteral("0"));
+    EXPECT_EQ(form_->lower_field(1)->text(), "60");
+    EXPECT_TRUE(big_messages().empty());
+    EXPECT_TRUE(messages_.texts().isEmpty());
 }
 
 TEST_F(RatiosFormTest, AKeyWithIncompleteFieldsExplainsInsteadOfChecking) {
