@@ -70,6 +70,17 @@ QLabel* make_label(QWidget* parent, const QString& name, const QString& text, in
     return l;
 }
 
+void set_fitting_text(QLabel* label, const QString& text, int points) {
+    const QFont base = label->font();
+    const int room = label->contentsRect().width();
+    int size = points;
+    QFont f = make_font(base.family(), size, base.bold());
+    while (size > 6 && QFontMetrics(f).horizontalAdvance(text) > room)
+        f = make_font(base.family(), --size, base.bold());
+    label->setFont(f);
+    label->setText(text);
+}
+
 PracticeWindow::PracticeWindow(const PracticeWindowConfig& config, QWidget* parent)
     : QDialog(parent), config_(config), sequence_(this) {
     setObjectName(config_.class_name);

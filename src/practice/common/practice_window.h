@@ -251,5 +251,8 @@ private:
 QToolButton* make_text_button(QWidget* parent, const QString& name, const QString& caption);
 // A label in the controls' font at `points`; long texts wrap.
 QLabel* make_label(QWidget* parent, const QString& name, const QString& text, int points);
+// Puts a one-line text on the label at `points`, or smaller where it would
+// not fit the label's width (not below 6 points).
+void set_fitting_text(QLabel* label, const QString& text, int points);
 
 }  // namespace cifrala

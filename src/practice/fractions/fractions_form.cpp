@@ -142,7 +142,18 @@ void TbreukenoefenenForm::create_selectors() {
     ComboBox1->addItems({QStringLiteral("1   +"), QStringLiteral("2   +  –"),
                          QStringLiteral("3   x"), QStringLiteral("4   /"),
                          QStringLiteral("5   Door elkaar"), QStringLiteral("6   Vereenvoudigen")});
-    ComboBox1->setGeometry(4, 13, 132, 21);
+    // As wide as its longest item (the Dutch ones are the longest).
+    int widest = 0;
+    for (int i = 0; i < ComboBox1->count(); ++i)
+        widest =
+            std::max(widest, ComboBox1->fontMetrics().horizontalAdvance(ComboBox1->itemText(i)));
+    const int combo_width = std::max(132, widest + 40);
+    GroupBox3->resize(combo_width + 8, 36);
+    ComboBox1->setGeometry(4, 13, combo_width, 21);
+    level_group->setGeometry(
+        GroupBox3->geometry().right() + 4, level_group->y(),
+        std::min(level_group->width(), help_button->x() - 4 - GroupBox3->geometry().right() - 4),
+        level_group->height());
     add_shared_keys(ComboBox1);
     connect(ComboBox1, &QComboBox::activated, this, [this] { option_click(); });
     register_text(GroupBox3, TextKind::GroupBox, kTypeGroupTag);
@@ -201,6 +212,7 @@ void TbreukenoefenenForm::create_explanation_panels() {
     Label3 = make_label(Panel1, QStringLiteral("Label3"), QString(), 12);
     Label3->setGeometry(8, 384, 364, 58);
     Label3->setFont(make_font(QStringLiteral("Verdana"), 11, true));
+    Label3->setWordWrap(false);
 
     Panel3 = add_floating_panel(QStringLiteral("Panel3"));
     Panel3->setGeometry(s.x() + 150, 500, 600, 100);
@@ -434,7 +446,7 @@ void TbreukenoefenenForm::SpeedButton4Click() {
     const CommonDenominatorExplanation e = explain_common_denominator(worker_.b1, worker_.b2);
     Label1->setText(e.label1);
     Label2->setText(e.label2);
-    Label3->setText(e.label3);
+    set_fitting_text(Label3, e.label3, 11);
     ListBox1->clear();
     ListBox1->addItems(e.multiples1);
     ListBox2->clear();

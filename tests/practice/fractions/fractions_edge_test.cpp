@@ -1,10 +1,15 @@
 // The worked solutions of exercises whose course is known in advance.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QToolButton>
 
 #include "practice/common/floating_panel.h"
 #include "practice/fractions/fractions_fixture.h"
+#include "text/language.h"
+#include "text/translation.h"
 
 namespace cifrala {
 namespace {
@@ -163,6 +168,36 @@ TEST_F(FractionsFixture, WholeNumberResultOfASimplification) {
     work_to_end();
     EXPECT_EQ(testing::final_value(w.surface()), (Rational{3, 1}));
     EXPECT_EQ(line_texts().back(), "3/1 = 3");
+}
+
+TEST_F(FractionsFixture, TheLeastCommonMultipleStandsOnOneLineEvenForLargeNumbers) {
+    type_fractions('1', "", "1", "9973", "", "1", "9967");
+    go_fractions();
+    w.SpeedButton4Click();
+    const QString text = w.Label3->text();
+    EXPECT_TRUE(text.endsWith("= 99400891")) << text.toStdString();
+    EXPECT_FALSE(w.Label3->wordWrap());
+    EXPECT_LE(QFontMetrics(w.Label3->font()).horizontalAdvance(text),
+              w.Label3->contentsRect().width());
+}
+
+TEST_F(FractionsFixture, TheKindListShowsItsLongestItemWhole) {
+    for (const int language : {0, 1}) {
+        language_index = language;
+        apply_language();
+        for (int i = 0; i < w.ComboBox1->count(); ++i) {
+            const QString item = w.ComboBox1->itemText(i);
+            EXPECT_LE(w.ComboBox1->fontMetrics().horizontalAdvance(item) + 30, w.ComboBox1->width())
+                << item.toStdString();
+        }
+    }
+    language_index = 0;
+    apply_language();
+    // It pushes nothing over its neighbours in the bottom row.
+    const QRect type = w.GroupBox3->geometry();
+    EXPECT_FALSE(type.intersects(w.level_group->geometry()));
+    EXPECT_FALSE(type.intersects(w.hint_check->geometry()));
+    EXPECT_FALSE(w.level_group->geometry().intersects(w.help_button->geometry()));
 }
 
 TEST_F(FractionsFixture, CommonDenominatorExplanation) {
