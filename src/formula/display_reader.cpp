@@ -15,6 +15,15 @@ struct Composite {
 
 std::vector<Composite> composites(const DisplayList& display) {
     std::vector<Composite> out;
+    std::vector<QRect> fractions;
+    for (const DrawnFraction& f : display.fractions())
+        fractions.push_back(f.rect);
+    // A root or power inside a fraction is read as part of the fraction.
+    auto in_a_fraction = [&](const QRect& r) {
+        for (const QRect& f : fractions)
+            if (f != r && f.contains(r)) return true;
+        return false;
+    };
     for (const DrawnItem& item : display.items()) {
         if (const auto* f = std::get_if<DrawnFraction>(&item)) {
             ReadToken t{ReadToken::Fraction, {}, f->top, f->bottom, f->rect.x(), Qt::black};
@@ -22,10 +31,18 @@ std::vector<Composite> composites(const DisplayList& display) {
             if (!f->bottom_exponent.isEmpty()) t.bottom += QStringLiteral("^") + f->bottom_exponent;
             out.push_back({f->rect, f->line_y, t});
         } else if (const auto* s = std::get_if<DrawnSuperscript>(&item)) {
+            if (in_a_fraction(s->rect)) {
+                out.push_back({s->rect, -1, ReadToken{}});
+                continue;
+            }
             out.push_back(
                 {s->rect, s->line_y,
                  ReadToken{ReadToken::Superscript, s->text, {}, {}, s->rect.x(), Qt::black}});
         } else if (const auto* r = std::get_if<DrawnRoot>(&item)) {
+            if (in_a_fraction(r->rect)) {
+                out.push_back({r->rect, -1, ReadToken{}});
+                continue;
+            }
             out.push_back(
                 {r->rect, r->line_y,
                  ReadToken{ReadToken::Root, r->radicand, {}, {}, r->rect.x(), Qt::black}});

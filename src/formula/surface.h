@@ -148,8 +148,9 @@ public:
                                                          const QString& top_exponent,
                                                          const QString& bottom_exponent);
 
-    // Root sign with its corner at (x0, y0).
-    RootSignEnd basiswortelteken(int x0, int y0, double scale);
+    // Root sign with its corner at (x0, y0); `radicand`, when the caller
+    // knows it, is recorded with the sign for those who read the surface.
+    RootSignEnd basiswortelteken(int x0, int y0, double scale, const QString& radicand = QString());
     // The quadratic-equation window's root sign in a fraction line, w = the x
     // just after the text in front of it.
     void wortelteken_in_breuk(int w);

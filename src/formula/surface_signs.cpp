@@ -8,7 +8,7 @@
 
 namespace cifrala {
 
-RootSignEnd Surface::basiswortelteken(int x0, int y0, double scale) {
+RootSignEnd Surface::basiswortelteken(int x0, int y0, double scale, const QString& radicand) {
     Batch batch(*this);
     static constexpr int kShape[5][2] = {{0, 25}, {5, 20}, {15, 50}, {30, 0}, {35, 0}};
     QPolygon sign;
@@ -19,7 +19,7 @@ RootSignEnd Surface::basiswortelteken(int x0, int y0, double scale) {
     if (style_.root_sign.pen_width > 0) set_pen_width(style_.root_sign.pen_width);
     const size_t mark = display_.size();
     if (!measure_only) polyline(sign);
-    record(DrawnRoot{QString(), {}, y0}, mark);
+    record(DrawnRoot{radicand, {}, y0}, mark);
     return RootSignEnd{static_cast<int>(std::lround(x0 + 35 * scale)) - 1, y0};
 }
 

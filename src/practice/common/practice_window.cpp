@@ -15,6 +15,7 @@
 #include <QShowEvent>
 #include <QToolButton>
 
+#include "formula/display_json.h"
 #include "formula/font_map.h"
 #include "formula/surface_pane.h"
 #include "practice/common/drag_rules.h"
@@ -95,7 +96,7 @@ PracticeWindow::PracticeWindow(const PracticeWindowConfig& config, QWidget* pare
     setPalette(pal);
 
     Image1 = new SurfacePane(config_.surface_rect.size(), config_.surface_style, this);
-    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setObjectName(config_.worksheet_name);
     Image1->move(config_.surface_rect.topLeft());
     panes_[SurfaceRole::Worksheet] = Image1;
     connect(Image1, &SurfacePane::doubleClicked, this, [this] { show_cover_sheet(); });
@@ -133,10 +134,10 @@ PracticeWindow::~PracticeWindow() {
 void PracticeWindow::create_standard_controls() {
     Button1 = new QPushButton(config_.next_caption, this);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button2 = new QPushButton(QStringLiteral("Rekenstap"), this);
+    Button2 = new QPushButton(config_.step_caption, this);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button3 = new QPushButton(QStringLiteral("Stop"), this);
-    Button3->setObjectName(QStringLiteral("Button3"));
+    Button3->setObjectName(config_.stop_name);
     for (QPushButton* b : {Button1, Button2, Button3}) {
         b->setAutoDefault(false);
         add_shared_keys(b);
@@ -145,7 +146,7 @@ void PracticeWindow::create_standard_controls() {
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
     connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
     register_text(Button1, TextKind::Button, practice_tags::kNextExercise);
-    register_text(Button2, TextKind::Button, practice_tags::kStep);
+    register_text(Button2, TextKind::Button, config_.step_tag);
 
     hint_check = new QCheckBox(QStringLiteral("Toon hint"), this);
     hint_check->setObjectName(config_.hint_check_name);
@@ -333,6 +334,14 @@ void PracticeWindow::show_step_button() {
 
 bool PracticeWindow::step_available() const {
     return Button2->isVisibleTo(this) && Button2->isEnabled();
+}
+
+QImage PracticeWindow::picture() const {
+    return surface().image().copy();
+}
+
+QJsonObject PracticeWindow::description() const {
+    return surface_to_json(surface());
 }
 
 bool PracticeWindow::next_available() const {

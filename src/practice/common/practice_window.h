@@ -12,6 +12,8 @@
 // workers use to their roles (set_role) and adds one mode per topic it
 // serves (add_mode). The window is the step host of its workers.
 #include <QDialog>
+#include <QImage>
+#include <QJsonObject>
 #include <QPointer>
 #include <functional>
 #include <map>
@@ -59,7 +61,11 @@ struct PracticeWindowConfig {
     QString copy_button_name = QStringLiteral("SpeedButton2");
     QString save_button_name = QStringLiteral("SpeedButton3");
     QString cover_sheet_name = QStringLiteral("Panel2");
+    QString worksheet_name = QStringLiteral("Image1");
+    QString stop_name = QStringLiteral("Button3");
     QString next_caption = QStringLiteral("Volgende oefening");
+    QString step_caption = QStringLiteral("Rekenstap");
+    int step_tag = 855;  // the step button's text number
 };
 
 // One row of a window's calibration table: the control's top becomes
@@ -144,8 +150,15 @@ public:
     // What showing does (also without showing: the render mode): the mode
     // for the selection values, its set-up, the window's own showing.
     void start_showing();
-    bool step_available() const;
+    // A step can be taken now (by default: "Rekenstap" is shown and enabled).
+    virtual bool step_available() const;
     bool next_available() const;
+
+    // What the render mode writes of the worked exercise: the worksheet's
+    // picture and description (a window whose exercise stands on more than
+    // one surface puts them together).
+    virtual QImage picture() const;
+    virtual QJsonObject description() const;
 
     // Dragging the worksheet (program_options.movable_worksheet).
     void surface_mouse_down(QPoint pos);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "formula/display_json.h"
 #include "practice/common/practice_window.h"
 #include "text/messages.h"
 #include "util/random.h"
@@ -144,13 +143,13 @@ std::unique_ptr<PracticeWindow> work_exercise(const RenderRequest& request, QStr
 
 QImage render_exercise(const RenderRequest& request, QString* error) {
     const std::unique_ptr<PracticeWindow> window = work_exercise(request, error);
-    return window ? window->surface().image().copy() : QImage();
+    return window ? window->picture() : QImage();
 }
 
 QJsonObject render_exercise_json(const RenderRequest& request, QString* error) {
     const std::unique_ptr<PracticeWindow> window = work_exercise(request, error);
     if (!window) return {};
-    QJsonObject o = surface_to_json(window->surface());
+    QJsonObject o = window->description();
     o.insert(QStringLiteral("topic"), request.topic);
     o.insert(QStringLiteral("seed"), static_cast<qint64>(request.seed));
     return o;
