@@ -26,6 +26,18 @@ QRect bounding_rect(const DrawnItem& item) {
         }
         QRect operator()(const DrawnPolygon& p) const { return p.points.boundingRect(); }
         QRect operator()(const DrawnImage& i) const { return i.rect; }
+        QRect operator()(const DrawnCurve& c) const {
+            const int half = (c.width + 1) / 2;
+            return c.points.boundingRect().toAlignedRect().adjusted(-half, -half, half, half);
+        }
+        QRect operator()(const DrawnPoint& p) const {
+            const double r = p.radius + 0.5;
+            return QRectF(p.centre - QPointF(r, r), p.centre + QPointF(r, r)).toAlignedRect();
+        }
+        QRect operator()(const DrawnCircle& c) const {
+            const QPointF d(c.radius_x + c.width / 2.0, c.radius_y + c.width / 2.0);
+            return QRectF(c.centre - d, c.centre + d).toAlignedRect();
+        }
     };
     return std::visit(Visitor{}, item);
 }
@@ -46,6 +58,16 @@ std::vector<DrawnPolygon> DisplayList::polygons() const {
 }
 std::vector<DrawnImage> DisplayList::images() const {
     return all_of_kind<DrawnImage>(items_);
+}
+
+std::vector<DrawnCurve> DisplayList::curves() const {
+    return all_of_kind<DrawnCurve>(items_);
+}
+std::vector<DrawnPoint> DisplayList::points() const {
+    return all_of_kind<DrawnPoint>(items_);
+}
+std::vector<DrawnCircle> DisplayList::circles() const {
+    return all_of_kind<DrawnCircle>(items_);
 }
 
 std::vector<DrawnText> DisplayList::texts_in(const QRect& area) const {

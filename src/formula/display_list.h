@@ -5,7 +5,9 @@
 // what the pupil sees. Tests and tools read the surface through it.
 #include <QColor>
 #include <QPoint>
+#include <QPointF>
 #include <QPolygon>
+#include <QPolygonF>
 #include <QRect>
 #include <QString>
 #include <variant>
@@ -41,7 +43,32 @@ struct DrawnImage {
     QRect rect;
 };
 
-using DrawnItem = std::variant<DrawnText, DrawnLine, DrawnPolygon, DrawnImage>;
+// A piece of a curve of a figure, in surface coordinates.
+struct DrawnCurve {
+    QPolygonF points;
+    QColor colour;
+    int width = 1;
+    int function = 0;  // the figure's function number
+};
+
+// A dot that marks a figure point.
+struct DrawnPoint {
+    QPointF centre;
+    int radius = 0;
+    QColor colour;
+    QString name;  // the point's name (" " for none)
+};
+
+// A circle or, with unequal axis scales, an ellipse.
+struct DrawnCircle {
+    QPointF centre;
+    double radius_x = 0, radius_y = 0;
+    QColor colour;
+    int width = 1;
+};
+
+using DrawnItem = std::variant<DrawnText, DrawnLine, DrawnPolygon, DrawnImage, DrawnCurve,
+                               DrawnPoint, DrawnCircle>;
 
 class DisplayList {
 public:
@@ -55,6 +82,9 @@ public:
     std::vector<DrawnLine> lines() const;
     std::vector<DrawnPolygon> polygons() const;
     std::vector<DrawnImage> images() const;
+    std::vector<DrawnCurve> curves() const;
+    std::vector<DrawnPoint> points() const;
+    std::vector<DrawnCircle> circles() const;
 
     // The text runs whose cell lies wholly inside `area`.
     std::vector<DrawnText> texts_in(const QRect& area) const;
