@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QString>
 #include <cmath>
+#include <vector>
 
 #include "drawing/engine/draw_figure.h"
 #include "drawing/engine/figure.h"
@@ -38,12 +39,16 @@ void BM_Curve_Engine(benchmark::State& state) {
     set_graph(f, 1, curve_text(QString::fromLatin1(kGraph)), Qt::red);
     FunctionEvaluator evaluator(f);
     evaluator.prepare(1);
+    std::vector<double> xs(kSamples);
+    for (int i = 0; i < kSamples; ++i)
+        xs[static_cast<size_t>(i)] = sample_x(i);
+    std::vector<WorldPoint> points(kSamples);
+    bool ok[kSamples];
     for (auto _ : state) {
+        evaluator.evaluate_many(1, xs.data(), xs.size(), points.data(), ok);
         double sum = 0;
-        WorldPoint p;
-        for (int i = 0; i < kSamples; ++i) {
-            if (evaluator.evaluate_prepared(1, sample_x(i), p)) sum += p.y;
-        }
+        for (int i = 0; i < kSamples; ++i)
+            if (ok[i]) sum += points[static_cast<size_t>(i)].y;
         benchmark::DoNotOptimize(sum);
     }
     state.SetLabel("1000 samples");

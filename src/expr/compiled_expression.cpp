@@ -1,5 +1,7 @@
 #include "expr/compiled_expression.h"
 
+#include <algorithm>
+
 #include "expr/program.h"
 
 namespace cifrala {
@@ -16,6 +18,14 @@ bool CompiledExpression::reads(const QString& text, QChar var1, QChar var2) cons
 Evaluation CompiledExpression::evaluate(double value1, double value2) const {
     if (!program_) return {expr_error::kNotANumber, 0};
     return expr::evaluate_program(*program_, value1, value2);
+}
+
+void CompiledExpression::evaluate_many(const double* values, size_t n, Evaluation* out) const {
+    if (!program_) {
+        std::fill_n(out, n, Evaluation{expr_error::kNotANumber, 0});
+        return;
+    }
+    expr::evaluate_program_many(*program_, values, n, out);
 }
 
 }  // namespace cifrala

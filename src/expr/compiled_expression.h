@@ -6,6 +6,7 @@
 // the text up again.
 #include <QChar>
 #include <QString>
+#include <cstddef>
 #include <memory>
 
 #include "expr/expression.h"
@@ -34,6 +35,9 @@ public:
     // expression fails with kNotANumber.
     Evaluation evaluate(double value1, double value2) const;
     Evaluation evaluate(double value) const { return evaluate(value, value); }
+    // out[i] = evaluate(values[i]) for i < n, in that order, the values
+    // worked on side by side where the expression allows it.
+    void evaluate_many(const double* values, size_t n, Evaluation* out) const;
 
 private:
     QString text_;
@@ -45,6 +49,8 @@ namespace expr {
 // The one evaluation that evaluate_expression and CompiledExpression share:
 // the engine's nesting guard and error bookkeeping around running `program`.
 Evaluation evaluate_program(const Program& program, double value1, double value2);
+void evaluate_program_many(const Program& program, const double* values, size_t n,
+                           Evaluation* out);
 QChar lower_variable(QChar c);
 }  // namespace expr
 

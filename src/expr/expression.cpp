@@ -1,5 +1,6 @@
 #include "expr/expression.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -77,6 +78,24 @@ Evaluation evaluate_program(const Program& program, double value1, double value2
     if (!e.ok()) e.value = 0;
     if (outermost) state.last_error = e.error;
     return e;
+}
+
+void evaluate_program_many(const Program& program, const double* values, size_t n,
+                           Evaluation* out) {
+    EngineState& state = engine_state();
+    if (state.depth >= kMaxDepth) {
+        std::fill_n(out, n, Evaluation{expr_error::kBadCurveReference, 0});
+        return;
+    }
+    if (n == 0) return;
+    const bool outermost = state.depth == 0;
+    if (outermost) state.function_message = 0;
+    ++state.depth;
+    run_many(program, values, n, out);
+    --state.depth;
+    for (size_t i = 0; i < n; ++i)
+        if (!out[i].ok()) out[i].value = 0;
+    if (outermost) state.last_error = out[n - 1].error;
 }
 
 }  // namespace expr

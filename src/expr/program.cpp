@@ -670,7 +670,11 @@ private:
     void variable_pass(int left, int right) {
         for (int it = items_[left].next; it != right; it = items_[it].next) {
             if (is_operand(it) && (items_[it].flags & kFlagVariable)) {
-                items_[it].slot = emit(Step::kRoundVariable, items_[it].slot, 0);
+                // Every occurrence of a variable gives the same value: it is
+                // written out once and read where it occurs again.
+                int& written = written_variable_[items_[it].slot];
+                if (written < 0) written = emit(Step::kRoundVariable, items_[it].slot, 0);
+                items_[it].slot = written;
                 items_[it].flags = 0;
             }
         }
@@ -745,6 +749,7 @@ private:
     std::vector<qsizetype> curve_span_;
     std::vector<Span> spans_;
     std::vector<Item> items_;
+    int written_variable_[2] = {-1, -1};
 };
 
 // ---- running ----
@@ -816,6 +821,98 @@ std::unique_ptr<Program> compile(QStringView text, QChar var1, QChar var2, int d
     return Compiler(text, var1, var2, depth).compile();
 }
 
+namespace {
+
+// One step that reads only its operands: a = s[in.a], b the right operand
+// with its sign. 0 with the value written to `out`, or the error code.
+inline int arithmetic_step(const Instruction& in, double a, double b, double sum_limit,
+                           double& out) {
+    double r = 0;
+    double limit = sum_limit;
+    switch (in.step) {
+        case Step::kPrefix: {
+            const PrefixResult f = apply_prefix_function(in.fn, b);
+            if (f.error) return f.error;
+            r = f.value;
+            break;
+        }
+        case Step::kPower: {
+            const double n = std::nearbyint(b);
+            if (std::fabs(b - n) < 1e-5) {
+                if (n < 0 && is_zero(a)) return kPowerTooLarge;
+                r = n == 0 ? 1 : std::pow(a, n);
+                if (!(std::fabs(r) <= 1e30)) return kPowerTooLarge;
+            } else {
+                if (!(a > 0)) return kNegativeBase;
+                if (b * std::log(a) > 226) return kPowerTooLarge;
+                r = std::pow(a, b);
+            }
+            limit = kProductLimit;
+            break;
+        }
+        case Step::kMultiply:
+            r = a * b;
+            limit = kProductLimit;
+            break;
+        case Step::kDivide:
+            if (is_zero(b)) return kDivisionByZero;
+            r = a / b;
+            limit = kProductLimit;
+            break;
+        case Step::kAdd:
+            r = a + b;
+            break;
+        case Step::kSubtract:
+            r = a - b;
+            break;
+        case Step::kNegate:
+            r = -b;
+            break;
+        case Step::kRoundVariable:
+            r = a;
+            break;
+        case Step::kLess:
+            out = is_negative(a - b) ? 1 : 0;
+            return 0;
+        case Step::kGreater:
+            out = is_positive(a - b) ? 1 : 0;
+            return 0;
+        case Step::kEqual:
+            out = std::fabs(a - b) < 1e-5 ? 1 : 0;
+            return 0;
+        default:
+            return kNotANumber;  // not a step on operands
+    }
+    if (!write(r, limit, out)) return kOutOfRange;
+    return 0;
+}
+
+double sum_limit() {
+    return number_settings.tiny_mode ? 1e-30 : 1e-14;
+}
+
+// Whether the program can run at many values side by side: each step reads
+// only its operands (no list function, curve, random number or message).
+bool runs_side_by_side(const Program& p) {
+    if (p.result < 0) return false;
+    for (const Instruction& in : p.steps) {
+        switch (in.step) {
+            case Step::kList:
+            case Step::kCurve:
+            case Step::kFailList:
+                return false;
+            case Step::kPrefix:
+                if (in.fn == code::kRandom) return false;
+                break;
+            default:
+                break;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
 Evaluation run(const Program& p, double value1, double value2) {
     constexpr size_t kLocal = 96;
     double local[kLocal];
@@ -829,70 +926,16 @@ Evaluation run(const Program& p, double value1, double value2) {
     }
     s[0] = value1;
     s[1] = value2;
-    const double sum_limit = number_settings.tiny_mode ? 1e-30 : 1e-14;
+    const double limit = sum_limit();
     for (const Instruction& in : p.steps) {
-        const double b = in.negate_b ? -s[in.b] : s[in.b];
-        double r = 0;
-        double limit = sum_limit;
         switch (in.step) {
-            case Step::kPrefix: {
-                const PrefixResult f = apply_prefix_function(in.fn, b);
-                if (f.error) return {f.error, 0};
-                r = f.value;
-                break;
-            }
-            case Step::kPower: {
-                const double base = s[in.a];
-                const double n = std::nearbyint(b);
-                if (std::fabs(b - n) < 1e-5) {
-                    if (n < 0 && is_zero(base)) return {kPowerTooLarge, 0};
-                    r = n == 0 ? 1 : std::pow(base, n);
-                    if (!(std::fabs(r) <= 1e30)) return {kPowerTooLarge, 0};
-                } else {
-                    if (!(base > 0)) return {kNegativeBase, 0};
-                    if (b * std::log(base) > 226) return {kPowerTooLarge, 0};
-                    r = std::pow(base, b);
-                }
-                limit = kProductLimit;
-                break;
-            }
-            case Step::kMultiply:
-                r = s[in.a] * b;
-                limit = kProductLimit;
-                break;
-            case Step::kDivide:
-                if (is_zero(b)) return {kDivisionByZero, 0};
-                r = s[in.a] / b;
-                limit = kProductLimit;
-                break;
-            case Step::kAdd:
-                r = s[in.a] + b;
-                break;
-            case Step::kSubtract:
-                r = s[in.a] - b;
-                break;
-            case Step::kNegate:
-                r = -b;
-                break;
-            case Step::kRoundVariable:
-                r = s[in.a];
-                break;
-            case Step::kLess:
-                s[in.dst] = is_negative(s[in.a] - b) ? 1 : 0;
-                continue;
-            case Step::kGreater:
-                s[in.dst] = is_positive(s[in.a] - b) ? 1 : 0;
-                continue;
-            case Step::kEqual:
-                s[in.dst] = std::fabs(s[in.a] - b) < 1e-5 ? 1 : 0;
-                continue;
             case Step::kList: {
-                const int e = run_list_call(p.calls[in.fn], value1, value2, sum_limit, s[in.dst]);
+                const int e = run_list_call(p.calls[in.fn], value1, value2, limit, s[in.dst]);
                 if (e) return {e, 0};
                 continue;
             }
             case Step::kCurve: {
-                const int e = run_curve(p.curves[in.fn], value2, sum_limit, s[in.dst]);
+                const int e = run_curve(p.curves[in.fn], value2, limit, s[in.dst]);
                 if (e) return {e, 0};
                 continue;
             }
@@ -901,10 +944,53 @@ Evaluation run(const Program& p, double value1, double value2) {
             case Step::kFailList:
                 engine_state().function_message = in.a;
                 return {kListFunctionFailed, 0};
+            default: {
+                const double b = in.negate_b ? -s[in.b] : s[in.b];
+                if (const int e = arithmetic_step(in, s[in.a], b, limit, s[in.dst])) return {e, 0};
+            }
         }
-        if (!write(r, limit, s[in.dst])) return {kOutOfRange, 0};
     }
     return {0, s[p.result]};
+}
+
+void run_many(const Program& p, const double* values, size_t n, Evaluation* out) {
+    if (!runs_side_by_side(p)) {
+        for (size_t i = 0; i < n; ++i)
+            out[i] = run(p, values[i], values[i]);
+        return;
+    }
+    // Blocks of values small enough for every slot to stay in the cache; a
+    // step is applied to the whole block, so its values are worked on side
+    // by side instead of one after the other.
+    constexpr size_t kBlock = 64;
+    const size_t slots = p.slots.size();
+    std::vector<double> buffer(slots * kBlock);
+    const double limit = sum_limit();
+    for (size_t base = 0; base < n; base += kBlock) {
+        const size_t m = std::min(kBlock, n - base);
+        for (size_t k = 0; k < slots; ++k)
+            std::fill_n(&buffer[k * kBlock], m, p.slots[k]);
+        std::copy_n(values + base, m, &buffer[0]);
+        std::copy_n(values + base, m, &buffer[kBlock]);
+        int error[kBlock] = {};
+        for (const Instruction& in : p.steps) {
+            if (in.step == Step::kFail) {
+                for (size_t i = 0; i < m; ++i)
+                    if (!error[i]) error[i] = in.a;
+                continue;
+            }
+            const double* a = &buffer[static_cast<size_t>(in.a) * kBlock];
+            const double* b = &buffer[static_cast<size_t>(in.b) * kBlock];
+            double* d = &buffer[static_cast<size_t>(in.dst) * kBlock];
+            for (size_t i = 0; i < m; ++i) {
+                if (error[i]) continue;
+                error[i] = arithmetic_step(in, a[i], in.negate_b ? -b[i] : b[i], limit, d[i]);
+            }
+        }
+        const double* result = &buffer[static_cast<size_t>(p.result) * kBlock];
+        for (size_t i = 0; i < m; ++i)
+            out[base + i] = error[i] ? Evaluation{error[i], 0} : Evaluation{0, result[i]};
+    }
 }
 
 }  // namespace cifrala::expr

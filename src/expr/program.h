@@ -74,5 +74,8 @@ inline constexpr int kMaxNesting = 64;
 
 std::unique_ptr<Program> compile(QStringView text, QChar var1, QChar var2, int depth = 0);
 Evaluation run(const Program& program, double value1, double value2);
+// Runs the program at n values (value1 = value2 = values[i]); out[i] is
+// exactly what run gives for values[i], the values taken in order.
+void run_many(const Program& program, const double* values, size_t n, Evaluation* out);
 
 }  // namespace cifrala::expr

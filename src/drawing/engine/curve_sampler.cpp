@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace cifrala {
 
@@ -13,9 +14,10 @@ struct Sample {
     double t = 0;
     QPointF p;
     bool ok = false;
+    bool joined = false;  // a line runs from this sample to the next one
 };
 
-// Which side of the clip rectangle a position lies beyond (bit set), 0 inside.
+// Which side of the clip rectangle a position lies beyond (bits), 0 inside.
 int outcode(const QPointF& p, const QRectF& r) {
     int code = 0;
     if (p.x() < r.left()) code |= 1;
@@ -32,122 +34,137 @@ double distance_to_chord(const QPointF& m, const QPointF& a, const QPointF& b) {
     return std::fabs(dy * (m.x() - a.x()) - dx * (m.y() - a.y())) / len;
 }
 
+// An interval between two samples that still has to be looked at.
+struct Interval {
+    int a, b;
+    int depth;
+};
+
 class Sampler {
 public:
-    Sampler(const CurvePosition& position, const QRectF& clip, const SamplingLimits& limits)
-        : position_(position), clip_(clip), limits_(limits) {
+    Sampler(const CurvePositions& positions, const QRectF& clip, const SamplingLimits& limits)
+        : positions_(positions), clip_(clip), limits_(limits) {
         jump_ = std::max(clip.width(), clip.height());
     }
 
-    Sample at(double t) {
-        Sample s;
-        s.t = t;
-        ++evaluations_;
-        s.ok = position_(t, s.p) && std::isfinite(s.p.x()) && std::isfinite(s.p.y());
-        return s;
-    }
-
-    void run(double t0, double t1) {
+    std::vector<QPolygonF> run(double t0, double t1) {
         const int n = std::clamp(static_cast<int>(clip_.width() / 3), 48, 600);
-        Sample a = at(t0);
-        if (a.ok) start(a.p);
-        for (int i = 1; i <= n; ++i) {
-            const Sample b = at(t0 + (t1 - t0) * i / n);
-            refine(a, b, 0);
-            a = b;
-        }
-        finish();
+        std::vector<double> ts(static_cast<size_t>(n) + 1);
+        for (int i = 0; i <= n; ++i)
+            ts[static_cast<size_t>(i)] = i == n ? t1 : t0 + (t1 - t0) * i / n;
+        add_samples(ts);
+        std::vector<Interval> open;
+        for (int i = 0; i < n; ++i)
+            open.push_back({i, i + 1, 0});
+        while (!open.empty())
+            open = refine(open);
+        return lines();
     }
 
-    std::vector<QPolygonF> lines;
-    int evaluations_ = 0;
+    int evaluations = 0;
 
 private:
-    void start(const QPointF& p) {
-        finish();
-        current_.clear();
-        current_.push_back(p);
-    }
-    void extend(const QPointF& p) {
-        if (current_.isEmpty()) {
-            current_.push_back(p);
-        } else if (current_.back() != p) {
-            current_.push_back(p);
+    // Computes the samples at ts and returns the index of the first.
+    int add_samples(const std::vector<double>& ts) {
+        const int first = static_cast<int>(samples_.size());
+        points_.resize(ts.size());
+        ok_.reset(new bool[ts.size()]);
+        positions_(ts.data(), ts.size(), points_.data(), ok_.get());
+        evaluations += static_cast<int>(ts.size());
+        for (size_t i = 0; i < ts.size(); ++i) {
+            Sample s;
+            s.t = ts[i];
+            s.p = points_[i];
+            s.ok = ok_[i] && std::isfinite(s.p.x()) && std::isfinite(s.p.y());
+            samples_.push_back(s);
         }
-    }
-    void finish() {
-        if (current_.size() >= 2) lines.push_back(current_);
-        current_.clear();
-    }
-    // The line is broken between a and b; b starts the next piece.
-    void break_before(const Sample& b) {
-        finish();
-        if (b.ok) current_.push_back(b.p);
-    }
-    bool budget_left() const { return evaluations_ < limits_.max_evaluations; }
-
-    // Both ends beyond the same side of the window: nothing of it is seen.
-    bool unseen(const Sample& a, const Sample& m, const Sample& b) const {
-        const int c = outcode(a.p, clip_) & outcode(b.p, clip_) & outcode(m.p, clip_);
-        return c != 0;
+        return first;
     }
 
-    // Draws the curve from a (already in the line when defined) to b.
-    void refine(const Sample& a, const Sample& b, int depth) {
-        if (!a.ok && !b.ok) {
-            // Look once between two failures: a narrow defined part.
-            if (depth < 2 && budget_left()) {
-                const Sample m = at((a.t + b.t) / 2);
-                if (m.ok) {
-                    break_before(m);
-                    refine(m, b, depth + 1);
-                    return;
-                }
+    // One level: the midpoints of all open intervals at once, then each
+    // interval is closed (joined or broken) or split in two.
+    std::vector<Interval> refine(const std::vector<Interval>& open) {
+        std::vector<Interval> next;
+        std::vector<Interval> split;
+        std::vector<double> ts;
+        for (const Interval& iv : open) {
+            const Sample& a = samples_[static_cast<size_t>(iv.a)];
+            const Sample& b = samples_[static_cast<size_t>(iv.b)];
+            const bool budget = evaluations + static_cast<int>(ts.size()) < limits_.max_evaluations;
+            // Two failures: one look between them for a narrow defined part.
+            const bool look = a.ok || b.ok ? iv.depth < kMaxDepth : iv.depth < 2;
+            if (!look || !budget) {
+                close(iv);
+                continue;
             }
-            break_before(b);
-            return;
+            split.push_back(iv);
+            ts.push_back((a.t + b.t) / 2);
         }
-        if (depth >= kMaxDepth || !budget_left()) {
-            end_of_refinement(a, b);
-            return;
-        }
-        const Sample m = at((a.t + b.t) / 2);
-        if (a.ok && b.ok && m.ok) {
-            const double chord = std::hypot(b.p.x() - a.p.x(), b.p.y() - a.p.y());
-            const bool flat = distance_to_chord(m.p, a.p, b.p) <= limits_.tolerance;
-            const bool short_chord = chord < 24;
-            if ((flat && short_chord) || (depth >= 3 && unseen(a, m, b))) {
-                extend(m.p);
-                extend(b.p);
-                return;
+        if (ts.empty()) return next;
+        const int first = add_samples(ts);
+        for (size_t k = 0; k < split.size(); ++k) {
+            const Interval& iv = split[k];
+            const int m = first + static_cast<int>(k);
+            const Sample& a = samples_[static_cast<size_t>(iv.a)];
+            const Sample& b = samples_[static_cast<size_t>(iv.b)];
+            const Sample& s = samples_[static_cast<size_t>(m)];
+            if (a.ok && b.ok && s.ok && settled(a, s, b, iv.depth)) {
+                samples_[static_cast<size_t>(iv.a)].joined = true;
+                samples_[static_cast<size_t>(m)].joined = true;
+                continue;
             }
+            if (!a.ok && !b.ok && !s.ok) continue;  // nothing there
+            next.push_back({iv.a, m, iv.depth + 1});
+            next.push_back({m, iv.b, iv.depth + 1});
         }
-        refine(a, m, depth + 1);
-        refine(m, b, depth + 1);
+        return next;
     }
 
-    // The finest step: connect, unless one end is undefined or the value
+    // A bend below the tolerance over a short chord, or a stretch that is
+    // wholly beyond one side of the window.
+    bool settled(const Sample& a, const Sample& m, const Sample& b, int depth) const {
+        const double chord = std::hypot(b.p.x() - a.p.x(), b.p.y() - a.p.y());
+        if (chord < 24 && distance_to_chord(m.p, a.p, b.p) <= limits_.tolerance) return true;
+        const int beyond = outcode(a.p, clip_) & outcode(b.p, clip_) & outcode(m.p, clip_);
+        return depth >= 3 && beyond != 0;
+    }
+
+    // The finest step: joined, unless an end is undefined or the value
     // jumps past the window (a pole between the two samples).
-    void end_of_refinement(const Sample& a, const Sample& b) {
-        if (!a.ok || !b.ok) {
-            break_before(b);
-            return;
-        }
-        const double dy = std::fabs(b.p.y() - a.p.y());
-        const double dx = std::fabs(b.p.x() - a.p.x());
-        const bool opposite_sides = ((outcode(a.p, clip_) & 12) | (outcode(b.p, clip_) & 12)) == 12;
-        if (std::max(dx, dy) > jump_ || opposite_sides) {
-            break_before(b);
-            return;
-        }
-        extend(b.p);
+    void close(const Interval& iv) {
+        Sample& a = samples_[static_cast<size_t>(iv.a)];
+        const Sample& b = samples_[static_cast<size_t>(iv.b)];
+        if (!a.ok || !b.ok) return;
+        const double d = std::max(std::fabs(b.p.y() - a.p.y()), std::fabs(b.p.x() - a.p.x()));
+        const bool opposite = ((outcode(a.p, clip_) | outcode(b.p, clip_)) & 12) == 12;
+        a.joined = d <= jump_ && !opposite;
     }
 
-    const CurvePosition& position_;
+    // The samples in order of the parameter, joined into polylines.
+    std::vector<QPolygonF> lines() {
+        std::stable_sort(samples_.begin(), samples_.end(),
+                         [](const Sample& x, const Sample& y) { return x.t < y.t; });
+        std::vector<QPolygonF> out;
+        QPolygonF current;
+        for (size_t i = 0; i < samples_.size(); ++i) {
+            const Sample& s = samples_[i];
+            if (!s.ok) continue;
+            if (current.isEmpty() || current.back() != s.p) current.push_back(s.p);
+            if (!s.joined || i + 1 == samples_.size()) {
+                if (current.size() >= 2) out.push_back(current);
+                current.clear();
+            }
+        }
+        return out;
+    }
+
+    const CurvePositions& positions_;
     QRectF clip_;
     SamplingLimits limits_;
     double jump_ = 0;
-    QPolygonF current_;
+    std::vector<Sample> samples_;
+    std::vector<QPointF> points_;
+    std::unique_ptr<bool[]> ok_;
 };
 
 // Liang-Barsky: the part of segment a-b inside r, false when none.
@@ -204,14 +221,14 @@ std::vector<QPolygonF> clip_polyline(const QPolygonF& line, const QRectF& clip) 
     return out;
 }
 
-CurveSamples sample_curve(const CurvePosition& position, double t0, double t1,
+CurveSamples sample_curve(const CurvePositions& positions, double t0, double t1,
                           const QRectF& clip, const SamplingLimits& limits) {
     CurveSamples result;
     if (!(std::isfinite(t0) && std::isfinite(t1)) || !(t1 > t0) || clip.isEmpty()) return result;
-    Sampler s(position, clip, limits);
-    s.run(t0, t1);
-    result.evaluations = s.evaluations_;
-    for (const QPolygonF& line : s.lines) {
+    Sampler s(positions, clip, limits);
+    const std::vector<QPolygonF> lines = s.run(t0, t1);
+    result.evaluations = s.evaluations;
+    for (const QPolygonF& line : lines) {
         for (QPolygonF& piece : clip_polyline(line, clip))
             result.pieces.push_back(std::move(piece));
     }

@@ -18,16 +18,19 @@ struct CurveSamples {
     int evaluations = 0;
 };
 
-// The surface position of the curve at parameter t; false where it is not
-// defined.
-using CurvePosition = std::function<bool(double t, QPointF& surface)>;
+// The surface positions of the curve at n parameters t[i]; ok[i] false
+// where it is not defined.
+using CurvePositions =
+    std::function<void(const double* t, size_t n, QPointF* surface, bool* ok)>;
 
 struct SamplingLimits {
     double tolerance = 0.25;     // pixels a line may stray from the curve
     int max_evaluations = 40000;  // the finest work done for one curve
 };
 
-CurveSamples sample_curve(const CurvePosition& position, double t0, double t1,
+// The parameters are refined level by level, each level's new samples
+// computed together.
+CurveSamples sample_curve(const CurvePositions& positions, double t0, double t1,
                           const QRectF& clip, const SamplingLimits& limits = {});
 
 // Clips a polyline to `clip`: the parts inside, each a polyline.

@@ -164,14 +164,25 @@ std::vector<QPolygonF> curve_pieces(const Figure& f, int slot) {
         t0 = std::log10(std::max(t0, 1e-5));
         t1 = std::log10(std::max(t1, 1e-5));
     }
-    const CurvePosition position = [&](double t, QPointF& out) {
-        WorldPoint w;
-        if (!evaluator.evaluate_prepared(slot, log_x ? std::pow(10.0, t) : t, w)) return false;
-        if (f.axes[1].logarithmic && w.y < 1e-5) return false;
-        out = world_to_surface_unclamped(f, w.x, w.y);
-        return true;
+    std::vector<double> params;
+    std::vector<WorldPoint> world;
+    const bool log_y = f.axes[1].logarithmic;
+    const CurvePositions positions = [&](const double* t, size_t n, QPointF* out, bool* ok) {
+        const double* at = t;
+        if (log_x) {
+            params.assign(t, t + n);
+            for (double& v : params)
+                v = std::pow(10.0, v);
+            at = params.data();
+        }
+        world.resize(n);
+        evaluator.evaluate_many(slot, at, n, world.data(), ok);
+        for (size_t i = 0; i < n; ++i) {
+            if (log_y && world[i].y < 1e-5) ok[i] = false;
+            out[i] = world_to_surface_unclamped(f, world[i].x, world[i].y);
+        }
     };
-    return sample_curve(position, t0, t1, clip_rect(f)).pieces;
+    return sample_curve(positions, t0, t1, clip_rect(f)).pieces;
 }
 
 void draw_figure(Figure& f, Surface& s, int label_size) {

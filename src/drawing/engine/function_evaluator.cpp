@@ -74,6 +74,42 @@ bool FunctionEvaluator::evaluate_prepared(int slot, double t, WorldPoint& out) {
     return ok;
 }
 
+void FunctionEvaluator::evaluate_many(int slot, const double* t, size_t n, WorldPoint* out,
+                                      bool* ok) {
+    const FigureFunction& fn = f_.functions[static_cast<size_t>(slot)];
+    const Figure::Compiled& c = f_.compiled[static_cast<size_t>(slot)];
+    const int outer = current_;
+    current_ = slot;
+    const int texts = texts_read(fn.kind);
+    for (int k = 0; k < texts; ++k) {
+        scratch_[k].resize(n);
+        c.texts[static_cast<size_t>(k)].evaluate_many(t, n, scratch_[k].data());
+    }
+    const bool radians = number_settings.radians;
+    for (size_t i = 0; i < n; ++i) {
+        const Evaluation& e0 = scratch_[0][i];
+        switch (fn.kind) {
+            case FigureFunction::Parametric:
+                ok[i] = e0.ok() && scratch_[1][i].ok() && scratch_[2][i].ok();
+                out[i] = {e0.value, scratch_[1][i].value, scratch_[2][i].value};
+                break;
+            case FigureFunction::Polar: {
+                const double theta = radians ? t[i] : t[i] * M_PI / 180;
+                ok[i] = e0.ok();
+                out[i] = {e0.value * std::cos(theta), e0.value * std::sin(theta), 0};
+                break;
+            }
+            case FigureFunction::Graph:
+                ok[i] = e0.ok();
+                out[i] = {t[i], e0.value, 0};
+                break;
+            default:
+                ok[i] = false;
+        }
+    }
+    current_ = outer;
+}
+
 QChar FunctionEvaluator::curve_variable(int k) const {
     return function_slot(k) ? f_.functions[static_cast<size_t>(k)].var1 : QLatin1Char('x');
 }

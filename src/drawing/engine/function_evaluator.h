@@ -6,6 +6,8 @@
 #include "drawing/engine/figure.h"
 #include "expr/expression.h"
 
+#include <vector>
+
 namespace cifrala {
 
 class FunctionEvaluator : public CurveProvider {
@@ -21,6 +23,9 @@ public:
     // The world point of function `slot` at parameter t (x, t or theta);
     // false when an evaluation fails. `slot` must have been prepared.
     bool evaluate_prepared(int slot, double t, WorldPoint& out);
+    // The same at n parameters at once (ok[i] tells whether point i could be
+    // computed); much quicker than n single calls.
+    void evaluate_many(int slot, const double* t, size_t n, WorldPoint* out, bool* ok);
     bool evaluate(int slot, double t, WorldPoint& out) {
         return prepare(slot) && evaluate_prepared(slot, t, out);
     }
@@ -30,6 +35,7 @@ public:
     bool evaluate_curve(int k, double t, double& value) override;
 
 private:
+    std::vector<Evaluation> scratch_[3];
     const Figure& f_;
     CurveProvider* previous_;
     int current_ = 0;
