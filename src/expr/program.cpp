@@ -823,68 +823,107 @@ std::unique_ptr<Program> compile(QStringView text, QChar var1, QChar var2, int d
 
 namespace {
 
-// One step that reads only its operands: a = s[in.a], b the right operand
-// with its sign. 0 with the value written to `out`, or the error code.
-inline int arithmetic_step(const Instruction& in, double a, double b, double sum_limit,
-                           double& out) {
-    double r = 0;
-    double limit = sum_limit;
+// What one step that reads only its operands gives before it is written
+// back: a = s[in.a], b the right operand with its sign.
+struct RawStep {
+    int error = 0;
+    double value = 0;
+};
+
+// Below what magnitude a step's value becomes 0.
+inline double step_limit(Step step, double sum_limit) {
+    return step == Step::kPower || step == Step::kMultiply || step == Step::kDivide
+               ? kProductLimit
+               : sum_limit;
+}
+// Comparisons give 0 or 1 as they are; every other value is written back.
+inline bool step_written(Step step) {
+    return !(step == Step::kLess || step == Step::kGreater || step == Step::kEqual);
+}
+
+[[gnu::always_inline]] inline RawStep raw_step(const Instruction& in, double a, double b, double sum_limit) {
+    RawStep r;
     switch (in.step) {
         case Step::kPrefix: {
             const PrefixResult f = apply_prefix_function(in.fn, b);
-            if (f.error) return f.error;
-            r = f.value;
+            r.error = f.error;
+            r.value = f.value;
             break;
         }
         case Step::kPower: {
             const double n = std::nearbyint(b);
             if (std::fabs(b - n) < 1e-5) {
-                if (n < 0 && is_zero(a)) return kPowerTooLarge;
-                r = n == 0 ? 1 : std::pow(a, n);
-                if (!(std::fabs(r) <= 1e30)) return kPowerTooLarge;
+                if (n < 0 && is_zero(a)) return {kPowerTooLarge, 0};
+                r.value = n == 0 ? 1 : std::pow(a, n);
+                if (!(std::fabs(r.value) <= 1e30)) return {kPowerTooLarge, 0};
             } else {
-                if (!(a > 0)) return kNegativeBase;
-                if (b * std::log(a) > 226) return kPowerTooLarge;
-                r = std::pow(a, b);
+                if (!(a > 0)) return {kNegativeBase, 0};
+                if (b * std::log(a) > 226) return {kPowerTooLarge, 0};
+                r.value = std::pow(a, b);
             }
-            limit = kProductLimit;
             break;
         }
         case Step::kMultiply:
-            r = a * b;
-            limit = kProductLimit;
+            r.value = a * b;
             break;
         case Step::kDivide:
-            if (is_zero(b)) return kDivisionByZero;
-            r = a / b;
-            limit = kProductLimit;
+            if (is_zero(b)) return {kDivisionByZero, 0};
+            r.value = a / b;
             break;
         case Step::kAdd:
-            r = a + b;
+            r.value = a + b;
             break;
         case Step::kSubtract:
-            r = a - b;
+            r.value = a - b;
             break;
         case Step::kNegate:
-            r = -b;
+            r.value = -b;
             break;
         case Step::kRoundVariable:
-            r = a;
+            r.value = a;
             break;
         case Step::kLess:
-            out = is_negative(a - b) ? 1 : 0;
-            return 0;
+            r.value = is_negative(a - b) ? 1 : 0;
+            break;
         case Step::kGreater:
-            out = is_positive(a - b) ? 1 : 0;
-            return 0;
+            r.value = is_positive(a - b) ? 1 : 0;
+            break;
         case Step::kEqual:
-            out = std::fabs(a - b) < 1e-5 ? 1 : 0;
-            return 0;
+            r.value = std::fabs(a - b) < 1e-5 ? 1 : 0;
+            break;
         default:
-            return kNotANumber;  // not a step on operands
+            r.error = kNotANumber;  // not a step on operands
     }
-    if (!write(r, limit, out)) return kOutOfRange;
-    return 0;
+    return r;
+}
+
+inline int arithmetic_step(const Instruction& in, double a, double b, double sum_limit,
+                           double& out) {
+    const RawStep r = raw_step(in, a, b, sum_limit);
+    if (r.error) return r.error;
+    if (!step_written(in.step)) {
+        out = r.value;
+        return 0;
+    }
+    return write(r.value, step_limit(in.step, sum_limit), out) ? 0 : kOutOfRange;
+}
+
+// write() for a block: values that are not finite fail, small ones become
+// 0, the rest are rounded to 15 digits.
+void write_many(double* v, int* error, size_t n, double limit) {
+    for (size_t i = 0; i < n; ++i) {
+        if (error[i]) {
+            v[i] = 0;
+        } else if (!std::isfinite(v[i])) {
+            error[i] = kOutOfRange;
+            v[i] = 0;
+        } else if (std::fabs(v[i]) < limit) {
+            v[i] = 0;
+        }
+    }
+    round_to_15_digits_many(v, n);
+    for (size_t i = 0; i < n; ++i)
+        if (!error[i] && !std::isfinite(v[i])) error[i] = kOutOfRange;
 }
 
 double sum_limit() {
@@ -982,10 +1021,18 @@ void run_many(const Program& p, const double* values, size_t n, Evaluation* out)
             const double* a = &buffer[static_cast<size_t>(in.a) * kBlock];
             const double* b = &buffer[static_cast<size_t>(in.b) * kBlock];
             double* d = &buffer[static_cast<size_t>(in.dst) * kBlock];
+            double raw[kBlock];
             for (size_t i = 0; i < m; ++i) {
-                if (error[i]) continue;
-                error[i] = arithmetic_step(in, a[i], in.negate_b ? -b[i] : b[i], limit, d[i]);
+                if (error[i]) {
+                    raw[i] = 0;
+                    continue;
+                }
+                const RawStep r = raw_step(in, a[i], in.negate_b ? -b[i] : b[i], limit);
+                error[i] = r.error;
+                raw[i] = r.value;
             }
+            if (step_written(in.step)) write_many(raw, error, m, step_limit(in.step, limit));
+            std::copy_n(raw, m, d);
         }
         const double* result = &buffer[static_cast<size_t>(p.result) * kBlock];
         for (size_t i = 0; i < m; ++i)

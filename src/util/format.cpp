@@ -250,9 +250,7 @@ int floor_log10(double a) {
     return kDecimalExponents.low[i] + (a >= kDecimalExponents.next_power[i] ? 1 : 0);
 }
 
-}  // namespace
-
-double round_to_15_digits(double x) {
+[[gnu::always_inline]] inline double round15(double x) {
     if (x == 0 || !std::isfinite(x)) return x;
     const double a = std::fabs(x);
     if (a < 1e-8 || a >= 1e37) return round_15_slow(x);
@@ -279,6 +277,18 @@ double round_to_15_digits(double x) {
         result = round_with_residual(y, [&] { return std::fma(-y, p, a); }) * p;
     }
     return x < 0 ? -result : result;
+}
+
+
+}  // namespace
+
+double round_to_15_digits(double x) {
+    return round15(x);
+}
+
+void round_to_15_digits_many(double* values, size_t n) {
+    for (size_t i = 0; i < n; ++i)
+        values[i] = round15(values[i]);
 }
 
 }  // namespace cifrala
