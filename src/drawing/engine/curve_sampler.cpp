@@ -27,10 +27,16 @@ int outcode(const QPointF& p, const QRectF& r) {
     return code;
 }
 
+// Positions far off the surface are limited to 10^9 pixels by the
+// transform, so the squares cannot overflow.
+double length(double dx, double dy) {
+    return std::sqrt(dx * dx + dy * dy);
+}
+
 double distance_to_chord(const QPointF& m, const QPointF& a, const QPointF& b) {
     const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    const double len = std::hypot(dx, dy);
-    if (len < 1e-12) return std::hypot(m.x() - a.x(), m.y() - a.y());
+    const double len = length(dx, dy);
+    if (len < 1e-12) return length(m.x() - a.x(), m.y() - a.y());
     return std::fabs(dy * (m.x() - a.x()) - dx * (m.y() - a.y())) / len;
 }
 
@@ -123,7 +129,7 @@ private:
     // A bend below the tolerance over a short chord, or a stretch that is
     // wholly beyond one side of the window.
     bool settled(const Sample& a, const Sample& m, const Sample& b, int depth) const {
-        const double chord = std::hypot(b.p.x() - a.p.x(), b.p.y() - a.p.y());
+        const double chord = length(b.p.x() - a.p.x(), b.p.y() - a.p.y());
         if (chord < 24 && distance_to_chord(m.p, a.p, b.p) <= limits_.tolerance) return true;
         const int beyond = outcode(a.p, clip_) & outcode(b.p, clip_) & outcode(m.p, clip_);
         return depth >= 3 && beyond != 0;

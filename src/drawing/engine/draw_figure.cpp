@@ -50,7 +50,9 @@ void draw_curves(const Figure& f, Surface::Canvas& canvas) {
     for (int k = 1; k <= kMaxFigureFunctions; ++k) {
         const FigureFunction& fn = f.functions[static_cast<size_t>(k)];
         if (!fn.used || !fn.visible || fn.kind == FigureFunction::OwnPicture) continue;
-        const QPen pen(fn.colour, fn.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        // Bevel joins: the vertices are close together, and round ones cost a
+        // trigonometric call each.
+        const QPen pen(fn.colour, fn.width, Qt::SolidLine, Qt::RoundCap, Qt::BevelJoin);
         painter.setPen(pen);
         for (QPolygonF& piece : curve_pieces(f, k)) {
             painter.drawPolyline(piece);
