@@ -1,0 +1,20 @@
+#pragma once
+// The figure items of a display list (curves, points, circles) as JSON, for
+// tools that check a drawn graph without reading its pixels.
+#include <QJsonArray>
+#include <QJsonObject>
+
+#include "formula/display_list.h"
+
+namespace cifrala {
+
+// {"kind":"curve","function":1,"colour":"#dc0000","width":2,"points":[[x,y],...]}
+QJsonObject drawn_item_json(const DrawnCurve& c);
+// {"kind":"point","name":"T","x":..,"y":..,"radius":3,"colour":"#000000"}
+QJsonObject drawn_item_json(const DrawnPoint& p);
+// {"kind":"circle","x":..,"y":..,"radius_x":..,"radius_y":..,"colour":..,"width":1}
+QJsonObject drawn_item_json(const DrawnCircle& c);
+// Every curve, point and circle of the list, in drawing order.
+QJsonArray figure_items_json(const DisplayList& list);
+
+}  // namespace cifrala
