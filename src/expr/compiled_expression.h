@@ -49,8 +49,7 @@ namespace expr {
 // The one evaluation that evaluate_expression and CompiledExpression share:
 // the engine's nesting guard and error bookkeeping around running `program`.
 Evaluation evaluate_program(const Program& program, double value1, double value2);
-void evaluate_program_many(const Program& program, const double* values, size_t n,
-                           Evaluation* out);
+void evaluate_program_many(const Program& program, const double* values, size_t n, Evaluation* out);
 QChar lower_variable(QChar c);
 }  // namespace expr
 

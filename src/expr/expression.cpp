@@ -83,6 +83,11 @@ Evaluation evaluate_program(const Program& program, double value1, double value2
 void evaluate_program_many(const Program& program, const double* values, size_t n,
                            Evaluation* out) {
     EngineState& state = engine_state();
+    if (!runs_side_by_side(program)) {
+        for (size_t i = 0; i < n; ++i)
+            out[i] = evaluate_program(program, values[i], values[i]);
+        return;
+    }
     if (state.depth >= kMaxDepth) {
         std::fill_n(out, n, Evaluation{expr_error::kBadCurveReference, 0});
         return;

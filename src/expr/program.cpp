@@ -832,16 +832,16 @@ struct RawStep {
 
 // Below what magnitude a step's value becomes 0.
 inline double step_limit(Step step, double sum_limit) {
-    return step == Step::kPower || step == Step::kMultiply || step == Step::kDivide
-               ? kProductLimit
-               : sum_limit;
+    return step == Step::kPower || step == Step::kMultiply || step == Step::kDivide ? kProductLimit
+                                                                                    : sum_limit;
 }
 // Comparisons give 0 or 1 as they are; every other value is written back.
 inline bool step_written(Step step) {
     return !(step == Step::kLess || step == Step::kGreater || step == Step::kEqual);
 }
 
-[[gnu::always_inline]] inline RawStep raw_step(const Instruction& in, double a, double b, double sum_limit) {
+[[gnu::always_inline]] inline RawStep raw_step(const Instruction& in, double a, double b,
+                                               double sum_limit) {
     RawStep r;
     switch (in.step) {
         case Step::kPrefix: {
@@ -930,8 +930,8 @@ double sum_limit() {
     return number_settings.tiny_mode ? 1e-30 : 1e-14;
 }
 
-// Whether the program can run at many values side by side: each step reads
-// only its operands (no list function, curve, random number or message).
+}  // namespace
+
 bool runs_side_by_side(const Program& p) {
     if (p.result < 0) return false;
     for (const Instruction& in : p.steps) {
@@ -949,8 +949,6 @@ bool runs_side_by_side(const Program& p) {
     }
     return true;
 }
-
-}  // namespace
 
 Evaluation run(const Program& p, double value1, double value2) {
     constexpr size_t kLocal = 96;
@@ -993,11 +991,6 @@ Evaluation run(const Program& p, double value1, double value2) {
 }
 
 void run_many(const Program& p, const double* values, size_t n, Evaluation* out) {
-    if (!runs_side_by_side(p)) {
-        for (size_t i = 0; i < n; ++i)
-            out[i] = run(p, values[i], values[i]);
-        return;
-    }
     // Blocks of values small enough for every slot to stay in the cache; a
     // step is applied to the whole block, so its values are worked on side
     // by side instead of one after the other.
