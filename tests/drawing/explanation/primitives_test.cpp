@@ -134,7 +134,7 @@ TEST_F(Primitives, RootOverAText) {
     const QRect sign = list().polygons()[0].points.boundingRect();
     EXPECT_LT(sign.left(), ab.pos.x());
     EXPECT_EQ(sign.width(), static_cast<int>(std::lround(35 * 0.7)) + 1);  // inclusive
-    ASSERT_EQ(bars().size(), 1u);  // the bar over the text
+    ASSERT_EQ(bars().size(), 1u);                                          // the bar over the text
     EXPECT_LE(bars()[0].from.x(), ab.pos.x());
     EXPECT_GE(bars()[0].to.x(), ab.rect.right());
     EXPECT_LT(bars()[0].from.y(), ab.pos.y() + 4);
