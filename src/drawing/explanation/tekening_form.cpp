@@ -14,6 +14,7 @@
 #include "drawing/cards/explanation_cards.h"
 #include "drawing/explanation/card_export.h"
 #include "drawing/explanation/card_view.h"
+#include "drawing/explanation/stay_above.h"
 #include "drawing/explanation/tekening_style.h"
 #include "formula/font_map.h"
 #include "text/language.h"
@@ -112,6 +113,7 @@ TtekeningForm::TtekeningForm(QWidget* parent)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
     if (!instance()) instance() = this;
+    stay_above_ = new StayAbove(this);
 
     SpeedButton1 = small_button(this, "SpeedButton1", copy_icon());
     SpeedButton1->setToolTip(QStringLiteral("Copy"));
@@ -239,6 +241,7 @@ void TtekeningForm::show_for(QWidget* opener, ExerciseSource exercise) {
     FormShow();
     show();  // without activation: the opener keeps the keyboard
     raise();
+    stay_above_->set_owner(opener);
 }
 
 void TtekeningForm::FormShow() {

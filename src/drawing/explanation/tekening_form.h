@@ -27,6 +27,7 @@ class QToolButton;
 namespace cifrala {
 
 class CardView;
+class StayAbove;
 
 class TtekeningForm : public QWidget {
     Q_OBJECT
@@ -183,6 +184,7 @@ private:
     std::unique_ptr<Surface> surface_;
     QPointer<QWidget> opener_;
     QPointer<QWidget> reference_;
+    StayAbove* stay_above_ = nullptr;
     ExerciseSource exercise_;
     int shown_topic_ = 0;
     std::unique_ptr<GraphDrawing> graph_;
