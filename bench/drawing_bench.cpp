@@ -81,10 +81,11 @@ BENCHMARK(BM_Curve_Muparser)->Unit(benchmark::kMicrosecond);
 void BM_Redraw_Dragging(benchmark::State& state) {
     Surface s(800, 600, tekening_style());
     Figure f;
-    const char* curves[6] = {"0,5*x^3-2*x^2+sin(x)+3", "2/(x-1)",   "V(x+4)",
-                             "3*cos(2*x)",             "0,1*x^2-4", "-x/2+1"};
+    const char* curves[6] = {
+        "0,5*x^3-2*x^2+sin(x)+3", "2/(x-1)", "V(x+4)", "3*cos(2*x)", "0,1*x^2-4", "-x/2+1"};
     for (int k = 1; k <= 6; ++k)
-        set_graph(f, k, curve_text(QString::fromLatin1(curves[k - 1])), QColor::fromHsv(k * 50, 255, 200));
+        set_graph(f, k, curve_text(QString::fromLatin1(curves[k - 1])),
+                  QColor::fromHsv(k * 50, 255, 200));
     set_window(f, QSize(800, 600), -8, 8, -6, 6);
     for (int i = 1; i <= 20; ++i)
         add_point(f, i, QStringLiteral("P%1").arg(i), -7.5 + 0.75 * i, std::sin(i) * 4);

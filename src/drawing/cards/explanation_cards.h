@@ -7,6 +7,13 @@
 // A group of cards lives in its own file and registers itself in
 // register_builtin_cards() (explanation_cards.cpp), for example
 //     register_explanation_card(42, {paint_times_table});
+// A graph card sizes the surface and fills the graph's record from the
+// exercise; the window draws the graph and lets the pupil drag and zoom it:
+//     void paint_parabola(TtekeningForm& w, const CardRequest& r) {
+//         w.init(600, 450);
+//         w.teken_parabool({r.exercise.value("p").toInt(), r.exercise.value("q").toInt(),
+//                           r.exercise.value("r").toDouble(), r.exercise.value("s").toDouble()});
+//     }
 #include <QVariantMap>
 #include <functional>
 

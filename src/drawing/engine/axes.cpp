@@ -103,8 +103,8 @@ double y_axis_surface_x(const Figure& f) {
 
 void draw_grid_and_axes(const Figure& f, Surface::Canvas& canvas) {
     QPainter& p = canvas.painter();
-    const QRectF w = window_on_surface(f).intersected(
-        QRectF(0, 0, f.surface_width, f.surface_height));
+    const QRectF w =
+        window_on_surface(f).intersected(QRectF(0, 0, f.surface_width, f.surface_height));
     if (w.isEmpty()) return;
     auto grid_line = [&](QPointF a, QPointF b, bool major) {
         const QColor c = major ? kMajorGrid : kMinorGrid;
@@ -200,8 +200,9 @@ void draw_tick_labels(const Figure& f, Surface& s, int label_size) {
     // The axis names beside the arrowheads.
     const QString xname = f.axes[0].name, yname = f.axes[1].name;
     if (!xname.trimmed().isEmpty())
-        write_label_inside(s, QPoint(static_cast<int>(w.right()) - s.text_width(xname) - 4,
-                                     static_cast<int>(ay) - h - 2),
+        write_label_inside(s,
+                           QPoint(static_cast<int>(w.right()) - s.text_width(xname) - 4,
+                                  static_cast<int>(ay) - h - 2),
                            xname);
     if (!yname.trimmed().isEmpty())
         write_label_inside(s, QPoint(static_cast<int>(ax) + 7, static_cast<int>(w.top()) + 1),

@@ -227,8 +227,8 @@ std::vector<QPolygonF> clip_polyline(const QPolygonF& line, const QRectF& clip) 
     return out;
 }
 
-CurveSamples sample_curve(const CurvePositions& positions, double t0, double t1,
-                          const QRectF& clip, const SamplingLimits& limits) {
+CurveSamples sample_curve(const CurvePositions& positions, double t0, double t1, const QRectF& clip,
+                          const SamplingLimits& limits) {
     CurveSamples result;
     if (!(std::isfinite(t0) && std::isfinite(t1)) || !(t1 > t0) || clip.isEmpty()) return result;
     Sampler s(positions, clip, limits);

@@ -20,18 +20,17 @@ struct CurveSamples {
 
 // The surface positions of the curve at n parameters t[i]; ok[i] false
 // where it is not defined.
-using CurvePositions =
-    std::function<void(const double* t, size_t n, QPointF* surface, bool* ok)>;
+using CurvePositions = std::function<void(const double* t, size_t n, QPointF* surface, bool* ok)>;
 
 struct SamplingLimits {
-    double tolerance = 0.25;     // pixels a line may stray from the curve
+    double tolerance = 0.25;      // pixels a line may stray from the curve
     int max_evaluations = 40000;  // the finest work done for one curve
 };
 
 // The parameters are refined level by level, each level's new samples
 // computed together.
-CurveSamples sample_curve(const CurvePositions& positions, double t0, double t1,
-                          const QRectF& clip, const SamplingLimits& limits = {});
+CurveSamples sample_curve(const CurvePositions& positions, double t0, double t1, const QRectF& clip,
+                          const SamplingLimits& limits = {});
 
 // Clips a polyline to `clip`: the parts inside, each a polyline.
 std::vector<QPolygonF> clip_polyline(const QPolygonF& line, const QRectF& clip);

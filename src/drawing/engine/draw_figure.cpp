@@ -41,8 +41,11 @@ QColor point_colour(const Figure& f, const FigurePoint& p) {
     return p.colour;
 }
 
-bool point_drawn(const FigurePoint& p) {
-    return p.used && p.dot_size >= 0 && p.name != kNoName && p.valid && !p.not_drawn;
+// A point is drawn, with its name, only where it lies on the surface (a
+// view that was zoomed or moved may leave it outside).
+bool point_drawn(const Figure& f, const FigurePoint& p) {
+    return p.used && p.dot_size >= 0 && p.name != kNoName && p.valid && !p.not_drawn &&
+           QRectF(0, 0, f.surface_width, f.surface_height).contains(p.surface);
 }
 
 void draw_curves(const Figure& f, Surface::Canvas& canvas) {
@@ -75,8 +78,8 @@ void draw_segments(const Figure& f, Surface::Canvas& canvas) {
         if (parts.empty()) continue;
         painter.setPen(QPen(seg.colour, seg.width, seg.style, Qt::FlatCap));
         painter.drawLine(parts[0][0], parts[0][1]);
-        canvas.record(DrawnLine{parts[0][0].toPoint(), parts[0][1].toPoint(), seg.width,
-                                seg.colour});
+        canvas.record(
+            DrawnLine{parts[0][0].toPoint(), parts[0][1].toPoint(), seg.width, seg.colour});
     }
 }
 
@@ -100,7 +103,7 @@ void draw_dots(const Figure& f, Surface::Canvas& canvas) {
     QPainter& painter = canvas.painter();
     for (int i = 1; i <= f.point_count; ++i) {
         const FigurePoint& p = f.points[static_cast<size_t>(i)];
-        if (!point_drawn(p)) continue;
+        if (!point_drawn(f, p)) continue;
         const QColor c = point_colour(f, p);
         painter.setPen(QPen(c.darker(140), 1));
         painter.setBrush(c);
@@ -128,7 +131,7 @@ void draw_shading(const Figure& f, Surface::Canvas& canvas) {
 void draw_names(const Figure& f, Surface& s, int label_size) {
     for (int i = 1; i <= f.point_count; ++i) {
         const FigurePoint& p = f.points[static_cast<size_t>(i)];
-        if (!point_drawn(p) || !p.name_shown) continue;
+        if (!point_drawn(f, p) || !p.name_shown) continue;
         LabelFont font(s, label_size, point_colour(f, p));
         const QString text = p.text2.isEmpty() ? p.name : p.name + QLatin1Char(' ') + p.text2;
         const int gap = p.dot_size + 3;

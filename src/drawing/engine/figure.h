@@ -63,8 +63,8 @@ struct FigureSegment {
 };
 
 struct FigureCircle {
-    int centre = 0;      // point number
-    double radius = 1;   // world units along the first axis
+    int centre = 0;     // point number
+    double radius = 1;  // world units along the first axis
     QColor colour;
     int width = 1;
     bool visible = true;

@@ -32,10 +32,8 @@ double limited(double v) {
 }  // namespace
 
 QPointF world_to_surface_unclamped(const Figure& f, double x, double y) {
-    const double sx =
-        f.origin.x() + axis_value(f.axes[0], x) * f.axes[0].scale * f.pixels_per_unit;
-    const double sy =
-        f.origin.y() - axis_value(f.axes[1], y) * f.axes[1].scale * f.pixels_per_unit;
+    const double sx = f.origin.x() + axis_value(f.axes[0], x) * f.axes[0].scale * f.pixels_per_unit;
+    const double sy = f.origin.y() - axis_value(f.axes[1], y) * f.axes[1].scale * f.pixels_per_unit;
     return QPointF(limited(sx), limited(sy));
 }
 

@@ -26,17 +26,18 @@ void mirror_in_centre(Figure& f) {
 GraphDrawing cubic_symmetry_graph(const CubicGraph& e, QSize size) {
     GraphDrawing g;
     Figure& f = g.figure;
-    const QString text = curve_text(coefficient_text(e.a) + QStringLiteral("*x^3+(") +
-                                    coefficient_text(e.b) + QStringLiteral(")*x^2+(") +
-                                    coefficient_text(e.c) + QStringLiteral(")*x+(") +
-                                    coefficient_text(e.d) + QStringLiteral(")"));
+    const QString text =
+        curve_text(coefficient_text(e.a) + QStringLiteral("*x^3+(") + coefficient_text(e.b) +
+                   QStringLiteral(")*x^2+(") + coefficient_text(e.c) + QStringLiteral(")*x+(") +
+                   coefficient_text(e.d) + QStringLiteral(")"));
     const bool cubic = std::fabs(e.a) > 1e-12;
     const double xb = cubic ? -e.b / (3 * e.a) : 0;
     // The extremes are the zeros of 3a x^2 + 2b x + c.
     double xt = xb - 1;
     const double disc = 4 * e.b * e.b - 12 * e.a * e.c;
-    if (cubic && disc > 1e-12) xt = std::min((-2 * e.b - std::sqrt(disc)) / (6 * e.a),
-                                             (-2 * e.b + std::sqrt(disc)) / (6 * e.a));
+    if (cubic && disc > 1e-12)
+        xt = std::min((-2 * e.b - std::sqrt(disc)) / (6 * e.a),
+                      (-2 * e.b + std::sqrt(disc)) / (6 * e.a));
     const double half = std::max(2.0, 1.6 * std::fabs(xt - xb));
     const double x_lo = std::min(0.0, xb - half) - 0.5, x_hi = std::max(0.0, xb + half) + 0.5;
     std::vector<double> values;

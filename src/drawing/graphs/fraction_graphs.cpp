@@ -33,12 +33,12 @@ void add_asymptotes(Figure& f, int& point, int& segment, double pole, double lev
 GraphDrawing hyperbola_graph(const HyperbolaGraph& e, QSize size) {
     GraphDrawing g;
     Figure& f = g.figure;
-    const QString text = curve_text(coefficient_text(e.a) + QStringLiteral("*(x-(") +
-                                    coefficient_text(e.p) + QStringLiteral("))/(x-(") +
-                                    coefficient_text(e.q) + QStringLiteral("))"));
+    const QString text =
+        curve_text(coefficient_text(e.a) + QStringLiteral("*(x-(") + coefficient_text(e.p) +
+                   QStringLiteral("))/(x-(") + coefficient_text(e.q) + QStringLiteral("))"));
     const double reach_x = std::max(5.0, std::fabs(e.q - e.p) + 2);
-    const double reach_y = std::min(50.0, std::max({4.0, 2 * std::fabs(e.a * (e.q - e.p)),
-                                                    std::fabs(e.a)}));
+    const double reach_y =
+        std::min(50.0, std::max({4.0, 2 * std::fabs(e.a * (e.q - e.p)), std::fabs(e.a)}));
     set_window(f, size, std::min({0.0, e.p, e.q - reach_x}) - 1,
                std::max({0.0, e.p, e.q + reach_x}) + 1, std::min(0.0, e.a - reach_y) - 1,
                std::max(0.0, e.a + reach_y) + 1);
@@ -58,13 +58,13 @@ GraphDrawing fraction_inequality_graph(const FractionInequalityGraph& e, QSize s
     GraphDrawing g;
     Figure& f = g.figure;
     const int q = e.q == 0 ? 1 : e.q, s = e.s == 0 ? 1 : e.s;
-    const QString fraction = curve_text(QStringLiteral("(") + coefficient_text(e.a) +
-                                        QStringLiteral("*x+(") + coefficient_text(e.b) +
-                                        QStringLiteral("))/(x-(") + coefficient_text(e.c) +
-                                        QStringLiteral("))"));
-    const QString line = curve_text(int_to_text(e.p) + QStringLiteral("/") + int_to_text(q) +
-                                    QStringLiteral("*x+") + int_to_text(e.r) +
-                                    QStringLiteral("/") + int_to_text(s));
+    const QString fraction =
+        curve_text(QStringLiteral("(") + coefficient_text(e.a) + QStringLiteral("*x+(") +
+                   coefficient_text(e.b) + QStringLiteral("))/(x-(") + coefficient_text(e.c) +
+                   QStringLiteral("))"));
+    const QString line =
+        curve_text(int_to_text(e.p) + QStringLiteral("/") + int_to_text(q) + QStringLiteral("*x+") +
+                   int_to_text(e.r) + QStringLiteral("/") + int_to_text(s));
     // (a x + b) = (m x + n)(x - c): m x^2 + (n - c m - a) x - (c n + b) = 0.
     const double m = static_cast<double>(e.p) / q, n = static_cast<double>(e.r) / s;
     std::vector<double> crossings;

@@ -25,10 +25,10 @@ void place_line(Figure& f) {
     FigureFunction& line = f.functions[1];
     line.visible = std::fabs(b.x - a.x) > 1e-9;
     if (line.visible) {
-        line.texts[0] = curve_text(coefficient_text(a.y) + QStringLiteral("+(") +
-                                   coefficient_text(b.y - a.y) + QStringLiteral(")/(") +
-                                   coefficient_text(b.x - a.x) + QStringLiteral(")*(x-(") +
-                                   coefficient_text(a.x) + QStringLiteral("))"));
+        line.texts[0] =
+            curve_text(coefficient_text(a.y) + QStringLiteral("+(") + coefficient_text(b.y - a.y) +
+                       QStringLiteral(")/(") + coefficient_text(b.x - a.x) +
+                       QStringLiteral(")*(x-(") + coefficient_text(a.x) + QStringLiteral("))"));
     }
     f.points[kCorner].x = b.x;
     f.points[kCorner].y = a.y;
@@ -43,14 +43,14 @@ void write_differences(const Figure& f, Surface& s) {
     LabelFont font(s, 12, kCurveBlue);
     const FigurePoint& a = f.points[kA];
     const FigurePoint& b = f.points[kB];
-    const QString run = term(b.x) + QStringLiteral("-") + term(a.x) + QStringLiteral("=") +
-                        format_real(b.x - a.x);
+    const QString run =
+        term(b.x) + QStringLiteral("-") + term(a.x) + QStringLiteral("=") + format_real(b.x - a.x);
     const QPointF r = f.points[kRunAnchor].surface;
     const int h = s.text_height();
     const int run_y = b.y < a.y ? static_cast<int>(r.y()) - h - 6 : static_cast<int>(r.y()) + 3;
     write_label_inside(s, QPoint(static_cast<int>(r.x()) - s.text_width(run) / 2, run_y), run);
-    const QString rise = term(b.y) + QStringLiteral("-") + term(a.y) + QStringLiteral("=") +
-                         format_real(b.y - a.y);
+    const QString rise =
+        term(b.y) + QStringLiteral("-") + term(a.y) + QStringLiteral("=") + format_real(b.y - a.y);
     const QPointF u = f.points[kRiseAnchor].surface;
     int x = static_cast<int>(u.x()) + 3;
     if (x + s.text_width(rise) > s.width()) x = static_cast<int>(u.x()) - s.text_width(rise) - 5;
@@ -94,10 +94,9 @@ GraphDrawing exponential_graph(const ExponentialGraph& e, QSize size) {
     GraphDrawing g;
     Figure& f = g.figure;
     const QChar t = QLatin1Char('t');
-    const QString text =
-        curve_text(coefficient_text(e.b) + QStringLiteral("*(") + coefficient_text(e.g) +
-                       QStringLiteral(")^t"),
-                   t);
+    const QString text = curve_text(coefficient_text(e.b) + QStringLiteral("*(") +
+                                        coefficient_text(e.g) + QStringLiteral(")^t"),
+                                    t);
     const double x_lo = std::min({0.0, e.t_a, e.t_b}) - 1;
     const double x_hi = std::max({0.0, e.t_a, e.t_b}) + 1;
     std::vector<double> values;

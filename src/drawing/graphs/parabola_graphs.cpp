@@ -24,9 +24,9 @@ void values_window(const QString& text, double x_lo, double x_hi, double& y_lo, 
 }
 
 QString vertex_form(int p, int q, double r, double s) {
-    return curve_text(int_to_text(p) + QStringLiteral("/") + int_to_text(q) + QStringLiteral("*(x-(") +
-                      coefficient_text(r) + QStringLiteral("))^2+(") + coefficient_text(s) +
-                      QStringLiteral(")"));
+    return curve_text(int_to_text(p) + QStringLiteral("/") + int_to_text(q) +
+                      QStringLiteral("*(x-(") + coefficient_text(r) + QStringLiteral("))^2+(") +
+                      coefficient_text(s) + QStringLiteral(")"));
 }
 
 QString general_form(double a, double b, double c) {

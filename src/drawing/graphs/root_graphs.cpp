@@ -32,10 +32,10 @@ GraphDrawing root_function_graph(const RootFunctionGraph& e, QSize size) {
     Figure& f = g.figure;
     const int q = e.q == 0 ? 1 : e.q;
     const QString inside = e.mirrored ? QStringLiteral("(-x-(") : QStringLiteral("(x-(");
-    const QString text = curve_text(int_to_text(e.p) + QStringLiteral("/") + int_to_text(q) +
-                                    QStringLiteral("*") + inside + coefficient_text(e.r) +
-                                    QStringLiteral("))^0.5+(") + coefficient_text(e.s) +
-                                    QStringLiteral(")"));
+    const QString text =
+        curve_text(int_to_text(e.p) + QStringLiteral("/") + int_to_text(q) + QStringLiteral("*") +
+                   inside + coefficient_text(e.r) + QStringLiteral("))^0.5+(") +
+                   coefficient_text(e.s) + QStringLiteral(")"));
     const double xr = e.mirrored ? -e.r : e.r;
     const double dir = e.mirrored ? -1 : 1;
     const double x_lo = std::min({0.0, xr, xr + 9 * dir}) - 1;
@@ -71,9 +71,9 @@ GraphDrawing root_function_graph(const RootFunctionGraph& e, QSize size) {
 GraphDrawing root_inequality_graph(const RootInequalityGraph& e, QSize size) {
     GraphDrawing g;
     Figure& f = g.figure;
-    const QString root = curve_text(coefficient_text(e.a) + QStringLiteral("*V(") +
-                                    coefficient_text(e.b) + QStringLiteral("*x+(") +
-                                    coefficient_text(e.c) + QStringLiteral("))"));
+    const QString root =
+        curve_text(coefficient_text(e.a) + QStringLiteral("*V(") + coefficient_text(e.b) +
+                   QStringLiteral("*x+(") + coefficient_text(e.c) + QStringLiteral("))"));
     const QString line = curve_text(coefficient_text(e.d) + QStringLiteral("*x-(") +
                                     coefficient_text(e.e) + QStringLiteral(")"));
     const bool has_start = std::fabs(e.b) > 1e-12;

@@ -28,11 +28,11 @@ GraphDrawing sinusoid_graph(const SinusoidGraph& e, QSize size) {
     const int s = e.s == 0 ? 1 : e.s;
     const QString shift = e.shift_in_pi ? int_to_text(e.r) + QStringLiteral("*pi/") + int_to_text(s)
                                         : fraction_text(e.r, s);
-    const QString text = curve_text(
-        coefficient_text(e.a) + QStringLiteral("*") +
-        (e.cosine ? QStringLiteral("cos(") : QStringLiteral("sin(")) + fraction_text(e.p, q) +
-        QStringLiteral("*(x-(") + shift + QStringLiteral(")))+(") + coefficient_text(e.d) +
-        QStringLiteral(")"));
+    const QString text =
+        curve_text(coefficient_text(e.a) + QStringLiteral("*") +
+                   (e.cosine ? QStringLiteral("cos(") : QStringLiteral("sin(")) +
+                   fraction_text(e.p, q) + QStringLiteral("*(x-(") + shift +
+                   QStringLiteral(")))+(") + coefficient_text(e.d) + QStringLiteral(")"));
     const double x0 = static_cast<double>(e.r) / s * (e.shift_in_pi ? M_PI : 1);
     const double period = e.p == 0 ? 2 * M_PI : 2 * M_PI * std::fabs(static_cast<double>(q) / e.p);
     const double amplitude = std::fabs(e.a);
@@ -64,7 +64,8 @@ GraphDrawing sinusoid_equation_graph(const SinusoidEquationGraph& e, QSize size)
                std::min({0.0, e.d - amplitude, e.rhs}) - 1,
                std::max({0.0, e.d + amplitude, e.rhs}) + 1);
     set_graph(f, 1, text, kCurveRed);
-    set_graph(f, 2, curve_text(QStringLiteral("0*x+(") + coefficient_text(e.rhs) + QStringLiteral(")")),
+    set_graph(f, 2,
+              curve_text(QStringLiteral("0*x+(") + coefficient_text(e.rhs) + QStringLiteral(")")),
               kCurveBlue);
     // The solutions over one period from 0: where the curve meets the line.
     constexpr int kSteps = 720;

@@ -72,6 +72,18 @@ TEST(Figure, AnEmptyFigureDrawsNothingNotEvenAxes) {
     EXPECT_EQ(s.display().points().size(), 1u);
 }
 
+TEST(Figure, APointOffTheSurfaceIsNotDrawnNorNamed) {
+    Surface s(300, 200);
+    Figure f;
+    fit_window(f, 300, 200);
+    add_point(f, 1, QStringLiteral("A"), 5, 5);
+    add_point(f, 2, QStringLiteral("Far"), -3, 5);  // left of the window and the surface
+    draw_figure(f, s);
+    ASSERT_EQ(s.display().points().size(), 1u);
+    EXPECT_EQ(s.display().points()[0].name, QStringLiteral("A"));
+    EXPECT_TRUE(s.display().find_texts(QStringLiteral("Far")).empty());
+}
+
 TEST(Figure, WindowCornerIsInsideAndJustBeyondIsNot) {
     Figure f;
     EXPECT_TRUE(inside_window(f, WorldPoint{10, 10, 0}));
