@@ -1,80 +1,23 @@
-// Drawing engine: sampling one curve at 1000 points, beside muparser's
-// compiled evaluation of the same formula, and redrawing a busy figure on
-// an 800 x 600 surface while one of its points is dragged.
+// Drawing engine: redrawing a busy figure on an 800 x 600 surface while one
+// of its points is dragged. (Sampling one curve, beside muparser, is in
+// expr_bench.)
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
 #include <QString>
 #include <cmath>
-#include <vector>
 
 #include "drawing/engine/draw_figure.h"
 #include "drawing/engine/figure.h"
-#include "drawing/engine/function_evaluator.h"
 #include "drawing/engine/navigation.h"
 #include "drawing/explanation/tekening_style.h"
 #include "drawing/graphs/graph_drawing.h"
-#include "expr/expression.h"
 #include "formula/surface.h"
 #include "util/number_settings.h"
-
-#ifdef CIFRALA_HAVE_MUPARSER
-#include <muParser.h>
-#endif
 
 namespace {
 
 using namespace cifrala;
-
-const char* const kGraph = "0,5*x^3-2*x^2+sin(x)+3";
-constexpr int kSamples = 1000;
-
-double sample_x(int i) {
-    return -5 + 10.0 * i / (kSamples - 1);
-}
-
-// The engine's way: the figure's curve read once, run at every sample.
-void BM_Curve_Engine(benchmark::State& state) {
-    Figure f;
-    set_graph(f, 1, curve_text(QString::fromLatin1(kGraph)), Qt::red);
-    FunctionEvaluator evaluator(f);
-    evaluator.prepare(1);
-    std::vector<double> xs(kSamples);
-    for (int i = 0; i < kSamples; ++i)
-        xs[static_cast<size_t>(i)] = sample_x(i);
-    std::vector<WorldPoint> points(kSamples);
-    bool ok[kSamples];
-    for (auto _ : state) {
-        evaluator.evaluate_many(1, xs.data(), xs.size(), points.data(), ok);
-        double sum = 0;
-        for (int i = 0; i < kSamples; ++i)
-            if (ok[i]) sum += points[static_cast<size_t>(i)].y;
-        benchmark::DoNotOptimize(sum);
-    }
-    state.SetLabel("1000 samples");
-}
-BENCHMARK(BM_Curve_Engine)->Unit(benchmark::kMicrosecond);
-
-#ifdef CIFRALA_HAVE_MUPARSER
-void BM_Curve_Muparser(benchmark::State& state) {
-    mu::Parser p;
-    p.SetDecSep(',');
-    p.SetArgSep(';');
-    double x = 0;
-    p.DefineVar("x", &x);
-    p.SetExpr(kGraph);
-    for (auto _ : state) {
-        double sum = 0;
-        for (int i = 0; i < kSamples; ++i) {
-            x = sample_x(i);
-            sum += p.Eval();
-        }
-        benchmark::DoNotOptimize(sum);
-    }
-    state.SetLabel("1000 samples");
-}
-BENCHMARK(BM_Curve_Muparser)->Unit(benchmark::kMicrosecond);
-#endif
 
 // Six curves, grid, axes, tick labels and twenty named points; each
 // iteration moves point 1 and redraws the figure from a cleared surface.

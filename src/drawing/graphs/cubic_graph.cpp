@@ -40,13 +40,8 @@ GraphDrawing cubic_symmetry_graph(const CubicGraph& e, QSize size) {
                       (-2 * e.b + std::sqrt(disc)) / (6 * e.a));
     const double half = std::max(2.0, 1.6 * std::fabs(xt - xb));
     const double x_lo = std::min(0.0, xb - half) - 0.5, x_hi = std::max(0.0, xb + half) + 0.5;
-    std::vector<double> values;
-    for (int i = 0; i <= 40; ++i) {
-        double y = 0;
-        if (curve_value(text, x_lo + (x_hi - x_lo) * i / 40, y)) values.push_back(y);
-    }
     double y_lo, y_hi;
-    y_window_around(values, y_lo, y_hi);
+    y_window_of_curves({text}, x_lo, x_hi, {}, y_lo, y_hi);
     set_window(f, size, x_lo, x_hi, y_lo, y_hi);
     set_graph(f, 1, text, kCurveRed);
     add_curve_point(f, kB, QStringLiteral("B"), 1, xb);

@@ -55,6 +55,18 @@ void y_window_around(const std::vector<double>& values, double& lo, double& hi) 
     hi += pad;
 }
 
+void y_window_of_curves(const std::vector<QString>& texts, double x_lo, double x_hi,
+                        std::vector<double> extra, double& lo, double& hi, QChar var) {
+    constexpr int kSteps = 40;
+    for (const QString& text : texts) {
+        for (int i = 0; i <= kSteps; ++i) {
+            double y = 0;
+            if (curve_value(text, x_lo + (x_hi - x_lo) * i / kSteps, y, var)) extra.push_back(y);
+        }
+    }
+    y_window_around(extra, lo, hi);
+}
+
 bool curve_value(const QString& text, double x, double& y, QChar var) {
     const Evaluation e = evaluate_expression(var, var, text, x, x);
     y = e.value;

@@ -39,6 +39,11 @@ void set_window(Figure& f, QSize size, double x_lo, double x_hi, double y_lo, do
 // A second-coordinate window around the values (and 0), at least two units
 // high, a tenth wider on each side.
 void y_window_around(const std::vector<double>& values, double& lo, double& hi);
+// The second-coordinate window of the curve texts over [x_lo, x_hi] (41
+// values each) with the extra values, as y_window_around makes it.
+void y_window_of_curves(const std::vector<QString>& texts, double x_lo, double x_hi,
+                        std::vector<double> extra, double& lo, double& hi,
+                        QChar var = QLatin1Char('x'));
 // The value of the curve text in x (false where it fails).
 bool curve_value(const QString& text, double x, double& y, QChar var = QLatin1Char('x'));
 

@@ -99,13 +99,8 @@ GraphDrawing exponential_graph(const ExponentialGraph& e, QSize size) {
                                     t);
     const double x_lo = std::min({0.0, e.t_a, e.t_b}) - 1;
     const double x_hi = std::max({0.0, e.t_a, e.t_b}) + 1;
-    std::vector<double> values;
-    for (int i = 0; i <= 40; ++i) {
-        double y = 0;
-        if (curve_value(text, x_lo + (x_hi - x_lo) * i / 40, y, t)) values.push_back(y);
-    }
     double y_lo, y_hi;
-    y_window_around(values, y_lo, y_hi);
+    y_window_of_curves({text}, x_lo, x_hi, {}, y_lo, y_hi, t);
     set_window(f, size, x_lo, x_hi, y_lo, y_hi);
     f.axes[0].name = QStringLiteral("t");
     set_graph(f, 1, text, kCurveRed);

@@ -13,16 +13,6 @@ namespace cifrala {
 
 namespace {
 
-// The second-coordinate window of a curve over [x_lo, x_hi].
-void values_window(const QString& text, double x_lo, double x_hi, double& y_lo, double& y_hi) {
-    std::vector<double> values;
-    for (int i = 0; i <= 40; ++i) {
-        double y = 0;
-        if (curve_value(text, x_lo + (x_hi - x_lo) * i / 40, y)) values.push_back(y);
-    }
-    y_window_around(values, y_lo, y_hi);
-}
-
 QString vertex_form(int p, int q, double r, double s) {
     return curve_text(int_to_text(p) + QStringLiteral("/") + int_to_text(q) +
                       QStringLiteral("*(x-(") + coefficient_text(r) + QStringLiteral("))^2+(") +
@@ -43,7 +33,7 @@ GraphDrawing parabola_graph(const ParabolaGraph& e, QSize size) {
     const QString text = vertex_form(e.p, q, e.r, e.s);
     const double x_lo = std::min(0.0, e.r - 4) - 1, x_hi = std::max(0.0, e.r + 4) + 1;
     double y_lo, y_hi;
-    values_window(text, x_lo, x_hi, y_lo, y_hi);
+    y_window_of_curves({text}, x_lo, x_hi, {}, y_lo, y_hi);
     set_window(f, size, x_lo, x_hi, y_lo, y_hi);
     set_graph(f, 1, text, kCurveRed);
     add_point(f, 1, QStringLiteral("T"), e.r, e.s);
@@ -64,7 +54,7 @@ GraphDrawing parabola_symmetry_graph(const QuadraticGraph& e, QSize size) {
     const double half = std::max(3.0, 1.5 * std::fabs(xt));
     const double x_lo = std::min(0.0, xt - half) - 1, x_hi = std::max(0.0, xt + half) + 1;
     double y_lo, y_hi;
-    values_window(text, x_lo, x_hi, y_lo, y_hi);
+    y_window_of_curves({text}, x_lo, x_hi, {}, y_lo, y_hi);
     set_window(f, size, x_lo, x_hi, y_lo, y_hi);
     set_graph(f, 1, text, kCurveRed);
     add_curve_point(f, 1, QStringLiteral("T"), 1, xt);

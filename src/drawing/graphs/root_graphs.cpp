@@ -11,22 +11,6 @@
 
 namespace cifrala {
 
-namespace {
-
-void values_window(const QString& text, const std::vector<QString>& more, double x_lo, double x_hi,
-                   std::vector<double> values, double& y_lo, double& y_hi) {
-    for (int i = 0; i <= 40; ++i) {
-        const double x = x_lo + (x_hi - x_lo) * i / 40;
-        double y = 0;
-        if (curve_value(text, x, y)) values.push_back(y);
-        for (const QString& t : more)
-            if (curve_value(t, x, y)) values.push_back(y);
-    }
-    y_window_around(values, y_lo, y_hi);
-}
-
-}  // namespace
-
 GraphDrawing root_function_graph(const RootFunctionGraph& e, QSize size) {
     GraphDrawing g;
     Figure& f = g.figure;
@@ -41,7 +25,7 @@ GraphDrawing root_function_graph(const RootFunctionGraph& e, QSize size) {
     const double x_lo = std::min({0.0, xr, xr + 9 * dir}) - 1;
     const double x_hi = std::max({0.0, xr, xr + 9 * dir}) + 1;
     double y_lo, y_hi;
-    values_window(text, {}, x_lo, x_hi, {e.s}, y_lo, y_hi);
+    y_window_of_curves({text}, x_lo, x_hi, {e.s}, y_lo, y_hi);
     set_window(f, size, x_lo, x_hi, y_lo, y_hi);
     set_graph(f, 1, text, kCurveRed);
     enum { kR = 1, kD1, kD2, kB1, kB2, kT };
@@ -99,7 +83,7 @@ GraphDrawing root_inequality_graph(const RootInequalityGraph& e, QSize size) {
     x_lo -= 2;
     x_hi += 2;
     double y_lo, y_hi;
-    values_window(root, {line}, x_lo, x_hi, {}, y_lo, y_hi);
+    y_window_of_curves({root, line}, x_lo, x_hi, {}, y_lo, y_hi);
     set_window(f, size, x_lo, x_hi, y_lo, y_hi);
     set_graph(f, 1, root, kCurveRed);
     set_graph(f, 2, line, kCurveBlue);
