@@ -12,6 +12,7 @@
 #include "expr/prefix_functions.h"
 #include "util/format.h"
 #include "util/number_settings.h"
+#include "util/round15.h"
 #include "util/tolerance.h"
 
 namespace cifrala::expr {
@@ -908,24 +909,6 @@ inline int arithmetic_step(const Instruction& in, double a, double b, double sum
     return write(r.value, step_limit(in.step, sum_limit), out) ? 0 : kOutOfRange;
 }
 
-// write() for a block: values that are not finite fail, small ones become
-// 0, the rest are rounded to 15 digits.
-void write_many(double* v, int* error, size_t n, double limit) {
-    for (size_t i = 0; i < n; ++i) {
-        if (error[i]) {
-            v[i] = 0;
-        } else if (!std::isfinite(v[i])) {
-            error[i] = kOutOfRange;
-            v[i] = 0;
-        } else if (std::fabs(v[i]) < limit) {
-            v[i] = 0;
-        }
-    }
-    round_to_15_digits_many(v, n);
-    for (size_t i = 0; i < n; ++i)
-        if (!error[i] && !std::isfinite(v[i])) error[i] = kOutOfRange;
-}
-
 double sum_limit() {
     return number_settings.tiny_mode ? 1e-30 : 1e-14;
 }
@@ -990,11 +973,65 @@ Evaluation run(const Program& p, double value1, double value2) {
     return {0, s[p.result]};
 }
 
+namespace {
+
+// write() inline: 0 and the value, or kOutOfRange.
+[[gnu::always_inline]] inline int write_inline(double v, double limit, double& out) {
+    if (!std::isfinite(v)) return kOutOfRange;
+    if (std::fabs(v) < limit) {
+        out = 0;
+        return 0;
+    }
+    out = round_to_15_digits_inline(v);
+    return std::isfinite(out) ? 0 : kOutOfRange;
+}
+
+constexpr size_t kBlock = 64;
+
+// One step over a block of values: the step's kind is fixed, so the loop
+// holds no decision but the one per value that failed before.
+template <Step S>
+void step_block(const Instruction& in, const double* a, const double* b, double* d, int* error,
+                size_t m, double sum_limit) {
+    constexpr bool product = S == Step::kPower || S == Step::kMultiply || S == Step::kDivide;
+    const double limit = product ? kProductLimit : sum_limit;
+    const bool negate = in.negate_b;
+    for (size_t i = 0; i < m; ++i) {
+        if (error[i]) continue;
+        const double bv = negate ? -b[i] : b[i];
+        double r;
+        if constexpr (S == Step::kMultiply) {
+            r = a[i] * bv;
+        } else if constexpr (S == Step::kAdd) {
+            r = a[i] + bv;
+        } else if constexpr (S == Step::kSubtract) {
+            r = a[i] - bv;
+        } else if constexpr (S == Step::kNegate) {
+            r = -bv;
+        } else if constexpr (S == Step::kRoundVariable) {
+            r = a[i];
+        } else {
+            const RawStep raw = raw_step(in, a[i], bv, sum_limit);
+            if (raw.error) {
+                error[i] = raw.error;
+                continue;
+            }
+            if (!step_written(in.step)) {
+                d[i] = raw.value;
+                continue;
+            }
+            r = raw.value;
+        }
+        error[i] = write_inline(r, limit, d[i]);
+    }
+}
+
+}  // namespace
+
 void run_many(const Program& p, const double* values, size_t n, Evaluation* out) {
     // Blocks of values small enough for every slot to stay in the cache; a
     // step is applied to the whole block, so its values are worked on side
     // by side instead of one after the other.
-    constexpr size_t kBlock = 64;
     const size_t slots = p.slots.size();
     std::vector<double> buffer(slots * kBlock);
     const double limit = sum_limit();
@@ -1014,18 +1051,31 @@ void run_many(const Program& p, const double* values, size_t n, Evaluation* out)
             const double* a = &buffer[static_cast<size_t>(in.a) * kBlock];
             const double* b = &buffer[static_cast<size_t>(in.b) * kBlock];
             double* d = &buffer[static_cast<size_t>(in.dst) * kBlock];
-            double raw[kBlock];
-            for (size_t i = 0; i < m; ++i) {
-                if (error[i]) {
-                    raw[i] = 0;
-                    continue;
-                }
-                const RawStep r = raw_step(in, a[i], in.negate_b ? -b[i] : b[i], limit);
-                error[i] = r.error;
-                raw[i] = r.value;
+            switch (in.step) {
+                case Step::kMultiply:
+                    step_block<Step::kMultiply>(in, a, b, d, error, m, limit);
+                    break;
+                case Step::kAdd:
+                    step_block<Step::kAdd>(in, a, b, d, error, m, limit);
+                    break;
+                case Step::kSubtract:
+                    step_block<Step::kSubtract>(in, a, b, d, error, m, limit);
+                    break;
+                case Step::kNegate:
+                    step_block<Step::kNegate>(in, a, b, d, error, m, limit);
+                    break;
+                case Step::kRoundVariable:
+                    step_block<Step::kRoundVariable>(in, a, b, d, error, m, limit);
+                    break;
+                case Step::kPower:
+                    step_block<Step::kPower>(in, a, b, d, error, m, limit);
+                    break;
+                case Step::kDivide:
+                    step_block<Step::kDivide>(in, a, b, d, error, m, limit);
+                    break;
+                default:  // prefix functions and comparisons
+                    step_block<Step::kPrefix>(in, a, b, d, error, m, limit);
             }
-            if (step_written(in.step)) write_many(raw, error, m, step_limit(in.step, limit));
-            std::copy_n(raw, m, d);
         }
         const double* result = &buffer[static_cast<size_t>(p.result) * kBlock];
         for (size_t i = 0; i < m; ++i)

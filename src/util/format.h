@@ -3,7 +3,6 @@
 // separator (number_settings.decimal_separator) and never in exponent
 // notation.
 #include <QString>
-#include <cstddef>
 
 namespace cifrala {
 
@@ -41,8 +40,6 @@ MagnitudeText format_with_magnitude(double x);
 // back as (without the zero limit). Exact: equal to the nearest double of the
 // rounded decimal.
 double round_to_15_digits(double x);
-// round_to_15_digits of each of the n values, in place; the same results,
-// worked on side by side.
-void round_to_15_digits_many(double* values, size_t n);
+
 
 }  // namespace cifrala
