@@ -41,5 +41,4 @@ MagnitudeText format_with_magnitude(double x);
 // rounded decimal.
 double round_to_15_digits(double x);
 
-
 }  // namespace cifrala

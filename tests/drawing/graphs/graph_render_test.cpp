@@ -3,6 +3,7 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <random>
 
 #include "drawing/engine/drawn_items_json.h"
 #include "drawing/graphs/graph_render.h"
@@ -112,6 +113,35 @@ TEST_F(GraphRender, DegenerateExercisesDrawWithoutFailing) {
     for (const auto& options : odd) {
         QString error;
         EXPECT_FALSE(render_graph(options, &error).isNull()) << error.toStdString();
+    }
+}
+
+// Values far from any exercise: every kind still draws, in bounded time.
+TEST_F(GraphRender, WildValuesNeverFail) {
+    std::mt19937 gen(5);
+    const char* values[] = {"0", "-1", "1e9", "-1e9", "0,000001", "123456789", "-7", "1/3"};
+    std::uniform_int_distribution<int> pick(0, 7);
+    for (const GraphRenderKind& kind : graph_render_kinds()) {
+        for (int round = 0; round < 6; ++round) {
+            QMap<QString, QString> options{{QStringLiteral("kind"), kind.name},
+                                           {QStringLiteral("width"), QStringLiteral("200")},
+                                           {QStringLiteral("height"), QStringLiteral("150")}};
+            for (const GraphRenderOption& o : kind.options) {
+                if (!o.allowed.isEmpty()) continue;
+                const QString v = QString::fromLatin1(values[pick(gen)]);
+                if (o.whole && (v.contains(QLatin1Char(',')) || v.contains(QLatin1Char('/')) ||
+                                v.contains(QLatin1Char('e'))))
+                    continue;
+                options[o.name] = v;
+            }
+            QString error;
+            DisplayList items;
+            const QImage image = render_graph(options, &error, &items);
+            EXPECT_FALSE(image.isNull()) << kind.name.toStdString() << " " << error.toStdString();
+            for (const DrawnText& t : items.texts())
+                EXPECT_TRUE(QRect(0, 0, 200, 150).contains(t.rect))
+                    << kind.name.toStdString() << " " << t.text.toStdString();
+        }
     }
 }
 
