@@ -173,6 +173,7 @@ void draw_tick_labels(const Figure& f, Surface& s, int label_size) {
         if (x < w.left() - 0.5 || x > w.right() + 0.5) continue;
         const QString text = tick_label(f, 0, t.value);
         const int tw = s.text_width(text);
+        if (tw > s.width() / 2) continue;  // a label that long would hide the graph
         QPoint at(static_cast<int>(std::lround(x - tw / 2.0)), static_cast<int>(ay) + 4);
         if (zero && origin_visible) at.setX(static_cast<int>(ax) - tw - 3);
         const QRect cell = label_cell_inside(s, at, text);
@@ -191,6 +192,7 @@ void draw_tick_labels(const Figure& f, Surface& s, int label_size) {
         if (y < w.top() - 0.5 || y > w.bottom() + 0.5) continue;
         const QString text = tick_label(f, 1, t.value);
         const int tw = s.text_width(text);
+        if (tw > s.width() / 2) continue;
         const QPoint at(static_cast<int>(ax) - tw - 5, static_cast<int>(std::lround(y - h / 2.0)));
         const QRect cell = label_cell_inside(s, at, text);
         if (cell.bottom() >= last_top - 1) continue;

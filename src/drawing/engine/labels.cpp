@@ -15,8 +15,13 @@ QRect label_cell_inside(const Surface& s, QPoint at, const QString& text) {
 }
 
 QRect write_label_inside(Surface& s, QPoint at, const QString& text) {
+    // A text wider or higher than the surface is written smaller.
+    int applied = 0;
+    while (s.font_size() > 1 && (s.text_width(text) > s.width() || s.text_height() > s.height()))
+        applied += s.shrink_font(1);
     const QRect cell = label_cell_inside(s, at, text);
     s.text_at(cell.x(), cell.y(), text);
+    s.restore_font(applied);
     return cell;
 }
 

@@ -12,8 +12,9 @@ class Surface;
 // The text cell of `text` with its top-left corner at `at`, moved onto the
 // surface where it would stick out (the cell is not wider than the surface).
 QRect label_cell_inside(const Surface& s, QPoint at, const QString& text);
-// Writes `text` at `at` in the current font, moved onto the surface; returns
-// the cell written.
+// Writes `text` at `at` in the current font, moved onto the surface (and
+// written smaller when it is wider or higher than the surface); returns the
+// cell written.
 QRect write_label_inside(Surface& s, QPoint at, const QString& text);
 
 // Sets the label font (verdana at `size` points, not bold) and restores the
