@@ -100,7 +100,7 @@ GraphDrawing build(const QString& kind, const Values& v, QSize size) {
             {v["a"], v.whole_number("p"), v.whole_number("q"), v.whole_number("r"),
              v.whole_number("s"), v.flag("pi"), v["d"], v.flag("cosine")},
             size);
-    if (kind == QLatin1String("parabola"))
+    if (kind == QLatin1String("vertex-parabola"))
         return parabola_graph({v.whole_number("p"), v.whole_number("q"), v["r"], v["s"]}, size);
     if (kind == QLatin1String("root"))
         return root_function_graph(
@@ -108,7 +108,7 @@ GraphDrawing build(const QString& kind, const Values& v, QSize size) {
     if (kind == QLatin1String("hyperbola")) return hyperbola_graph({v["a"], v["p"], v["q"]}, size);
     if (kind == QLatin1String("cubic"))
         return cubic_symmetry_graph({v["a"], v["b"], v["c"], v["d"]}, size);
-    if (kind == QLatin1String("parabola-symmetry"))
+    if (kind == QLatin1String("parabola"))
         return parabola_symmetry_graph({v["a"], v["b"], v["c"]}, size);
     if (kind == QLatin1String("roots-parabola")) {
         RootsParabolaGraph e{v.whole_number("a"), v.whole_number("b"), v.whole_number("c"),
@@ -146,7 +146,7 @@ const std::vector<GraphRenderKind>& graph_render_kinds() {
          450,
          {number("a", "2"), whole("p", "1"), whole("q", "1"), whole("r", "1"), whole("s", "4"),
           flag("pi", "1"), number("d", "1"), flag("cosine", "0")}},
-        {QStringLiteral("parabola"),
+        {QStringLiteral("vertex-parabola"),
          600,
          450,
          {whole("p", "1"), whole("q", "2"), number("r", "1"), number("s", "-2")}},
@@ -163,7 +163,7 @@ const std::vector<GraphRenderKind>& graph_render_kinds() {
          600,
          450,
          {number("a", "1"), number("b", "-3"), number("c", "0"), number("d", "2")}},
-        {QStringLiteral("parabola-symmetry"),
+        {QStringLiteral("parabola"),
          600,
          450,
          {number("a", "1"), number("b", "-2"), number("c", "-3")}},

@@ -36,10 +36,27 @@ TEST_F(GraphRender, EveryKindDrawsWithItsDefaults) {
     }
 }
 
+TEST_F(GraphRender, TheParabolaOfTheUsageExample) {
+    QString error;
+    DisplayList items;
+    ASSERT_FALSE(render_graph({{QStringLiteral("kind"), QStringLiteral("parabola")},
+                               {QStringLiteral("a"), QStringLiteral("1")},
+                               {QStringLiteral("b"), QStringLiteral("-2")},
+                               {QStringLiteral("c"), QStringLiteral("-3")}},
+                              &error, &items)
+                     .isNull())
+        << error.toStdString();
+    // The vertex (1, -4) is marked.
+    bool vertex = false;
+    for (const DrawnPoint& p : items.points())
+        if (p.name == QLatin1String("T")) vertex = true;
+    EXPECT_TRUE(vertex);
+}
+
 TEST_F(GraphRender, ValuesAndSizeFromTheOptions) {
     QString error;
     DisplayList items;
-    const QImage image = render_graph({{QStringLiteral("kind"), QStringLiteral("parabola")},
+    const QImage image = render_graph({{QStringLiteral("kind"), QStringLiteral("vertex-parabola")},
                                        {QStringLiteral("p"), QStringLiteral("-1")},
                                        {QStringLiteral("r"), QStringLiteral("1/2")},
                                        {QStringLiteral("s"), QStringLiteral("3")},
@@ -107,8 +124,8 @@ TEST_F(GraphRender, DegenerateExercisesDrawWithoutFailing) {
         {{QStringLiteral("kind"), QStringLiteral("roots-parabola")},
          {QStringLiteral("xmin"), QStringLiteral("5")},
          {QStringLiteral("xmax"), QStringLiteral("-5")}},
-        {{QStringLiteral("kind"), QStringLiteral("parabola")},
-         {QStringLiteral("r"), QStringLiteral("1e200")}},
+        {{QStringLiteral("kind"), QStringLiteral("vertex-parabola")},
+         {QStringLiteral("r"), QStringLiteral("10^25")}},
     };
     for (const auto& options : odd) {
         QString error;
