@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgl1-mesa-dev libgtest-dev libgmock-dev
+PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl1-mesa-dev libgtest-dev libgmock-dev
           googletest libbenchmark-dev libmuparser-dev clang libclang-rt-14-dev
           fonts-dejavu-core fonts-liberation2 xvfb xauth)
 JOBS=$(nproc 2>/dev/null || echo 2)

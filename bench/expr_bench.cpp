@@ -4,8 +4,12 @@
 
 #include <QString>
 #include <cmath>
+#include <memory>
 #include <vector>
 
+#include "drawing/engine/figure.h"
+#include "drawing/engine/function_evaluator.h"
+#include "drawing/graphs/graph_drawing.h"
 #include "expr/eval_text.h"
 #include "expr/expression.h"
 #include "expr/program.h"
@@ -79,6 +83,29 @@ void BM_Graph_Cifrala(benchmark::State& state) {
     state.SetLabel("1000 samples");
 }
 BENCHMARK(BM_Graph_Cifrala)->Unit(benchmark::kMicrosecond);
+
+// The drawing engine's way: the figure's curve read once and run at all
+// samples together.
+void BM_Graph_Cifrala_Curve(benchmark::State& state) {
+    cifrala::Figure f;
+    cifrala::set_graph(f, 1, cifrala::curve_text(QString::fromLatin1(kGraph)), Qt::red);
+    cifrala::FunctionEvaluator evaluator(f);
+    evaluator.prepare(1);
+    std::vector<double> xs(kSamples);
+    for (int i = 0; i < kSamples; ++i)
+        xs[static_cast<size_t>(i)] = -5 + 10.0 * i / (kSamples - 1);
+    std::vector<cifrala::WorldPoint> points(kSamples);
+    std::unique_ptr<bool[]> ok(new bool[kSamples]);
+    for (auto _ : state) {
+        evaluator.evaluate_many(1, xs.data(), xs.size(), points.data(), ok.get());
+        double sum = 0;
+        for (int i = 0; i < kSamples; ++i)
+            if (ok[i]) sum += points[static_cast<size_t>(i)].y;
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetLabel("1000 samples");
+}
+BENCHMARK(BM_Graph_Cifrala_Curve)->Unit(benchmark::kMicrosecond);
 
 #ifdef CIFRALA_HAVE_MUPARSER
 

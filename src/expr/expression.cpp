@@ -1,8 +1,10 @@
 #include "expr/expression.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
 
+#include "expr/compiled_expression.h"
 #include "expr/engine_state.h"
 #include "expr/function_table.h"
 #include "expr/program.h"
@@ -54,32 +56,62 @@ ProgramCache& cache() {
     return c;
 }
 
-QChar lower(QChar c) {
-    const char16_t u = c.unicode();
-    return u >= 'A' && u <= 'Z' ? QChar(char16_t(u + 32)) : c;
-}
-
 // Curve evaluations may call back into the engine; this deep it must be a
 // curve that refers to itself through others.
 constexpr int kMaxDepth = 24;
 
 }  // namespace
+
+QChar lower_variable(QChar c) {
+    const char16_t u = c.unicode();
+    return u >= 'A' && u <= 'Z' ? QChar(char16_t(u + 32)) : c;
+}
+
+Evaluation evaluate_program(const Program& program, double value1, double value2) {
+    EngineState& state = engine_state();
+    if (state.depth >= kMaxDepth) return {expr_error::kBadCurveReference, 0};
+    const bool outermost = state.depth == 0;
+    if (outermost) state.function_message = 0;
+    ++state.depth;
+    Evaluation e = run(program, value1, value2);
+    --state.depth;
+    if (!e.ok()) e.value = 0;
+    if (outermost) state.last_error = e.error;
+    return e;
+}
+
+void evaluate_program_many(const Program& program, const double* values, size_t n,
+                           Evaluation* out) {
+    EngineState& state = engine_state();
+    if (!runs_side_by_side(program)) {
+        for (size_t i = 0; i < n; ++i)
+            out[i] = evaluate_program(program, values[i], values[i]);
+        return;
+    }
+    if (state.depth >= kMaxDepth) {
+        std::fill_n(out, n, Evaluation{expr_error::kBadCurveReference, 0});
+        return;
+    }
+    if (n == 0) return;
+    const bool outermost = state.depth == 0;
+    if (outermost) state.function_message = 0;
+    ++state.depth;
+    run_many(program, values, n, out);
+    --state.depth;
+    for (size_t i = 0; i < n; ++i)
+        if (!out[i].ok()) out[i].value = 0;
+    if (outermost) state.last_error = out[n - 1].error;
+}
+
 }  // namespace expr
 
 Evaluation evaluate_expression(QChar var1, QChar var2, const QString& text, double value1,
                                double value2) {
     expr::EngineState& state = expr::engine_state();
     if (state.depth >= expr::kMaxDepth) return {expr_error::kBadCurveReference, 0};
-    const bool outermost = state.depth == 0;
-    if (outermost) state.function_message = 0;
-    ++state.depth;
     const std::shared_ptr<const expr::Program> program =
-        expr::cache().get(text, expr::lower(var1), expr::lower(var2));
-    Evaluation e = expr::run(*program, value1, value2);
-    --state.depth;
-    if (!e.ok()) e.value = 0;
-    if (outermost) state.last_error = e.error;
-    return e;
+        expr::cache().get(text, expr::lower_variable(var1), expr::lower_variable(var2));
+    return expr::evaluate_program(*program, value1, value2);
 }
 
 int error_message_number(int code) {

@@ -12,6 +12,7 @@
 #include "expr/prefix_functions.h"
 #include "util/format.h"
 #include "util/number_settings.h"
+#include "util/round15.h"
 #include "util/tolerance.h"
 
 namespace cifrala::expr {
@@ -670,7 +671,11 @@ private:
     void variable_pass(int left, int right) {
         for (int it = items_[left].next; it != right; it = items_[it].next) {
             if (is_operand(it) && (items_[it].flags & kFlagVariable)) {
-                items_[it].slot = emit(Step::kRoundVariable, items_[it].slot, 0);
+                // Every occurrence of a variable gives the same value: it is
+                // written out once and read where it occurs again.
+                int& written = written_variable_[items_[it].slot];
+                if (written < 0) written = emit(Step::kRoundVariable, items_[it].slot, 0);
+                items_[it].slot = written;
                 items_[it].flags = 0;
             }
         }
@@ -745,6 +750,7 @@ private:
     std::vector<qsizetype> curve_span_;
     std::vector<Span> spans_;
     std::vector<Item> items_;
+    int written_variable_[2] = {-1, -1};
 };
 
 // ---- running ----
@@ -816,6 +822,117 @@ std::unique_ptr<Program> compile(QStringView text, QChar var1, QChar var2, int d
     return Compiler(text, var1, var2, depth).compile();
 }
 
+namespace {
+
+// What one step that reads only its operands gives before it is written
+// back: a = s[in.a], b the right operand with its sign.
+struct RawStep {
+    int error = 0;
+    double value = 0;
+};
+
+// Below what magnitude a step's value becomes 0.
+inline double step_limit(Step step, double sum_limit) {
+    return step == Step::kPower || step == Step::kMultiply || step == Step::kDivide ? kProductLimit
+                                                                                    : sum_limit;
+}
+// Comparisons give 0 or 1 as they are; every other value is written back.
+inline bool step_written(Step step) {
+    return !(step == Step::kLess || step == Step::kGreater || step == Step::kEqual);
+}
+
+[[gnu::always_inline]] inline RawStep raw_step(const Instruction& in, double a, double b,
+                                               double sum_limit) {
+    RawStep r;
+    switch (in.step) {
+        case Step::kPrefix: {
+            const PrefixResult f = apply_prefix_function(in.fn, b);
+            r.error = f.error;
+            r.value = f.value;
+            break;
+        }
+        case Step::kPower: {
+            const double n = std::nearbyint(b);
+            if (std::fabs(b - n) < 1e-5) {
+                if (n < 0 && is_zero(a)) return {kPowerTooLarge, 0};
+                r.value = n == 0 ? 1 : std::pow(a, n);
+                if (!(std::fabs(r.value) <= 1e30)) return {kPowerTooLarge, 0};
+            } else {
+                if (!(a > 0)) return {kNegativeBase, 0};
+                if (b * std::log(a) > 226) return {kPowerTooLarge, 0};
+                r.value = std::pow(a, b);
+            }
+            break;
+        }
+        case Step::kMultiply:
+            r.value = a * b;
+            break;
+        case Step::kDivide:
+            if (is_zero(b)) return {kDivisionByZero, 0};
+            r.value = a / b;
+            break;
+        case Step::kAdd:
+            r.value = a + b;
+            break;
+        case Step::kSubtract:
+            r.value = a - b;
+            break;
+        case Step::kNegate:
+            r.value = -b;
+            break;
+        case Step::kRoundVariable:
+            r.value = a;
+            break;
+        case Step::kLess:
+            r.value = is_negative(a - b) ? 1 : 0;
+            break;
+        case Step::kGreater:
+            r.value = is_positive(a - b) ? 1 : 0;
+            break;
+        case Step::kEqual:
+            r.value = std::fabs(a - b) < 1e-5 ? 1 : 0;
+            break;
+        default:
+            r.error = kNotANumber;  // not a step on operands
+    }
+    return r;
+}
+
+inline int arithmetic_step(const Instruction& in, double a, double b, double sum_limit,
+                           double& out) {
+    const RawStep r = raw_step(in, a, b, sum_limit);
+    if (r.error) return r.error;
+    if (!step_written(in.step)) {
+        out = r.value;
+        return 0;
+    }
+    return write(r.value, step_limit(in.step, sum_limit), out) ? 0 : kOutOfRange;
+}
+
+double sum_limit() {
+    return number_settings.tiny_mode ? 1e-30 : 1e-14;
+}
+
+}  // namespace
+
+bool runs_side_by_side(const Program& p) {
+    if (p.result < 0) return false;
+    for (const Instruction& in : p.steps) {
+        switch (in.step) {
+            case Step::kList:
+            case Step::kCurve:
+            case Step::kFailList:
+                return false;
+            case Step::kPrefix:
+                if (in.fn == code::kRandom) return false;
+                break;
+            default:
+                break;
+        }
+    }
+    return true;
+}
+
 Evaluation run(const Program& p, double value1, double value2) {
     constexpr size_t kLocal = 96;
     double local[kLocal];
@@ -829,70 +946,16 @@ Evaluation run(const Program& p, double value1, double value2) {
     }
     s[0] = value1;
     s[1] = value2;
-    const double sum_limit = number_settings.tiny_mode ? 1e-30 : 1e-14;
+    const double limit = sum_limit();
     for (const Instruction& in : p.steps) {
-        const double b = in.negate_b ? -s[in.b] : s[in.b];
-        double r = 0;
-        double limit = sum_limit;
         switch (in.step) {
-            case Step::kPrefix: {
-                const PrefixResult f = apply_prefix_function(in.fn, b);
-                if (f.error) return {f.error, 0};
-                r = f.value;
-                break;
-            }
-            case Step::kPower: {
-                const double base = s[in.a];
-                const double n = std::nearbyint(b);
-                if (std::fabs(b - n) < 1e-5) {
-                    if (n < 0 && is_zero(base)) return {kPowerTooLarge, 0};
-                    r = n == 0 ? 1 : std::pow(base, n);
-                    if (!(std::fabs(r) <= 1e30)) return {kPowerTooLarge, 0};
-                } else {
-                    if (!(base > 0)) return {kNegativeBase, 0};
-                    if (b * std::log(base) > 226) return {kPowerTooLarge, 0};
-                    r = std::pow(base, b);
-                }
-                limit = kProductLimit;
-                break;
-            }
-            case Step::kMultiply:
-                r = s[in.a] * b;
-                limit = kProductLimit;
-                break;
-            case Step::kDivide:
-                if (is_zero(b)) return {kDivisionByZero, 0};
-                r = s[in.a] / b;
-                limit = kProductLimit;
-                break;
-            case Step::kAdd:
-                r = s[in.a] + b;
-                break;
-            case Step::kSubtract:
-                r = s[in.a] - b;
-                break;
-            case Step::kNegate:
-                r = -b;
-                break;
-            case Step::kRoundVariable:
-                r = s[in.a];
-                break;
-            case Step::kLess:
-                s[in.dst] = is_negative(s[in.a] - b) ? 1 : 0;
-                continue;
-            case Step::kGreater:
-                s[in.dst] = is_positive(s[in.a] - b) ? 1 : 0;
-                continue;
-            case Step::kEqual:
-                s[in.dst] = std::fabs(s[in.a] - b) < 1e-5 ? 1 : 0;
-                continue;
             case Step::kList: {
-                const int e = run_list_call(p.calls[in.fn], value1, value2, sum_limit, s[in.dst]);
+                const int e = run_list_call(p.calls[in.fn], value1, value2, limit, s[in.dst]);
                 if (e) return {e, 0};
                 continue;
             }
             case Step::kCurve: {
-                const int e = run_curve(p.curves[in.fn], value2, sum_limit, s[in.dst]);
+                const int e = run_curve(p.curves[in.fn], value2, limit, s[in.dst]);
                 if (e) return {e, 0};
                 continue;
             }
@@ -901,10 +964,123 @@ Evaluation run(const Program& p, double value1, double value2) {
             case Step::kFailList:
                 engine_state().function_message = in.a;
                 return {kListFunctionFailed, 0};
+            default: {
+                const double b = in.negate_b ? -s[in.b] : s[in.b];
+                if (const int e = arithmetic_step(in, s[in.a], b, limit, s[in.dst])) return {e, 0};
+            }
         }
-        if (!write(r, limit, s[in.dst])) return {kOutOfRange, 0};
     }
     return {0, s[p.result]};
+}
+
+namespace {
+
+// write() inline: 0 and the value, or kOutOfRange.
+[[gnu::always_inline]] inline int write_inline(double v, double limit, double& out) {
+    if (!std::isfinite(v)) return kOutOfRange;
+    if (std::fabs(v) < limit) {
+        out = 0;
+        return 0;
+    }
+    out = round_to_15_digits_inline(v);
+    return std::isfinite(out) ? 0 : kOutOfRange;
+}
+
+constexpr size_t kBlock = 64;
+
+// One step over a block of values: the step's kind is fixed, so the loop
+// holds no decision but the one per value that failed before.
+template <Step S>
+void step_block(const Instruction& in, const double* a, const double* b, double* d, int* error,
+                size_t m, double sum_limit) {
+    constexpr bool product = S == Step::kPower || S == Step::kMultiply || S == Step::kDivide;
+    const double limit = product ? kProductLimit : sum_limit;
+    const bool negate = in.negate_b;
+    for (size_t i = 0; i < m; ++i) {
+        if (error[i]) continue;
+        const double bv = negate ? -b[i] : b[i];
+        double r;
+        if constexpr (S == Step::kMultiply) {
+            r = a[i] * bv;
+        } else if constexpr (S == Step::kAdd) {
+            r = a[i] + bv;
+        } else if constexpr (S == Step::kSubtract) {
+            r = a[i] - bv;
+        } else if constexpr (S == Step::kNegate) {
+            r = -bv;
+        } else if constexpr (S == Step::kRoundVariable) {
+            r = a[i];
+        } else {
+            const RawStep raw = raw_step(in, a[i], bv, sum_limit);
+            if (raw.error) {
+                error[i] = raw.error;
+                continue;
+            }
+            if (!step_written(in.step)) {
+                d[i] = raw.value;
+                continue;
+            }
+            r = raw.value;
+        }
+        error[i] = write_inline(r, limit, d[i]);
+    }
+}
+
+}  // namespace
+
+void run_many(const Program& p, const double* values, size_t n, Evaluation* out) {
+    // Blocks of values small enough for every slot to stay in the cache; a
+    // step is applied to the whole block, so its values are worked on side
+    // by side instead of one after the other.
+    const size_t slots = p.slots.size();
+    std::vector<double> buffer(slots * kBlock);
+    const double limit = sum_limit();
+    for (size_t base = 0; base < n; base += kBlock) {
+        const size_t m = std::min(kBlock, n - base);
+        for (size_t k = 0; k < slots; ++k)
+            std::fill_n(&buffer[k * kBlock], m, p.slots[k]);
+        std::copy_n(values + base, m, &buffer[0]);
+        std::copy_n(values + base, m, &buffer[kBlock]);
+        int error[kBlock] = {};
+        for (const Instruction& in : p.steps) {
+            if (in.step == Step::kFail) {
+                for (size_t i = 0; i < m; ++i)
+                    if (!error[i]) error[i] = in.a;
+                continue;
+            }
+            const double* a = &buffer[static_cast<size_t>(in.a) * kBlock];
+            const double* b = &buffer[static_cast<size_t>(in.b) * kBlock];
+            double* d = &buffer[static_cast<size_t>(in.dst) * kBlock];
+            switch (in.step) {
+                case Step::kMultiply:
+                    step_block<Step::kMultiply>(in, a, b, d, error, m, limit);
+                    break;
+                case Step::kAdd:
+                    step_block<Step::kAdd>(in, a, b, d, error, m, limit);
+                    break;
+                case Step::kSubtract:
+                    step_block<Step::kSubtract>(in, a, b, d, error, m, limit);
+                    break;
+                case Step::kNegate:
+                    step_block<Step::kNegate>(in, a, b, d, error, m, limit);
+                    break;
+                case Step::kRoundVariable:
+                    step_block<Step::kRoundVariable>(in, a, b, d, error, m, limit);
+                    break;
+                case Step::kPower:
+                    step_block<Step::kPower>(in, a, b, d, error, m, limit);
+                    break;
+                case Step::kDivide:
+                    step_block<Step::kDivide>(in, a, b, d, error, m, limit);
+                    break;
+                default:  // prefix functions and comparisons
+                    step_block<Step::kPrefix>(in, a, b, d, error, m, limit);
+            }
+        }
+        const double* result = &buffer[static_cast<size_t>(p.result) * kBlock];
+        for (size_t i = 0; i < m; ++i)
+            out[base + i] = error[i] ? Evaluation{error[i], 0} : Evaluation{0, result[i]};
+    }
 }
 
 }  // namespace cifrala::expr

@@ -74,5 +74,11 @@ inline constexpr int kMaxNesting = 64;
 
 std::unique_ptr<Program> compile(QStringView text, QChar var1, QChar var2, int depth = 0);
 Evaluation run(const Program& program, double value1, double value2);
+// Whether the program can run at many values side by side: each step reads
+// only its operands (no list function, curve, random number or message).
+bool runs_side_by_side(const Program& program);
+// Runs a program that runs_side_by_side at n values (value1 = value2 =
+// values[i]); out[i] is exactly what run gives for values[i].
+void run_many(const Program& program, const double* values, size_t n, Evaluation* out);
 
 }  // namespace cifrala::expr

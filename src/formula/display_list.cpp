@@ -31,6 +31,18 @@ QRect bounding_rect(const DrawnItem& item) {
         QRect operator()(const DrawnRoot& r) const { return r.rect; }
         QRect operator()(const DrawnHint& h) const { return h.rect; }
         QRect operator()(const DrawnArrow& a) const { return a.rect; }
+        QRect operator()(const DrawnCurve& c) const {
+            const int half = (c.width + 1) / 2;
+            return c.points.boundingRect().toAlignedRect().adjusted(-half, -half, half, half);
+        }
+        QRect operator()(const DrawnPoint& p) const {
+            const double r = p.radius + 0.5;
+            return QRectF(p.centre - QPointF(r, r), p.centre + QPointF(r, r)).toAlignedRect();
+        }
+        QRect operator()(const DrawnCircle& c) const {
+            const QPointF d(c.radius_x + c.width / 2.0, c.radius_y + c.width / 2.0);
+            return QRectF(c.centre - d, c.centre + d).toAlignedRect();
+        }
     };
     return std::visit(Visitor{}, item);
 }
@@ -40,9 +52,9 @@ namespace {
 // Text and what is built of text: gone once the fill runs over its whole
 // width and most of its height (a hint band one pixel lower than the text).
 bool text_like(const DrawnItem& item) {
-    return !std::holds_alternative<DrawnLine>(item) &&
-           !std::holds_alternative<DrawnPolygon>(item) &&
-           !std::holds_alternative<DrawnImage>(item) && !std::holds_alternative<DrawnArrow>(item);
+    return std::holds_alternative<DrawnText>(item) || std::holds_alternative<DrawnFraction>(item) ||
+           std::holds_alternative<DrawnSuperscript>(item) ||
+           std::holds_alternative<DrawnRoot>(item) || std::holds_alternative<DrawnHint>(item);
 }
 
 bool covered(const QRect& area, const DrawnItem& item) {
@@ -93,6 +105,16 @@ QRect DisplayList::bounds_from(size_t first) const {
     for (size_t i = first; i < items_.size(); ++i)
         r = r.united(bounding_rect(items_[i]));
     return r;
+}
+
+std::vector<DrawnCurve> DisplayList::curves() const {
+    return all_of_kind<DrawnCurve>(items_);
+}
+std::vector<DrawnPoint> DisplayList::points() const {
+    return all_of_kind<DrawnPoint>(items_);
+}
+std::vector<DrawnCircle> DisplayList::circles() const {
+    return all_of_kind<DrawnCircle>(items_);
 }
 
 std::vector<DrawnText> DisplayList::texts_in(const QRect& area) const {

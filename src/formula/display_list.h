@@ -8,7 +8,9 @@
 // tools read the surface through it.
 #include <QColor>
 #include <QPoint>
+#include <QPointF>
 #include <QPolygon>
+#include <QPolygonF>
 #include <QRect>
 #include <QString>
 #include <variant>
@@ -80,8 +82,33 @@ struct DrawnArrow {
     QRect rect;
 };
 
-using DrawnItem = std::variant<DrawnText, DrawnLine, DrawnPolygon, DrawnImage, DrawnFraction,
-                               DrawnSuperscript, DrawnRoot, DrawnHint, DrawnArrow>;
+// A piece of a curve of a figure, in surface coordinates.
+struct DrawnCurve {
+    QPolygonF points;
+    QColor colour;
+    int width = 1;
+    int function = 0;  // the figure's function number
+};
+
+// A dot that marks a figure point.
+struct DrawnPoint {
+    QPointF centre;
+    int radius = 0;
+    QColor colour;
+    QString name;  // the point's name (" " for none)
+};
+
+// A circle or, with unequal axis scales, an ellipse.
+struct DrawnCircle {
+    QPointF centre;
+    double radius_x = 0, radius_y = 0;
+    QColor colour;
+    int width = 1;
+};
+
+using DrawnItem =
+    std::variant<DrawnText, DrawnLine, DrawnPolygon, DrawnImage, DrawnFraction, DrawnSuperscript,
+                 DrawnRoot, DrawnHint, DrawnArrow, DrawnCurve, DrawnPoint, DrawnCircle>;
 
 class DisplayList {
 public:
@@ -105,6 +132,9 @@ public:
     std::vector<DrawnRoot> roots() const;
     std::vector<DrawnHint> hints() const;
     std::vector<DrawnArrow> arrows() const;
+    std::vector<DrawnCurve> curves() const;
+    std::vector<DrawnPoint> points() const;
+    std::vector<DrawnCircle> circles() const;
 
     // The text runs whose cell lies wholly inside `area`.
     std::vector<DrawnText> texts_in(const QRect& area) const;

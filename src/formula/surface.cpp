@@ -45,6 +45,21 @@ Surface::Batch::~Batch() {
     }
 }
 
+Surface::Canvas::Canvas(Surface& s) : s_(s), painter_(&s.image_) {
+    painter_.setRenderHint(QPainter::Antialiasing);
+}
+
+Surface::Canvas::~Canvas() {
+    painter_.end();
+    if (!area_.isNull()) s_.touched(area_.adjusted(-1, -1, 1, 1));
+}
+
+void Surface::Canvas::record(DrawnItem item) {
+    const QRect r = bounding_rect(item);
+    area_ = area_.isNull() ? r : area_.united(r);
+    s_.display_.add(std::move(item));
+}
+
 // --- canvas state ---
 
 void Surface::set_font(const FontSpec& font) {

@@ -13,6 +13,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
+#include <QPainter>
 #include <QRect>
 #include <QString>
 #include <functional>
@@ -82,6 +83,7 @@ public:
     void set_font_colour(const QColor& colour) { font_colour_ = colour; }
     QColor font_colour() const { return font_colour_; }
     const QString& font_family() const { return font_family_; }
+    bool bold() const { return bold_; }
     void set_pen(int width, const QColor& colour = Qt::black);
     void set_pen_width(int width) { pen_width_ = width; }
     void set_pen_colour(const QColor& colour) { pen_colour_ = colour; }
@@ -170,6 +172,25 @@ public:
     // The speech cloud: the picture "awolk3.bmp" at (0, 0), then the texts in
     // "Verdana" 24, red.
     void toonwolk(const std::vector<CloudText>& texts);
+
+    // An antialiased painter on the surface for code that draws many items at
+    // once (the figure engine). What it draws must be recorded with record();
+    // the area of the recorded items is reported when the canvas ends. No
+    // other operation may draw on the surface while a canvas is open.
+    class Canvas {
+    public:
+        explicit Canvas(Surface& s);
+        ~Canvas();
+        Canvas(const Canvas&) = delete;
+        Canvas& operator=(const Canvas&) = delete;
+        QPainter& painter() { return painter_; }
+        void record(DrawnItem item);
+
+    private:
+        Surface& s_;
+        QPainter painter_;
+        QRect area_;
+    };
 
     // Collects the changes of nested operations into one report.
     class Batch {

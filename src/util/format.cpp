@@ -1,9 +1,12 @@
 #include "util/format.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
+#include "util/round15.h"
 
 #include "util/number_settings.h"
 
@@ -169,10 +172,7 @@ MagnitudeText format_with_magnitude(double x) {
     return out;
 }
 
-namespace {
-
-constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+namespace round15_detail {
 
 double round_15_slow(double x) {
     char buf[64];
@@ -186,49 +186,10 @@ double round_15_slow(double x) {
     return v;
 }
 
-// Rounds y = a * 10^k (a > 0) to an integer, given y's nearest double and
-// the sign of the exact residual (exact value - y).
-double round_with_residual(double y, double residual) {
-    const double r = std::nearbyint(y);
-    const double frac = y - r;  // exact: y and r are close and y < 2^53
-    if (frac == 0.5 || frac == -0.5) {
-        // y lies exactly halfway between two integers: the residual decides;
-        // a true tie stays with nearbyint's even choice.
-        if (residual > 0) return std::floor(y) + 1;
-        if (residual < 0) return std::floor(y);
-    }
-    return r;
-}
-
-}  // namespace
+}  // namespace round15_detail
 
 double round_to_15_digits(double x) {
-    if (x == 0 || !std::isfinite(x)) return x;
-    const double a = std::fabs(x);
-    if (a < 1e-8 || a >= 1e37) return round_15_slow(x);
-    // k such that a * 10^k lies in [10^14, 10^15).
-    int k = 14 - static_cast<int>(std::floor(std::log10(a)));
-    auto scaled = [&](int kk) { return kk >= 0 ? a * kPow10[kk] : a / kPow10[-kk]; };
-    double y = scaled(k);
-    if (y < 1e14) {
-        ++k;
-        y = scaled(k);
-    } else if (y >= 1e15) {
-        --k;
-        y = scaled(k);
-    }
-    if (k > 22 || k < -22) return round_15_slow(x);
-    double result;
-    if (k >= 0) {
-        const double p = kPow10[k];
-        const double residual = std::fma(a, p, -y);  // a*p - y, exactly
-        result = round_with_residual(y, residual) / p;
-    } else {
-        const double p = kPow10[-k];
-        const double remainder = std::fma(-y, p, a);  // a - y*p, exactly
-        result = round_with_residual(y, remainder) * p;
-    }
-    return x < 0 ? -result : result;
+    return round_to_15_digits_inline(x);
 }
 
 }  // namespace cifrala

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 
+#include "text/file_dialogs.h"
 #include "text/notify.h"
 #include "text/program_dir.h"
 
@@ -24,6 +25,8 @@ int main(int argc, char** argv) {
     cifrala::set_message_handler([](const cifrala::ShownMessage& m) {
         std::fprintf(stderr, "message: %s\n", m.text.toLocal8Bit().constData());
     });
+    // Nor may a file dialog: unless a test answers it, it is cancelled.
+    cifrala::set_file_dialog_handler([](const cifrala::FileDialogRequest&) { return QString(); });
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

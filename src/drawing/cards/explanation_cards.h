@@ -8,6 +8,14 @@
 // them, for example
 //     register_explanation_card(42, {paint_times_table});
 // and the program's catalogue (practice/catalogue.cpp) calls that function.
+//
+// A graph card sizes the surface and fills the graph's record from the
+// exercise; the window draws the graph and lets the pupil drag and zoom it:
+//     void paint_parabola(TtekeningForm& w, const CardRequest& r) {
+//         w.init(600, 450);
+//         w.teken_parabool({r.exercise.value("p").toInt(), r.exercise.value("q").toInt(),
+//                           r.exercise.value("r").toDouble(), r.exercise.value("s").toDouble()});
+//     }
 #include <QVariantMap>
 #include <functional>
 

@@ -5,6 +5,11 @@
 // window that opened it, which it reads each time it is shown; the cards
 // themselves are registered by topic code (explanation_cards.h).
 //
+// It is shown without taking the keyboard from the window that showed it,
+// and stays above that window. The graph cards can be zoomed with the
+// mouse wheel and moved by dragging empty space; their points can be
+// dragged where the graph allows it.
+//
 // The window is created once; explanation_window() gives the instance.
 #include <QPointer>
 #include <QVariantMap>
@@ -12,13 +17,17 @@
 #include <functional>
 #include <memory>
 
+#include "drawing/graphs/graph_drawing.h"
+#include "drawing/graphs/graph_records.h"
 #include "formula/surface.h"
 
+class QLabel;
 class QToolButton;
 
 namespace cifrala {
 
-class SurfacePane;
+class CardView;
+class StayAbove;
 
 class TtekeningForm : public QWidget {
     Q_OBJECT
@@ -39,6 +48,15 @@ public:
     // The window whose lower right corner the cards go to (the multi-topic
     // window); without one, the opener's.
     void set_reference_window(QWidget* window) { reference_ = window; }
+    // Places the window at the lower right corner of `window` (a card that
+    // places itself beside another window).
+    void place_lower_right_of(const QWidget* window);
+
+    // Set by the roots window around showing this window from its buttons:
+    // the table of powers of 2, 3 and 5, and how a power is undone with a
+    // root. They go before the topic's card.
+    bool powers_table_mode = false;
+    bool root_notation_mode = false;
 
     // --- the surface ---
     // Surface of w x h pixels, cleared white, line unit 35; the window fits it.
@@ -87,10 +105,41 @@ public:
     void maal();
     void my_textoutSymbol(int code);
 
-    // --- mouse (dragging figure points; only after a graph that allows it) ---
+    // --- graphs: each clears the surface, draws the graph of the exercise
+    // on the whole surface and allows dragging where the graph has points
+    // that can move ---
+    void teken_lijnformule(const LineGraph& e);
+    void teken_expformule(const ExponentialGraph& e);
+    void teken_sinusoide(const SinusoidGraph& e);
+    void teken_parabool(const ParabolaGraph& e);
+    void teken_wortelfie(const RootFunctionGraph& e);
+    void teken_hyperbola(const HyperbolaGraph& e);
+    void teken_puntsymmetrie_derdegraadsfunctie(const CubicGraph& e);
+    void teken_lijnsymmetrie_parabool(const QuadraticGraph& e);
+    // Writes the vertex's y_top back into the record.
+    void teken_de_parabool(RootsParabolaGraph& e);
+    void teken_sinusoide_grafiek(const SinusoidEquationGraph& e);
+    void teken_breukongelijkheid(const FractionInequalityGraph& e);
+    void teken_wortelongelijkheid(const RootInequalityGraph& e);
+    // Shows a graph built elsewhere (what the teken_ operations do).
+    void show_graph(GraphDrawing graph);
+    // The graph on the surface, nullptr when the card is not a graph.
+    GraphDrawing* graph() { return graph_.get(); }
+    // Zoom and pan of a graph card; back to the card's own view.
+    void zoom_graph(QPointF at, double factor);
+    void pan_graph(QPointF delta);
+    void reset_graph_view();
+    // The coordinates under the mouse, as the window shows them.
+    QString coordinates_at(QPoint pos) const;
+    // Asks for a file name and saves the card as PNG or SVG.
+    void save_card_as();
+
+    // --- mouse (dragging figure points; only after a graph that allows it;
+    // on empty space of a graph, the drag moves the whole view) ---
     void Image1MouseDown(QPoint pos);
     void Image1MouseMove(QPoint pos);
     void Image1MouseUp();
+    void Image1MouseWheel(QPointF pos, int eighths_of_degree);
     bool dragging_allowed = false;
     int picked_point = -1;
     bool mouse_down = false;
@@ -99,8 +148,11 @@ public:
     int shown_topic() const { return shown_topic_; }
     QWidget* opener() const { return opener_; }
 
-    SurfacePane* Image1 = nullptr;
+    CardView* Image1 = nullptr;
     QToolButton* SpeedButton1 = nullptr;
+    QToolButton* SpeedButton2 = nullptr;  // back to the card's own view (graphs)
+    QToolButton* SpeedButton3 = nullptr;  // save as PNG or SVG
+    QLabel* Label1 = nullptr;             // the coordinates under the mouse (graphs)
     // The Copy button sits in the card's top right corner; a card that
     // measures its text keeps this much room free at its right edge.
     static constexpr int kCopyButtonRoom = 30;
@@ -109,9 +161,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void paint_powers_table();
+    void paint_root_notation();
+    void redraw_graph();
+    QSize surface_size() const;
+    void show_graph_controls(bool shown);
     void make_surface(int w, int h);
     void fit_window_to_surface();
     void place_lower_right();
+    void place_in_lower_right(const QRect& reference);
     void reparent_to(QWidget* owner);
     // A stacked fraction whose parts are runs of text and superscripts.
     struct Run {
@@ -126,9 +184,18 @@ private:
     Surface* surface_ = nullptr;  // Image1's
     QPointer<QWidget> opener_;
     QPointer<QWidget> reference_;
+    StayAbove* stay_above_ = nullptr;
     ExerciseSource exercise_;
     int shown_topic_ = 0;
+    std::unique_ptr<GraphDrawing> graph_;
+    // The graph's view as the card drew it, for reset_graph_view.
+    Figure home_view_;
+    bool panning_ = false;
+    QPoint last_mouse_;
 };
+
+// How much one notch of the mouse wheel zooms a graph.
+inline constexpr double kZoomPerNotch = 1.25;
 
 // The window's one instance (created on first use when the program has not
 // created it yet).
@@ -141,6 +208,20 @@ bool explanation_window_visible();
 namespace tekening_tags {
 constexpr int kCaption = 2431;
 constexpr int kCopy = 2432;
+constexpr int kResetView = 2433;
+constexpr int kSave = 2434;
 }  // namespace tekening_tags
+
+// Messages of the window.
+namespace tekening_messages {
+constexpr int kPowersHeading = 2055;
+constexpr int kRootHeading = 2056;
+constexpr int kRootOddPositive = 2058;
+constexpr int kRootNegative = 2057;
+constexpr int kRootOdd = -57;
+constexpr int kSaveCaption = 2435;
+constexpr int kSaveFilter = 2436;
+constexpr int kSaveFailed = 2437;
+}  // namespace tekening_messages
 
 }  // namespace cifrala

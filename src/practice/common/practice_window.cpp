@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHideEvent>
@@ -22,6 +21,7 @@
 #include "practice/common/floating_panel.h"
 #include "practice/common/glyphs.h"
 #include "practice/common/step_worker.h"
+#include "text/file_dialogs.h"
 #include "text/help.h"
 #include "text/language.h"
 #include "text/messages.h"
@@ -42,14 +42,6 @@ QToolButton* make_speed_button(QWidget* parent, const QString& name, Glyph glyph
     b->setToolTip(hint);
     b->setFocusPolicy(Qt::NoFocus);
     return b;
-}
-
-PracticeWindow::SaveDialog& save_dialog() {
-    static PracticeWindow::SaveDialog d = [](QWidget* parent) {
-        return QFileDialog::getSaveFileName(parent, msg(practice_messages::kSaveTitle), QString(),
-                                            msg(practice_messages::kSaveFilter));
-    };
-    return d;
 }
 
 }  // namespace
@@ -530,14 +522,10 @@ bool PracticeWindow::save_surface_picture(const QString& path) {
     return false;
 }
 
-PracticeWindow::SaveDialog PracticeWindow::set_save_dialog(SaveDialog dialog) {
-    SaveDialog previous = std::move(save_dialog());
-    save_dialog() = std::move(dialog);
-    return previous;
-}
-
 void PracticeWindow::save_picture_clicked() {
-    QString path = save_dialog() ? save_dialog()(this) : QString();
+    QString path =
+        ask_file_name({FileDialogRequest::Save, this, msg(practice_messages::kSaveTitle),
+                       msg(practice_messages::kSaveFilter), QString()});
     if (!path.isEmpty()) {
         if (!path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
             path += QStringLiteral(".png");

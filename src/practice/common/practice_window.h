@@ -137,11 +137,6 @@ public:
     // Save as picture: asks for a file name, then saves.
     void save_picture_clicked();
     bool save_surface_picture(const QString& path);
-    // The file dialog of "save as picture" (tests and the random-input test
-    // answer it without a dialog): returns the chosen path or nothing.
-    // Returns the dialog it replaces.
-    using SaveDialog = std::function<QString(QWidget* parent)>;
-    static SaveDialog set_save_dialog(SaveDialog dialog);
 
     // The screen calibration moves the bottom-row controls.
     void set_calibration_table(std::vector<CalibratedControl> table);

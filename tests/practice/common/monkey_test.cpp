@@ -28,6 +28,7 @@
 #include "formula/surface_pane.h"
 #include "practice/common/window_cases.h"
 #include "support/message_recorder.h"
+#include "text/file_dialogs.h"
 #include "text/help.h"
 #include "tools/calc_form.h"
 #include "tools/keyboard_form.h"
@@ -76,8 +77,8 @@ private:
             seen = now;
             if (still * 200 > limit_ * 1000) {
                 std::lock_guard<std::mutex> lock(mutex_);
-                std::fprintf(stderr, "monkey: no progress for %d s in %s after %s\n", limit_,
-                             run_.c_str(), last_.c_str());
+                std::fprintf(stderr, "monkey: no progress for %d s in %s, in the action after %s\n",
+                             limit_, run_.c_str(), last_.c_str());
                 std::abort();
             }
         }
@@ -135,11 +136,11 @@ private:
     }
 
     std::string press_key() {
-        static const Qt::Key keys[] = {Qt::Key_0,      Qt::Key_5,     Qt::Key_9,     Qt::Key_Minus,
-                                       Qt::Key_Comma,  Qt::Key_Slash, Qt::Key_A,     Qt::Key_X,
-                                       Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Tab,
-                                       Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Space,
-                                       Qt::Key_Up,     Qt::Key_Down,  Qt::Key_Home,  Qt::Key_F1};
+        static const Qt::Key keys[] = {
+            Qt::Key_0,      Qt::Key_5,    Qt::Key_9,         Qt::Key_Minus,  Qt::Key_Comma,
+            Qt::Key_Slash,  Qt::Key_A,    Qt::Key_X,         Qt::Key_Return, Qt::Key_Enter,
+            Qt::Key_Escape, Qt::Key_Tab,  Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Space,
+            Qt::Key_Up,     Qt::Key_Down, Qt::Key_Home,      Qt::Key_F1};
         const Qt::Key k = keys[below(static_cast<int>(std::size(keys)))];
         QTest::keyClick(focus_target(), k);
         return "key " + std::to_string(static_cast<int>(k));
@@ -149,12 +150,21 @@ private:
         auto fields = shown<QLineEdit>();
         if (fields.empty()) return press_key();
         QLineEdit* e = fields[static_cast<size_t>(below(static_cast<int>(fields.size())))];
-        static const QString texts[] = {
-            QStringLiteral("7"),         QStringLiteral("0"),      QStringLiteral("-3"),
-            QStringLiteral("12"),        QStringLiteral("2147483647"), QStringLiteral("99999999999"),
-            QStringLiteral("1/0"),       QStringLiteral("3*7"),    QStringLiteral("abc"),
-            QStringLiteral("1,5"),       QStringLiteral("()"),     QStringLiteral("-"),
-            QString(500, QLatin1Char('9')), QStringLiteral("\x01\x7f\xff"), QString()};
+        static const QString texts[] = {QStringLiteral("7"),
+                                        QStringLiteral("0"),
+                                        QStringLiteral("-3"),
+                                        QStringLiteral("12"),
+                                        QStringLiteral("2147483647"),
+                                        QStringLiteral("99999999999"),
+                                        QStringLiteral("1/0"),
+                                        QStringLiteral("3*7"),
+                                        QStringLiteral("abc"),
+                                        QStringLiteral("1,5"),
+                                        QStringLiteral("()"),
+                                        QStringLiteral("-"),
+                                        QString(500, QLatin1Char('9')),
+                                        QStringLiteral("\x01\x7f\xff"),
+                                        QString()};
         const QString t = texts[below(static_cast<int>(std::size(texts)))];
         e->setFocus();
         e->setText(t);
@@ -210,14 +220,15 @@ TEST(Monkey, RandomInputOnEveryWindowLeavesItWorking) {
     const quint32 base_seed = static_cast<quint32>(env_int("CIFRALA_MONKEY_SEED", 20261210));
     testing::MessageRecorder messages;
     QTemporaryDir pictures;
-    const auto dialog = PracticeWindow::set_save_dialog(
-        [&](QWidget*) { return pictures.filePath("sheet.png"); });
+    const FileDialogHandler dialogs = set_file_dialog_handler([&](const FileDialogRequest& r) {
+        return r.kind == FileDialogRequest::Save ? pictures.filePath("sheet.png") : QString();
+    });
     Watchdog watchdog(60);
     quint32 n = 0;
     for (const WindowCase& c : testing::window_cases()) {
         const quint32 seed = base_seed + 7919 * n++;
-        const std::string run = c.label() + " seed " + std::to_string(seed) + " events " +
-                                std::to_string(events);
+        const std::string run =
+            c.label() + " seed " + std::to_string(seed) + " events " + std::to_string(events);
         std::fprintf(stderr, "monkey: %s\n", run.c_str());
         watchdog.set_run(run);
         SCOPED_TRACE(run);
@@ -262,7 +273,7 @@ TEST(Monkey, RandomInputOnEveryWindowLeavesItWorking) {
         if (calculator_exists()) calculator()->hide();
         if (keyboard_exists()) keyboard()->hide();
     }
-    PracticeWindow::set_save_dialog(dialog);
+    set_file_dialog_handler(dialogs);
 }
 
 }  // namespace
