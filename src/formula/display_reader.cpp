@@ -6,12 +6,23 @@ namespace cifrala {
 
 namespace {
 
-// A composite item: its area and the token it reads as.
+// A composite item: its area and the token it reads as. One that lies
+// inside a composite drawn after it (a fraction under a root sign, a small
+// root in a numerator) is part of that one and reads only through it.
 struct Composite {
     QRect rect;
     int line_y = 0;
     ReadToken token;
+    bool nested = false;
 };
+
+void mark_nested(std::vector<Composite>& parts) {
+    for (size_t i = 0; i < parts.size(); ++i) {
+        if (parts[i].line_y < 0) continue;
+        for (size_t j = i + 1; j < parts.size() && !parts[i].nested; ++j)
+            parts[i].nested = parts[j].line_y >= 0 && parts[j].rect.contains(parts[i].rect);
+    }
+}
 
 std::vector<Composite> composites(const DisplayList& display) {
     std::vector<Composite> out;
@@ -34,6 +45,7 @@ std::vector<Composite> composites(const DisplayList& display) {
             out.push_back({h->rect, -1, ReadToken{}});
         }
     }
+    mark_nested(out);
     return out;
 }
 
@@ -90,7 +102,7 @@ std::vector<ReadLine> read_lines(const DisplayList& display, const ReadOptions& 
     const std::vector<Composite> parts = composites(display);
     std::vector<ReadLine> lines;
     for (const Composite& c : parts)
-        if (c.line_y >= 0) add_token(lines, c.line_y, c.token, options.tolerance);
+        if (c.line_y >= 0 && !c.nested) add_token(lines, c.line_y, c.token, options.tolerance);
     for (const DrawnText& t : display.texts()) {
         if (options.black_only && t.colour != QColor(Qt::black)) continue;
         const bool inside = std::any_of(parts.begin(), parts.end(), [&](const Composite& c) {
