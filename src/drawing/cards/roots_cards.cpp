@@ -16,7 +16,7 @@ constexpr int kHeight = 330;
 constexpr int kColumns = 3;
 constexpr int kRows = 6;
 constexpr int kLeft = 12;
-constexpr int kColumnGap = 8;
+constexpr int kMinColumnGap = 8;
 
 const QString kIs = QStringLiteral(" = ");
 
@@ -40,20 +40,23 @@ void write_square(TtekeningForm& w, int n, int x, int result_right) {
     w.my_textout_2(square);
 }
 
-int column_width(TtekeningForm& w) {
+// The width of the widest entry, 18² = 324.
+int entry_width(TtekeningForm& w) {
     Surface& s = w.surface();
     s.measure_only = true;
     s.cursor.x = 0;
     write_square(w, kColumns * kRows, 0, 0);
     s.measure_only = false;
-    return s.cursor.x + kColumnGap;
+    return s.cursor.x;
 }
 
 void paint_roots(TtekeningForm& w, const CardRequest&) {
     w.init(kWidth, kHeight);
-    const int column = column_width(w);
-    // The table starts below the copy button; only its columns must fit.
-    const int needed = kLeft + kColumns * column;
+    // The columns share the card's width; a card too narrow for them grows.
+    const int entry = entry_width(w);
+    const int gap =
+        std::max(kMinColumnGap, (kWidth - 2 * kLeft - kColumns * entry) / (kColumns - 1));
+    const int needed = 2 * kLeft + kColumns * entry + (kColumns - 1) * gap;
     if (needed > kWidth) w.init(needed, kHeight);
     Surface& s = w.surface();
     s.cursor = {kLeft, 16};
@@ -61,10 +64,10 @@ void paint_roots(TtekeningForm& w, const CardRequest&) {
     w.newline(1.8);
     const int top = s.cursor.y;
     for (int col = 0; col < kColumns; ++col) {
-        const int x = kLeft + col * column;
+        const int x = kLeft + col * (entry + gap);
         s.cursor.y = top;
         for (int row = 0; row < kRows; ++row) {
-            write_square(w, col * kRows + row + 1, x, x + column - kColumnGap);
+            write_square(w, col * kRows + row + 1, x, x + entry);
             w.newline(1);
         }
     }

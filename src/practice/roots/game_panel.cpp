@@ -30,7 +30,7 @@ constexpr int kTickMs = 100;
 constexpr int kSumTop = 150;
 constexpr int kSumHeight = 90;
 const QRect kPlaceRed(200, kSumTop, 80, kSumHeight);
-const QRect kPlaceBlue(450, kSumTop, 80, kSumHeight);
+const QRect kPlaceBlue(400, kSumTop, 80, kSumHeight);
 constexpr int kButton = 54;
 // The feedback and the column at the right.
 const QRect kFeedback(20, 390, 745, 320);
@@ -115,15 +115,16 @@ void GamePanel::create_sum() {
     Label6 = big_label(this, QStringLiteral("Label6"), QString(),
                        QRect(40, kSumTop, 150, kSumHeight), Qt::AlignRight | Qt::AlignVCenter);
     Label11 = big_label(this, QStringLiteral("Label11"), QStringLiteral("?"), kPlaceRed);
-    Label7 =
-        big_label(this, QStringLiteral("Label7"), QString(), QRect(290, kSumTop, 150, kSumHeight));
+    Label7 = big_label(this, QStringLiteral("Label7"), QString(),
+                       QRect(kPlaceRed.right() + 5, kSumTop, 110, kSumHeight));
     Label12 = big_label(this, QStringLiteral("Label12"), QStringLiteral("?"), kPlaceBlue);
     Label8 = big_label(this, QStringLiteral("Label8"), QString(),
-                       QRect(540, kSumTop, 150, kSumHeight), Qt::AlignLeft | Qt::AlignVCenter);
+                       QRect(kPlaceBlue.right() + 5, kSumTop, 110, kSumHeight));
     Label10 = big_label(this, QStringLiteral("Label10"), QStringLiteral("="),
-                        QRect(690, kSumTop, 70, kSumHeight));
+                        QRect(Label8->geometry().right() + 5, kSumTop, 60, kSumHeight));
     Label9 = big_label(this, QStringLiteral("Label9"), QString(),
-                       QRect(765, kSumTop, 245, kSumHeight), Qt::AlignLeft | Qt::AlignVCenter);
+                       QRect(Label10->geometry().right() + 10, kSumTop, 300, kSumHeight),
+                       Qt::AlignLeft | Qt::AlignVCenter);
     for (QLabel* place : {Label11, Label12}) {
         QFont f = place->font();
         f.setItalic(true);
@@ -199,7 +200,7 @@ void GamePanel::create_operator_panels() {
     Panel8->setObjectName(QStringLiteral("Panel8"));
     Panel8->setFrameStyle(QFrame::Panel | QFrame::Raised);
     fill(Panel8, QColor(191, 205, 219));
-    Panel8->setGeometry(10, 10, kFeedback.right() - 10, kFeedback.top() - 20);
+    Panel8->setGeometry(10, 10, kFeedback.right() - 10, kFeedback.top() - 12);
 }
 
 void GamePanel::create_side() {

@@ -52,8 +52,11 @@ void RootsMode::begin(const RootsExercise& e) {
     worker_.start(e);
     w_.show_step_button();
     w_.GroupBox2->show();
-    if (program_options.show_theory_windows && w_.isVisible())
+    if (program_options.show_theory_windows && w_.isVisible()) {
         explanation_window()->show_for(&w_, [] { return QVariantMap{}; });
+        // The keys stay with the exercise.
+        w_.activateWindow();
+    }
     w_.Button1->setFocus();
 }
 

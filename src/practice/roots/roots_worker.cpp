@@ -320,6 +320,7 @@ void RootsWorker::decimal_step(int n) {
     const int g = gcd(sr.s, c);
     const int top = sr.s / g;
     const int bottom = c / g;
+    const bool mixed = bottom > 1 && bottom < top;
     piece(
         [&] {
             if (bottom == 1) {
@@ -328,12 +329,12 @@ void RootsWorker::decimal_step(int n) {
             }
             sheet_.breuk(top, bottom);
             if (sr.r != 1) wortel_uit_txt(sheet_, int_text(sr.r));
+            if (mixed) sheet_.my_textout(kIs);
         },
         true);
-    if (bottom > 1 && bottom < top)
+    if (mixed)
         piece(
             [&] {
-                sheet_.my_textout(kIs);
                 sheet_.breuk_abc(top / bottom, top % bottom, bottom);
                 if (sr.r != 1) wortel_uit_txt(sheet_, int_text(sr.r));
             },

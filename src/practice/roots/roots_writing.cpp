@@ -21,12 +21,22 @@ int fraction_end_gap(const Surface& s) {
 // A root part of a fraction sits a little further from the bar than a
 // number does, so that its overbar stays clear of the fraction bar.
 constexpr int kRootTopLift = 3;
-constexpr int kRootBottomDrop = 5;
+constexpr int kRootBottomDrop = 6;
+// Room between a coefficient and the root sign after it.
+constexpr int kCoefficientGap = 3;
+
+void coefficient(Surface& s, const QString& text) {
+    s.my_textout(text);
+    s.cursor.x += kCoefficientGap;
+}
 
 void write_term(Surface& s, const RootTerm& t) {
-    if (!t.coefficient.isEmpty()) s.my_textout(t.coefficient);
-    if (!t.radicand.isEmpty())
-        s.worteluittxt(t.radicand, kRootInFraction.scale, kRootInFraction.corner_dy);
+    if (t.radicand.isEmpty()) {
+        s.my_textout(t.coefficient);
+        return;
+    }
+    if (!t.coefficient.isEmpty()) coefficient(s, t.coefficient);
+    s.worteluittxt(t.radicand, kRootInFraction.scale, kRootInFraction.corner_dy);
 }
 
 int term_width(Surface& s, const RootTerm& t) {
@@ -122,10 +132,14 @@ void breuk_met_wortels(Surface& s, const RootTerm& top, const RootTerm& bottom) 
     s.cursor = {x + w + st.gap_after, y};
 }
 
-void coefficient_root(Surface& s, int coefficient, int radicand) {
+void coefficient_root(Surface& s, int factor, int radicand) {
     Surface::Batch batch(s);
-    if (radicand == 1 || coefficient != 1) s.my_textout(int_text(coefficient));
-    if (radicand != 1) wortel_uit_txt(s, int_text(radicand));
+    if (radicand == 1) {
+        s.my_textout(int_text(factor));
+        return;
+    }
+    if (factor != 1) coefficient(s, int_text(factor));
+    wortel_uit_txt(s, int_text(radicand));
 }
 
 void product_of_terms(Surface& s, const std::vector<RootTerm>& terms) {
@@ -135,7 +149,7 @@ void product_of_terms(Surface& s, const std::vector<RootTerm>& terms) {
         if (terms[i].radicand.isEmpty()) {
             s.my_textout(terms[i].coefficient);
         } else {
-            if (!terms[i].coefficient.isEmpty()) s.my_textout(terms[i].coefficient);
+            if (!terms[i].coefficient.isEmpty()) coefficient(s, terms[i].coefficient);
             wortel_uit_txt(s, terms[i].radicand);
         }
     }
