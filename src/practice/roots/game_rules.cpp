@@ -87,33 +87,28 @@ GameSum draw_game_sum(int level) {
     }
 }
 
+namespace {
+
+// The operators as the places show them and as the expression engine reads
+// them, in the order of GameOperator.
+constexpr const char* kShown[4] = {"+", "-", "x", ":"};
+constexpr const char* kRead[4] = {"+", "-", "*", "/"};
+
+bool valid_operator(int op) {
+    return op >= kPlus && op <= kDivide;
+}
+
+QString engine_operator(int op) {
+    return valid_operator(op) ? QString::fromLatin1(kRead[op]) : QString();
+}
+
+}  // namespace
+
 QString game_operator_text(int op) {
-    switch (op) {
-        case kPlus:
-            return QStringLiteral("+");
-        case kMinus:
-            return QStringLiteral("-");
-        case kTimes:
-            return QStringLiteral("x");
-        case kDivide:
-            return QStringLiteral(":");
-        default:
-            return QString();
-    }
+    return valid_operator(op) ? QString::fromLatin1(kShown[op]) : QString();
 }
 
 namespace {
-
-QString engine_operator(int op) {
-    switch (op) {
-        case kTimes:
-            return QStringLiteral("*");
-        case kDivide:
-            return QStringLiteral("/");
-        default:
-            return game_operator_text(op);
-    }
-}
 
 QString spaced(int op) {
     return QLatin1Char(' ') + game_operator_text(op) + QLatin1Char(' ');

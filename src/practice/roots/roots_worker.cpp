@@ -120,6 +120,15 @@ void RootsWorker::piece(const std::function<void()>& write, bool tall) {
     if (tall) tall_line_ = true;
 }
 
+void RootsWorker::root_of_fraction_is() {
+    piece(
+        [&] {
+            wortel_uit_breuk(sheet_, P, Q);
+            sheet_.my_textout(kIs);
+        },
+        true);
+}
+
 void RootsWorker::next_line() {
     sheet_.newline(tall_line_ ? kTallLine : 1.0);
     tall_line_ = false;
@@ -222,12 +231,7 @@ void RootsWorker::mixed_step(int n) {
     const int v = whole_root(Q);
     switch (n) {
         case 0:
-            piece(
-                [&] {
-                    wortel_uit_breuk(sheet_, P, Q);
-                    sheet_.my_textout(kIs);
-                },
-                true);
+            root_of_fraction_is();
             break;
         case 1:
             piece(
@@ -259,12 +263,7 @@ void RootsWorker::mixed_step(int n) {
 void RootsWorker::decimal_step(int n) {
     const bool odd = decimals_of(Q) % 2 == 1;
     if (n == 0) {
-        piece(
-            [&] {
-                wortel_uit_breuk(sheet_, P, Q);
-                sheet_.my_textout(kIs);
-            },
-            true);
+        root_of_fraction_is();
         hint(odd ? kOddDecimals : kEvenDecimals);
         return;
     }
@@ -272,12 +271,7 @@ void RootsWorker::decimal_step(int n) {
         if (odd) {
             P *= 10;
             Q *= 10;
-            piece(
-                [&] {
-                    wortel_uit_breuk(sheet_, P, Q);
-                    sheet_.my_textout(kIs);
-                },
-                true);
+            root_of_fraction_is();
             seq_.pause(kPauseTimesTen);
         }
         seq_.then([this] {
@@ -346,23 +340,13 @@ void RootsWorker::decimal_step(int n) {
 
 void RootsWorker::unreduced_step(int n) {
     if (n == 0) {
-        piece(
-            [&] {
-                wortel_uit_breuk(sheet_, P, Q);
-                sheet_.my_textout(kIs);
-            },
-            true);
+        root_of_fraction_is();
         hint(kSimplifyFraction);
         seq_.pause(kPauseReduced);
         seq_.then([this] {
             next_line();
             reduce_fraction(P, Q);
-            piece(
-                [&] {
-                    wortel_uit_breuk(sheet_, P, Q);
-                    sheet_.my_textout(kIs);
-                },
-                true);
+            root_of_fraction_is();
             hint(is_perfect_square(Q) ? kDenominatorSquare : kDenominatorNotSquare);
         });
         return;

@@ -51,6 +51,8 @@ private:
     // Writes `write` on the current line, or on the next when it would
     // pass the right edge of the sheet.
     void piece(const std::function<void()>& write, bool tall = false);
+    // The root over P/Q, then " = ".
+    void root_of_fraction_is();
     void next_line();
     void hint(int message);
     void factor_help(int n);
