@@ -108,6 +108,18 @@ TEST_F(RootsFixture, SeventyTwoWithPrimeFactors) {
     EXPECT_EQ(hint(), msg(kSimplest));
 }
 
+TEST_F(RootsFixture, PrimeFactorsTakeASquareOutAsOftenAsItGoes) {
+    primes(true);
+    begin(2, 288);  // 2^5 x 3^2
+    w.Button2Click();
+    EXPECT_EQ(area(), QStringList({"288 = 2×2×2×2×2×3×3",
+                                   "= 2^5 × 3^2 = 2^2 × 2^2 × 3^2 × 2 = 4 × 4 × 9 × 2"}));
+    work_to_end();
+    EXPECT_EQ(sheet_text(),
+              "V(288) = V(4 × 4 × 9 × 2) = V(4) × V(4) × V(9) × V(2) = "
+              "2 × 2 × 3 × V(2) = 12 V(2)");
+}
+
 TEST_F(RootsFixture, SeventyTwoWithSquares) {
     begin(1, 72);
     EXPECT_EQ(work_to_end(), 4);

@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QJsonArray>
-#include <climits>
 #include <QTest>
+#include <climits>
 
 #include "drawing/cards/explanation_cards.h"
 #include "drawing/explanation/tekening_form.h"

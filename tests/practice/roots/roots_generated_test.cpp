@@ -2,6 +2,8 @@
 // each ends in the simplest form of its root, s times the root of a
 // square-free r, whose value is the root of the radicand; and nothing is
 // written past the edges of the worksheet or the hint area.
+#include <cmath>
+
 #include "practice/roots/roots_fixture.h"
 #include "practice/roots/roots_texts.h"
 #include "util/random.h"
@@ -20,6 +22,30 @@ void expect_inside(const Surface& s, const char* which) {
         EXPECT_TRUE(area.contains(r)) << which << ": item at " << r.x() << "," << r.y() << " "
                                       << r.width() << "x" << r.height();
     }
+}
+
+// With prime factors the second line starts with the root of the squares
+// and the rest: V(F1 × F2 × ... × R) with every F a square above 1, their
+// product n, and R without a square factor.
+void expect_square_factors(const std::vector<ReadLine>& lines, int n) {
+    ASSERT_GE(lines.size(), 2u);
+    ASSERT_FALSE(lines[1].tokens.empty());
+    const ReadToken& first = lines[1].tokens.front();
+    ASSERT_EQ(first.kind, ReadToken::Root);
+    long long product = 1;
+    const QStringList factors = first.text.split(QStringLiteral(" × "));
+    for (qsizetype i = 0; i < factors.size(); ++i) {
+        const long long f = factors[i].toLongLong();
+        ASSERT_GT(f, 1) << first.text.toStdString();
+        product *= f;
+        const long long root = static_cast<long long>(std::llround(std::sqrt(double(f))));
+        if (i + 1 < factors.size() || root * root == f) {
+            EXPECT_EQ(root * root, f) << first.text.toStdString();
+        } else {
+            EXPECT_TRUE(square_free(f)) << first.text.toStdString();
+        }
+    }
+    EXPECT_EQ(product, n) << first.text.toStdString();
 }
 
 QString radicand_text(const RootsExercise& e) {
@@ -52,6 +78,8 @@ TEST_F(RootsFixture, EveryExerciseEndsInTheSimplestFormOfItsRoot) {
                     ++no_square;
                     continue;
                 }
+                if (whole && by_primes)
+                    expect_square_factors(read_lines(w.surface().display()), e.P);
                 const std::optional<RootValue> v = last_value(w.surface().display());
                 ASSERT_TRUE(v.has_value()) << sheet_text().toStdString();
                 // (p/q)^2 * r = P/Q, as integers.
