@@ -6,24 +6,26 @@ namespace cifrala {
 
 namespace {
 
-// A composite item: its area and the token it reads as.
+// A composite item: its area and the token it reads as. One that lies
+// inside a composite drawn after it (a fraction under a root sign, a small
+// root in a numerator) is part of that one and reads only through it.
 struct Composite {
     QRect rect;
     int line_y = 0;
     ReadToken token;
+    bool nested = false;
 };
+
+void mark_nested(std::vector<Composite>& parts) {
+    for (size_t i = 0; i < parts.size(); ++i) {
+        if (parts[i].line_y < 0) continue;
+        for (size_t j = i + 1; j < parts.size() && !parts[i].nested; ++j)
+            parts[i].nested = parts[j].line_y >= 0 && parts[j].rect.contains(parts[i].rect);
+    }
+}
 
 std::vector<Composite> composites(const DisplayList& display) {
     std::vector<Composite> out;
-    std::vector<QRect> fractions;
-    for (const DrawnFraction& f : display.fractions())
-        fractions.push_back(f.rect);
-    // A root or power inside a fraction is read as part of the fraction.
-    auto in_a_fraction = [&](const QRect& r) {
-        for (const QRect& f : fractions)
-            if (f != r && f.contains(r)) return true;
-        return false;
-    };
     for (const DrawnItem& item : display.items()) {
         if (const auto* f = std::get_if<DrawnFraction>(&item)) {
             ReadToken t{ReadToken::Fraction, {}, f->top, f->bottom, f->rect.x(), Qt::black};
@@ -31,18 +33,10 @@ std::vector<Composite> composites(const DisplayList& display) {
             if (!f->bottom_exponent.isEmpty()) t.bottom += QStringLiteral("^") + f->bottom_exponent;
             out.push_back({f->rect, f->line_y, t});
         } else if (const auto* s = std::get_if<DrawnSuperscript>(&item)) {
-            if (in_a_fraction(s->rect)) {
-                out.push_back({s->rect, -1, ReadToken{}});
-                continue;
-            }
             out.push_back(
                 {s->rect, s->line_y,
                  ReadToken{ReadToken::Superscript, s->text, {}, {}, s->rect.x(), Qt::black}});
         } else if (const auto* r = std::get_if<DrawnRoot>(&item)) {
-            if (in_a_fraction(r->rect)) {
-                out.push_back({r->rect, -1, ReadToken{}});
-                continue;
-            }
             out.push_back(
                 {r->rect, r->line_y,
                  ReadToken{ReadToken::Root, r->radicand, {}, {}, r->rect.x(), Qt::black}});
@@ -51,6 +45,7 @@ std::vector<Composite> composites(const DisplayList& display) {
             out.push_back({h->rect, -1, ReadToken{}});
         }
     }
+    mark_nested(out);
     return out;
 }
 
@@ -107,7 +102,7 @@ std::vector<ReadLine> read_lines(const DisplayList& display, const ReadOptions& 
     const std::vector<Composite> parts = composites(display);
     std::vector<ReadLine> lines;
     for (const Composite& c : parts)
-        if (c.line_y >= 0) add_token(lines, c.line_y, c.token, options.tolerance);
+        if (c.line_y >= 0 && !c.nested) add_token(lines, c.line_y, c.token, options.tolerance);
     for (const DrawnText& t : display.texts()) {
         if (options.black_only && t.colour != QColor(Qt::black)) continue;
         const bool inside = std::any_of(parts.begin(), parts.end(), [&](const Composite& c) {

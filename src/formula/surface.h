@@ -153,6 +153,15 @@ public:
     // Root sign with its corner at (x0, y0); `radicand`, when the caller
     // knows it, is recorded with the sign for those who read the surface.
     RootSignEnd basiswortelteken(int x0, int y0, double scale, const QString& radicand = QString());
+    // A root sign over its radicand: the sign with its corner at (x, y +
+    // corner_dy) and scaled by `scale`, then what `write_radicand` writes at
+    // the cursor, starting a little after the sign, and the overbar from the
+    // sign to 2 pixels past the cursor; x continues after the bar. Records a
+    // root that reads `radicand` and encloses everything it drew.
+    void wortel_over(const QString& radicand, double scale, int corner_dy,
+                     const std::function<void()>& write_radicand);
+    // The same over a text in the current font.
+    void worteluittxt(const QString& text, double scale, int corner_dy);
     // The quadratic-equation window's root sign in a fraction line, w = the x
     // just after the text in front of it.
     void wortelteken_in_breuk(int w);
@@ -226,6 +235,8 @@ private:
     void superscript(const QString& text, const SuperscriptStyle& st);
     void piece(const QString& text, int shrink, int dy);
     void write_hint(const HintStyle& hint, const QString* text, int row);
+    // Draws the root sign (nothing while measuring) and returns its end.
+    RootSignEnd root_sign(int x0, int y0, double scale);
     int exponent_unit() const;
 
     QImage image_;

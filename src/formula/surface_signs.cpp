@@ -8,8 +8,14 @@
 
 namespace cifrala {
 
-RootSignEnd Surface::basiswortelteken(int x0, int y0, double scale, const QString& radicand) {
-    Batch batch(*this);
+namespace {
+
+// Room between the sign and its radicand, and after the overbar.
+constexpr int kRadicandGap = 2;
+
+}  // namespace
+
+RootSignEnd Surface::root_sign(int x0, int y0, double scale) {
     static constexpr int kShape[5][2] = {{0, 25}, {5, 20}, {15, 50}, {30, 0}, {35, 0}};
     QPolygon sign;
     for (const auto& p : kShape) {
@@ -17,10 +23,34 @@ RootSignEnd Surface::basiswortelteken(int x0, int y0, double scale, const QStrin
                        y0 + static_cast<int>(std::lround(scale * p[1])));
     }
     if (style_.root_sign.pen_width > 0) set_pen_width(style_.root_sign.pen_width);
-    const size_t mark = display_.size();
     if (!measure_only) polyline(sign);
-    record(DrawnRoot{radicand, {}, y0}, mark);
     return RootSignEnd{static_cast<int>(std::lround(x0 + 35 * scale)) - 1, y0};
+}
+
+RootSignEnd Surface::basiswortelteken(int x0, int y0, double scale, const QString& radicand) {
+    Batch batch(*this);
+    const size_t mark = display_.size();
+    const RootSignEnd end = root_sign(x0, y0, scale);
+    record(DrawnRoot{radicand, {}, y0}, mark);
+    return end;
+}
+
+void Surface::wortel_over(const QString& radicand, double scale, int corner_dy,
+                          const std::function<void()>& write_radicand) {
+    Batch batch(*this);
+    const int line_y = cursor.y;
+    const size_t mark = display_.size();
+    const RootSignEnd bar = root_sign(cursor.x, cursor.y + corner_dy, scale);
+    cursor.x = bar.bar_x + kRadicandGap;
+    if (write_radicand) write_radicand();
+    const int end = cursor.x + kRadicandGap;
+    if (!measure_only) line(bar.bar_x, bar.bar_y, end, bar.bar_y);
+    record(DrawnRoot{radicand, {}, line_y}, mark);
+    cursor.x = end + kRadicandGap;
+}
+
+void Surface::worteluittxt(const QString& text, double scale, int corner_dy) {
+    wortel_over(text, scale, corner_dy, [&] { my_textout(text); });
 }
 
 void Surface::wortelteken_in_breuk(int w) {

@@ -1,9 +1,11 @@
 #include "practice/catalogue.h"
 
 #include "drawing/cards/arithmetic_cards.h"
+#include "drawing/cards/roots_cards.h"
 #include "practice/fractions/fractions_registration.h"
 #include "practice/long_division/long_division_registration.h"
 #include "practice/ratios/ratios_registration.h"
+#include "practice/roots/roots_registration.h"
 
 namespace cifrala {
 
@@ -13,10 +15,12 @@ void register_catalogue() {
     done = true;
     // The windows, in the order in which the program makes them.
     register_ratios_window();
+    register_roots_window();
     register_fractions_window();
     register_long_division_window();
     // The explanation cards.
     register_arithmetic_cards();
+    register_roots_cards();
 }
 
 }  // namespace cifrala

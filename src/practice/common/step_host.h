@@ -40,6 +40,7 @@ enum class ControlRole {
     Answer,              // an answer box or button
     Score,               // a score or value display and its text
     Clock,               // a clock or time bar
+    PrimeFactors,        // a factoring choice: into prime factors (else into squares)
 };
 
 class StepHost {

@@ -1,12 +1,17 @@
 #include "practice/roots/roots_style.h"
 
+#include <algorithm>
+
 namespace cifrala {
 
 using namespace style_rows;
 
 FrameRow frame_wortels(int surface) {
-    if (surface == 1) return plain_row(10, 10, 10, LineUnit{LineUnit::HeightOfW, 1.6});
-    FrameRow r = plain_row(10, 10, 10, LineUnit{LineUnit::HeightOfW, 1.2});
+    if (surface == 1)
+        return plain_row(10, 10, 10, LineUnit{LineUnit::HeightOfW, 1.6},
+                         FontSpec{QStringLiteral("verdana"), 20});
+    FrameRow r = plain_row(10, 10, 10, LineUnit{LineUnit::HeightOfW, 1.2},
+                           FontSpec{QStringLiteral("verdana"), 16});
     if (surface == 3) {
         r.frame.own_background = true;
         r.frame.background = QColor(255, 255, 0);
@@ -28,6 +33,29 @@ FractionStyleA wortels_fraction_style() {
 
 SuperscriptStyle wortels_superscript() {
     return {6, -5};
+}
+
+namespace {
+
+SurfaceStyle wortels_style(int surface) {
+    SurfaceStyle s;
+    apply_frame(s, frame_wortels(surface));
+    s.fraction = wortels_fraction_style();
+    s.superscript = wortels_superscript();
+    return s;
+}
+
+}  // namespace
+
+SurfaceStyle wortels_worksheet_style() {
+    return wortels_style(1);
+}
+
+SurfaceStyle wortels_hint_area_style(int height) {
+    SurfaceStyle s = wortels_style(2);
+    const int band = std::max(1, height - kWortelsHintY);
+    s.hint = HintStyle{0, 10, band, band, false};
+    return s;
 }
 
 }  // namespace cifrala
