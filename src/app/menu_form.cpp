@@ -76,8 +76,11 @@ QRect slot_rect(int index) {
 }  // namespace
 
 TAlle_rekenoefeningenForm::TAlle_rekenoefeningenForm(bool maintenance_mode, QWidget* parent)
-    : QDialog(parent,
-              Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    // An ordinary window, not one that stays on top: every practice window
+    // opens on top of the menu and inherits its place in the stacking order,
+    // and the floating windows (calculator, keyboard, help) must stay above them.
+    : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
       maintenance_(maintenance_mode) {
     setObjectName(QStringLiteral("Alle_rekenoefeningenForm"));
     setWindowTitle(QStringLiteral("Cifrala"));

@@ -24,6 +24,7 @@
 #include "tools/calc_keys.h"
 #include "tools/calc_result.h"
 #include "tools/key_glyphs.h"
+#include "tools/key_sender.h"
 #include "tools/tool_window.h"
 #include "util/format.h"
 #include "util/number_settings.h"
@@ -80,7 +81,9 @@ bool has_unusable_character(const QString& text) {
 TCalcForm::TCalcForm(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("CalcForm"));
     setWindowTitle(QStringLiteral("Rekenapparaat"));
-    follower_ = new ModalFollower(this);
+    floating_ = new FloatingWindow(this, FloatingWindow::Focus::OnClick);
+    // The on-screen keyboard types into the expression field as well.
+    add_typing_window(this);
     setFont(make_font(QStringLiteral("MS Sans Serif"), 8, true));
     setFixedSize(kClientWidth, kKeysHeight + kHistoryHeight + 8);
 
@@ -446,9 +449,7 @@ bool TCalcForm::toggle_visible() {
         hide();
         return false;
     }
-    show();
-    raise();
-    activateWindow();
+    show_floating(this);
     return true;
 }
 

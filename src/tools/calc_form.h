@@ -27,7 +27,7 @@ class QToolButton;
 
 namespace cifrala {
 
-class ModalFollower;
+class FloatingWindow;
 
 class TCalcForm : public QWidget {
     Q_OBJECT
@@ -73,7 +73,8 @@ public:
     void help_click();
     void ScrollBar1Change(int position);
 
-    // "Toon/verberg rekenapparaat": shows the window when hidden, else hides
+    // "Toon/verberg rekenapparaat": shows the window when hidden (in front,
+    // without taking the focus from the field being typed in), else hides
     // it. True when it is visible afterwards.
     bool toggle_visible();
 
@@ -103,7 +104,7 @@ private:
     // Refuses texts the engine should not see; true when the text may be evaluated.
     bool acceptable_expression(const QString& text);
 
-    ModalFollower* follower_;
+    FloatingWindow* floating_;
     std::map<QString, QAbstractButton*> keys_;
     QImage result_image_;
     QString result_text_;
