@@ -528,8 +528,10 @@ void TAlle_rekenoefeningenForm::first_show() {
 }
 
 void TAlle_rekenoefeningenForm::closeEvent(QCloseEvent* event) {
+    // The window manager's close button ends the program as "Stop" does.
     show_message(QStringLiteral("closing"));
-    QDialog::closeEvent(event);
+    event->accept();
+    done(0);
 }
 
 void TAlle_rekenoefeningenForm::reject() {}
