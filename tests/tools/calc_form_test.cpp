@@ -95,6 +95,10 @@ TEST_F(CalcFormTest, ExactFractions) {
     EXPECT_EQ(work_out(QStringLiteral("2")), QStringLiteral("2"));
     EXPECT_EQ(work_out(QStringLiteral("4/4")), QStringLiteral("1"));
     EXPECT_EQ(work_out(QStringLiteral("-7/2")), QStringLiteral("-3  1/2"));
+    EXPECT_EQ(work_out(QStringLiteral("1/300")), QStringLiteral("1/300"));
+    EXPECT_EQ(work_out(QStringLiteral("10000000/7")), QStringLiteral("1428571  3/7"));
+    // Only close to a fraction: marked as an approximation.
+    EXPECT_EQ(work_out(QStringLiteral("pi")), QStringLiteral("\u2248 3  16/113"));
     number_settings.mixed_numbers = false;
     EXPECT_EQ(work_out(QStringLiteral("7/2")), QStringLiteral("7/2"));
     // The switch is the calculator's own, not the program-wide one.
