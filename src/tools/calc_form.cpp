@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShowEvent>
@@ -25,6 +24,7 @@
 #include "tools/calc_result.h"
 #include "tools/key_glyphs.h"
 #include "tools/key_sender.h"
+#include "tools/result_field.h"
 #include "tools/tool_window.h"
 #include "util/format.h"
 #include "util/number_settings.h"
@@ -39,21 +39,6 @@ constexpr int kResultWidth = 123;
 constexpr int kResultHeight = 19;
 constexpr int kHistoryTop = 244;
 constexpr int kHistoryHeight = 92;
-
-// The result field: shows the calculator's result picture.
-class ResultField : public QWidget {
-public:
-    ResultField(const QImage& image, QWidget* parent) : QWidget(parent), image_(image) {}
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.drawImage(0, 0, image_);
-    }
-
-private:
-    const QImage& image_;
-};
 
 // A key whose caption is written as large as fits (at most the window's
 // font), so that long function names stay readable on narrow keys.
@@ -99,11 +84,8 @@ TCalcForm::TCalcForm(QWidget* parent) : QWidget(parent) {
     Calcbutton->setGeometry(228, 5, 25, 20);
     connect(Calcbutton, &QPushButton::clicked, this, [this] { CalcbuttonClick(); });
 
-    result_image_ = QImage(kResultWidth, kResultHeight, QImage::Format_RGB32);
-    result_image_.fill(Qt::white);
-    Image1 = new ResultField(result_image_, this);
+    Image1 = new ResultField(this, QRect(276, 5, kResultWidth, kResultHeight));
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(276, 5, kResultWidth, kResultHeight);
 
     copy_button = new QToolButton(this);
     copy_button->setObjectName(QStringLiteral("CopyButton"));
@@ -238,7 +220,7 @@ void TCalcForm::create_keys() {
 void TCalcForm::create_history() {
     auto* label = new QLabel(this);
     label->setObjectName(QStringLiteral("Label1"));
-    label->setGeometry(4, kHistoryTop, 300, 16);
+    label->setGeometry(4, kHistoryTop, kClientWidth - 8, 16);
     register_tool_text(kWindow, label, TextKind::Label, calc_tags::kHistoryLabel);
 
     history_list = new QListWidget(this);
@@ -295,7 +277,7 @@ void TCalcForm::CalcbuttonClick() {
         Button22->setEnabled(true);
         const QString shown = calculator_result_text(v, exact_fractions_);
         write_result(shown);
-        add_to_history(text, shown);
+        add_to_history(text, shown, format_real_full(v));
         Edit1->setFocus();
     } else {
         report_failure();
@@ -314,39 +296,29 @@ void TCalcForm::report_failure() {
     }
 }
 
+const QImage& TCalcForm::result_picture() const {
+    return Image1->picture();
+}
+
 void TCalcForm::clear_result() {
-    result_image_.fill(Qt::white);
+    Image1->clear();
     result_text_.clear();
-    Image1->update();
 }
 
 void TCalcForm::write_result(const QString& text) {
-    result_image_.fill(Qt::white);
-    QPainter p(&result_image_);
-    QFont f = make_font(QStringLiteral("MS Sans Serif"), 8, true);
-    // A long number is written smaller rather than cut off.
-    const int room = kResultWidth - 5;
-    for (int px = f.pixelSize(); px > 5; --px) {
-        f.setPixelSize(px);
-        if (QFontMetrics(f).horizontalAdvance(text) <= room) break;
-    }
-    p.setFont(f);
-    p.setPen(Qt::black);
-    const QFontMetrics fm(f);
-    const int y = 2 + std::max(0, (kResultHeight - 4 - fm.height()) / 2);
-    p.drawText(3, y + fm.ascent(), text);
-    p.end();
+    // In the window's font however long it is: a long result scrolls.
+    Image1->set_text(text);
     result_text_ = text;
     Image1->setToolTip(text);
-    Image1->update();
 }
 
-void TCalcForm::add_to_history(const QString& expression, const QString& result) {
+void TCalcForm::add_to_history(const QString& expression, const QString& result,
+                               const QString& full) {
     const bool replaces =
         !history_.entries().empty() && history_.entries().back().expression == expression;
     const int before = static_cast<int>(history_.entries().size());
-    history_.add(expression, result);
-    const QString line = expression + QStringLiteral(" = ") + result;
+    history_.add(expression, result, full);
+    const QString line = history_line(history_.entries().back());
     if (replaces) {
         history_list->item(history_list->count() - 1)->setText(line);
     } else {
