@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 
 PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgl1-mesa-dev libgtest-dev libgmock-dev
           googletest libbenchmark-dev libmuparser-dev clang libclang-rt-14-dev
-          fonts-dejavu-core fonts-liberation2 xvfb xauth openbox x11-utils)
+          fonts-dejavu-core fonts-liberation2 qt6-translations-l10n xvfb xauth openbox x11-utils)
 JOBS=$(nproc 2>/dev/null || echo 2)
 
 install_packages() {

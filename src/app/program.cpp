@@ -13,6 +13,7 @@
 #include "text/help.h"
 #include "text/help_form.h"
 #include "text/language.h"
+#include "text/qt_translations.h"
 #include "text/translation.h"
 #include "tools/tools.h"
 #include "util/number_settings.h"
@@ -27,7 +28,11 @@ Program::Program(const StartOptions& options) : options_(options) {
     QApplication::setApplicationDisplayName(QStringLiteral("Cifrala"));
     create_windows();
     wire_menu();
-    if (language_index != 0) apply_language();
+    if (language_index != 0) {
+        apply_language();
+    } else {
+        apply_qt_translations(language_index);  // the windows are designed in Dutch
+    }
 }
 
 Program::~Program() {

@@ -13,6 +13,7 @@
 #include "text/language.h"
 #include "text/messages.h"
 #include "text/notify.h"
+#include "text/qt_translations.h"
 
 namespace cifrala {
 
@@ -200,6 +201,7 @@ void remove_language_listener(int id) {
 
 void apply_language() {
     set_language_prefix_from_index();
+    apply_qt_translations(language_index);
     Pass pass;
     for (auto& list : registry()) {
         for (const Registration& r : list) {
