@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
@@ -563,6 +562,7 @@ void TAlle_rekenoefeningenForm::SpeedButton30Click() {
 
 void TAlle_rekenoefeningenForm::Button1Click() {
     language_index = RadioButton1->isChecked() ? 0 : 1;
+    save_language_choice(language_index);  // for the next start
     for (const auto& l : language_confirm_listeners_)
         l();
     close_group(7);
@@ -646,11 +646,8 @@ void TAlle_rekenoefeningenForm::overhevelen() {
 }
 
 void TAlle_rekenoefeningenForm::load_settings() {
-    // The pupil's own settings first, then the default that came with the program.
-    const QString user_file = user_config_dir() + '/' + kSettingsFile;
-    const bool opened = (QFileInfo::exists(user_file) && open_read_file(user_file, false)) ||
-                        open_read_file(kSettingsFile, false);
-    if (opened) {
+    // The teacher's own settings first, then the default that came with the program.
+    if (open_read_user_file(kSettingsFile)) {
         // Every box starts ticked, so that a "-" for a subject or group unticks
         // its members that come before it in the file.
         for (const TopicBox& tb : topic_boxes()) {
