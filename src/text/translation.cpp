@@ -174,6 +174,11 @@ void register_control(TranslatedWindow window, QWidget* control, TextKind kind, 
     registry()[static_cast<size_t>(window)].push_back(Registration{control, kind, tag, 0, {}});
 }
 
+void register_control_now(TranslatedWindow window, QWidget* control, TextKind kind, int tag) {
+    register_control(window, control, kind, tag);
+    load_control_text(control, kind, tag);
+}
+
 void register_combo(TranslatedWindow window, QComboBox* box, int tag, int items,
                     std::function<void(QStringList&)> adjust) {
     box->setProperty("tag", tag);

@@ -51,6 +51,10 @@ enum class TextKind {
 // Sets the control's tag (its "tag" property) and registers it. A control is
 // forgotten when it is destroyed.
 void register_control(TranslatedWindow window, QWidget* control, TextKind kind, int tag);
+// Registers the control and puts the current language's text on it at once
+// (for controls without a built-in text, such as hints, and windows created
+// after the start-up pass).
+void register_control_now(TranslatedWindow window, QWidget* control, TextKind kind, int tag);
 
 // A combo box with tag T takes `items` items from the consecutive file-3
 // entries T, T+1, ... (two items per entry, first and second line); its text

@@ -15,6 +15,7 @@
 #include "expr/eval_text.h"
 #include "expr/expression.h"
 #include "formula/font_map.h"
+#include "text/floating_window.h"
 #include "text/help.h"
 #include "text/messages.h"
 #include "text/notify.h"
@@ -25,7 +26,6 @@
 #include "tools/key_glyphs.h"
 #include "tools/key_sender.h"
 #include "tools/result_field.h"
-#include "tools/tool_window.h"
 #include "util/format.h"
 #include "util/number_settings.h"
 #include "util/text_utils.h"
@@ -166,17 +166,17 @@ TCalcForm::TCalcForm(QWidget* parent) : QWidget(parent) {
     CheckBox1->setFocusPolicy(Qt::NoFocus);
     ScrollBar1->setFocusPolicy(Qt::NoFocus);
 
-    register_tool_text(kWindow, this, TextKind::WindowWithHint, calc_tags::kWindow);
-    register_tool_text(kWindow, Calcbutton, TextKind::Button, calc_tags::kEquals);
-    register_tool_text(kWindow, Button10, TextKind::Button, calc_tags::kClear);
-    register_tool_text(kWindow, Button22, TextKind::Button, calc_tags::kStore);
-    register_tool_text(kWindow, Button23, TextKind::Button, calc_tags::kRecall);
-    register_tool_text(kWindow, ScrollBar1, TextKind::HintOnly, calc_tags::kScrollBar);
-    register_tool_text(kWindow, Panel4, TextKind::HintOnly, calc_tags::kCover);
-    register_tool_text(kWindow, copy_button, TextKind::HintOnly, calc_tags::kCopy);
-    register_tool_text(kWindow, help_button, TextKind::HintOnly, calc_tags::kHelp);
-    register_tool_text(kWindow, Edit1, TextKind::Edit, calc_tags::kExpression);
-    register_tool_text(kWindow, CheckBox1, TextKind::CheckBox, calc_tags::kExact);
+    register_control_now(kWindow, this, TextKind::WindowWithHint, calc_tags::kWindow);
+    register_control_now(kWindow, Calcbutton, TextKind::Button, calc_tags::kEquals);
+    register_control_now(kWindow, Button10, TextKind::Button, calc_tags::kClear);
+    register_control_now(kWindow, Button22, TextKind::Button, calc_tags::kStore);
+    register_control_now(kWindow, Button23, TextKind::Button, calc_tags::kRecall);
+    register_control_now(kWindow, ScrollBar1, TextKind::HintOnly, calc_tags::kScrollBar);
+    register_control_now(kWindow, Panel4, TextKind::HintOnly, calc_tags::kCover);
+    register_control_now(kWindow, copy_button, TextKind::HintOnly, calc_tags::kCopy);
+    register_control_now(kWindow, help_button, TextKind::HintOnly, calc_tags::kHelp);
+    register_control_now(kWindow, Edit1, TextKind::Edit, calc_tags::kExpression);
+    register_control_now(kWindow, CheckBox1, TextKind::CheckBox, calc_tags::kExact);
     for (auto& [name, b] : keys_)
         fit_caption(b);
     add_language_listener(this, [this] {
@@ -209,7 +209,7 @@ void TCalcForm::create_keys() {
         const QString text = QString::fromLatin1(k.text);
         connect(b, &QPushButton::clicked, this, [this, text] { insert_key_text(text); });
         if (k.tag != 0) {
-            register_tool_text(
+            register_control_now(
                 kWindow, b, k.picture != CalcKey::NoPicture ? TextKind::HintOnly : TextKind::Button,
                 k.tag);
         }
@@ -221,7 +221,7 @@ void TCalcForm::create_history() {
     auto* label = new QLabel(this);
     label->setObjectName(QStringLiteral("Label1"));
     label->setGeometry(4, kHistoryTop, kClientWidth - 8, 16);
-    register_tool_text(kWindow, label, TextKind::Label, calc_tags::kHistoryLabel);
+    register_control_now(kWindow, label, TextKind::Label, calc_tags::kHistoryLabel);
 
     history_list = new QListWidget(this);
     history_list->setObjectName(QStringLiteral("ListBox1"));
@@ -229,7 +229,7 @@ void TCalcForm::create_history() {
     history_list->setFocusPolicy(Qt::NoFocus);
     QFont f = make_font(QStringLiteral("Courier New"), 9, false);
     history_list->setFont(f);
-    register_tool_text(kWindow, history_list, TextKind::HintOnly, calc_tags::kHistoryList);
+    register_control_now(kWindow, history_list, TextKind::HintOnly, calc_tags::kHistoryList);
     connect(history_list, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         const int row = history_list->row(item);
         const auto& entries = history_.entries();

@@ -4,12 +4,12 @@
 #include <QToolButton>
 
 #include "formula/font_map.h"
+#include "text/floating_window.h"
 #include "text/help.h"
 #include "text/translation.h"
 #include "tools/key_glyphs.h"
 #include "tools/key_sender.h"
 #include "tools/screen_place.h"
-#include "tools/tool_window.h"
 #include "util/number_settings.h"
 
 namespace cifrala {
@@ -110,7 +110,7 @@ Ttoetsenbord::Ttoetsenbord(QWidget* parent) : QWidget(parent) {
 
     create_letter_panel();
 
-    register_tool_text(kWindow, this, TextKind::Window, keyboard_tags::kWindow);
+    register_control_now(kWindow, this, TextKind::Window, keyboard_tags::kWindow);
     for (const Key& k : keys_)
         fit_caption(k.button);
     add_language_listener(this, [this] {
@@ -133,7 +133,7 @@ QToolButton* Ttoetsenbord::add_key(QWidget* owner, const QString& name, const QS
     b->setFocusPolicy(Qt::NoFocus);
     b->setToolButtonStyle(Qt::ToolButtonTextOnly);
     connect(b, &QToolButton::clicked, this, [this, b] { press(b); });
-    if (tag != 0) register_tool_text(kWindow, b, TextKind::HintOnly, tag);
+    if (tag != 0) register_control_now(kWindow, b, TextKind::HintOnly, tag);
     keys_.push_back(Key{b, std::move(action)});
     return b;
 }
@@ -171,12 +171,12 @@ void Ttoetsenbord::create_letter_panel() {
             bring_typing_window_to_front();
             send_keys(" ");
         });
-    register_tool_text(kWindow, space, TextKind::SpeedButtonWithHint, keyboard_tags::kSpace);
+    register_control_now(kWindow, space, TextKind::SpeedButtonWithHint, keyboard_tags::kSpace);
     hide_button =
         add_key(Panel1, QStringLiteral("HideLettersKey"), QStringLiteral("Verberg letters"), 135,
                 82, 108, 0, [this] { show_letters(false); });
-    register_tool_text(kWindow, hide_button, TextKind::SpeedButtonWithHint,
-                       keyboard_tags::kHideLetters);
+    register_control_now(kWindow, hide_button, TextKind::SpeedButtonWithHint,
+                         keyboard_tags::kHideLetters);
 }
 
 QToolButton* Ttoetsenbord::key(const QString& name_or_caption) const {
