@@ -25,7 +25,9 @@ constexpr int kStartupWaitMs = 2000;
 }
 
 Program::Program(const StartOptions& options) : options_(options) {
-    QApplication::setApplicationDisplayName(QStringLiteral("Cifrala"));
+    // No application display name: the platform would add it to every
+    // window's caption, and the narrow floating windows (the keyboard) then
+    // show their own name cut off. The menu's caption is the product name.
     create_windows();
     wire_menu();
     if (language_index != 0) {

@@ -16,6 +16,7 @@
 #include <functional>
 
 #include "app/menu_form.h"
+#include "app/program.h"
 #include "practice/ratios/ratios_form.h"
 #include "text/help.h"
 #include "text/help_form.h"
@@ -50,6 +51,17 @@ std::vector<WId> stacking() {
 WId active_window() {
     const auto ids = window_ids(root_property("_NET_ACTIVE_WINDOW"));
     return ids.empty() ? 0 : ids.front();
+}
+
+// The caption the window manager shows for the window.
+QString shown_caption(const QWidget* w) {
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(w->winId()),
+                                          QStringLiteral("_NET_WM_NAME")});
+    xprop.waitForFinished(5000);
+    const QString out = QString::fromUtf8(xprop.readAllStandardOutput()).trimmed();
+    const qsizetype open = out.indexOf(QLatin1Char('"'));
+    return open < 0 ? QString() : out.mid(open + 1).chopped(1);
 }
 
 // The position in the stacking order (higher is in front), -1 when absent.
@@ -117,6 +129,23 @@ TEST_F(WindowManagerTest, FloatingWindowsStayAboveTheRatioWindowAfterAClick) {
         EXPECT_GT(level_of(help_form()), practice);
         EXPECT_EQ(active_window(), ratios.winId());
     });
+}
+
+TEST_F(WindowManagerTest, TheProgramsNarrowWindowsShowTheirWholeCaption) {
+    destroy_tools();  // the program makes its own
+    Program program(StartOptions{false, false});
+    keyboard()->show_at(QPoint(100, 100));
+    calculator()->show();
+    QTest::qWait(400);
+    // Nothing added to the caption that would not fit the keyboard's title bar.
+    EXPECT_EQ(shown_caption(keyboard()), keyboard()->windowTitle());
+    EXPECT_EQ(shown_caption(calculator()), calculator()->windowTitle());
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    EXPECT_LE(QFontMetrics(bold).horizontalAdvance(shown_caption(keyboard())) + 100,
+              keyboard()->width());
+    keyboard()->hide();
+    calculator()->hide();
 }
 
 TEST_F(WindowManagerTest, ACalculatorErrorBoxClosesAndTheProgramGoesOn) {
