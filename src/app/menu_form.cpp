@@ -23,6 +23,8 @@
 #include "text/program_dir.h"
 #include "text/textfile.h"
 #include "text/translation.h"
+#include "tools/key_glyphs.h"
+#include "tools/tool_shortcuts.h"
 #include "util/selection.h"
 
 namespace cifrala {
@@ -104,6 +106,7 @@ TAlle_rekenoefeningenForm::TAlle_rekenoefeningenForm(bool maintenance_mode, QWid
     build_language_group();
     build_settings_panel();
     register_texts();
+    install_tool_shortcuts(this);
     add_language_listener(this, [this] {
         sync_language_radio();
         layout_settings_panel();
@@ -166,6 +169,19 @@ void TAlle_rekenoefeningenForm::build_basic_menu() {
     auto* help = add_button("SpeedButton30", QString(), QRect(kGroupWidth - 44, 24, 34, 34));
     help->setIcon(style()->standardIcon(QStyle::SP_TitleBarContextHelpButton));
     connect(help, &QPushButton::clicked, this, &TAlle_rekenoefeningenForm::SpeedButton30Click);
+
+    // The calculator and the keyboard, left of the help button (F4, Shift+F4).
+    const std::pair<const char*, Tool> tools[] = {{"CalculatorButton", Tool::Calculator},
+                                                  {"KeyboardButton", Tool::Keyboard}};
+    for (int i = 0; i < 2; ++i) {
+        const auto [name, tool] = tools[i];
+        auto* b = add_button(name, QString(), QRect(kGroupWidth - 44 - 38 * (i + 1), 24, 34, 34));
+        b->setIcon(key_glyph_icon(
+            tool == Tool::Calculator ? KeyGlyph::Calculator : KeyGlyph::Keyboard, QSize(24, 24)));
+        b->setIconSize(QSize(24, 24));
+        b->setFocusPolicy(Qt::NoFocus);
+        connect(b, &QPushButton::clicked, this, [this, tool] { use_tool(this, tool); });
+    }
 
     auto* lang = add_button("SpeedButton5", QStringLiteral("Taal (Language)"),
                             QRect(280, 66, 227, kButtonHeight));
@@ -367,7 +383,9 @@ void TAlle_rekenoefeningenForm::register_texts() {
         {"SpeedButton85", menu_tags::kStopHint},
         {"SpeedButton150", menu_tags::kSettingsOkHint},
         {"SpeedButton153", menu_tags::kSettingsHelpHint},
-        {"SpeedButton44", menu_tags::kHideMaintenanceHint}};
+        {"SpeedButton44", menu_tags::kHideMaintenanceHint},
+        {"CalculatorButton", menu_tags::kCalculatorHint},
+        {"KeyboardButton", menu_tags::kKeyboardHint}};
     for (const auto& [name, tag] : hint_only)
         if (QPushButton* b = button(QString::fromLatin1(name))) add(b, TextKind::HintOnly, tag);
     for (const MenuButton& mb : menu_buttons()) {

@@ -15,6 +15,7 @@
 #include "text/language.h"
 #include "text/qt_translations.h"
 #include "text/translation.h"
+#include "tools/tool_shortcuts.h"
 #include "tools/tools.h"
 #include "util/number_settings.h"
 #include "util/random.h"
@@ -88,6 +89,9 @@ void Program::wire_menu() {
     menu_->set_preset_handler(Target::Ratios, [this](Preset preset) {
         if (preset == Preset::RatiosNewExercise) ratios_->preset_new_exercise();
     });
+    // The ratio window's own buttons: the calculator costs a step there.
+    route_tool_shortcut(ratios_, Tool::Calculator, [this] { ratios_->SpeedButton7Click(); });
+    route_tool_shortcut(ratios_, Tool::Keyboard, [this] { ratios_->SpeedButton8Click(); });
 }
 
 int Program::run() {

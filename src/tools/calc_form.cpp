@@ -26,6 +26,7 @@
 #include "tools/key_glyphs.h"
 #include "tools/key_sender.h"
 #include "tools/result_field.h"
+#include "tools/tool_shortcuts.h"
 #include "util/format.h"
 #include "util/number_settings.h"
 #include "util/text_utils.h"
@@ -69,6 +70,8 @@ TCalcForm::TCalcForm(QWidget* parent) : QWidget(parent) {
     floating_ = new FloatingWindow(this, FloatingWindow::Focus::OnClick);
     // The on-screen keyboard types into the expression field as well.
     add_typing_window(this);
+    // F4 hides it again, Shift+F4 shows or hides the keyboard.
+    install_tool_shortcuts(this);
     setFont(make_font(QStringLiteral("MS Sans Serif"), 8, true));
     setFixedSize(kClientWidth, kKeysHeight + kHistoryHeight + 8);
 

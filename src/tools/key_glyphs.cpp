@@ -47,6 +47,41 @@ QIcon key_glyph_icon(KeyGlyph glyph, QSize size) {
             p.drawRect(QRectF(w * 0.34, h * 0.30, rw, rh));
             break;
         }
+        case KeyGlyph::Calculator: {
+            // A body with its display and three rows of keys.
+            const QRectF body(w * 0.18, h * 0.06, w * 0.64, h * 0.88);
+            p.setPen(QPen(QColor(30, 30, 30), 1.2));
+            p.setBrush(QColor(90, 100, 120));
+            p.drawRoundedRect(body, w * 0.08, w * 0.08);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(200, 235, 200));
+            p.drawRect(QRectF(body.left() + w * 0.08, body.top() + h * 0.08,
+                              body.width() - w * 0.16, h * 0.2));
+            p.setBrush(Qt::white);
+            const double key = w * 0.12;
+            for (int row = 0; row < 3; ++row)
+                for (int col = 0; col < 3; ++col)
+                    p.drawRect(QRectF(body.left() + w * 0.08 + col * w * 0.17,
+                                      body.top() + h * 0.38 + row * h * 0.17, key, key));
+            break;
+        }
+        case KeyGlyph::Keyboard: {
+            // A flat board with two rows of keys and a space bar.
+            const QRectF board(w * 0.04, h * 0.24, w * 0.92, h * 0.56);
+            p.setPen(QPen(QColor(30, 30, 30), 1.2));
+            p.setBrush(QColor(90, 100, 120));
+            p.drawRoundedRect(board, w * 0.06, w * 0.06);
+            p.setPen(Qt::NoPen);
+            p.setBrush(Qt::white);
+            const double key = w * 0.11;
+            for (int row = 0; row < 2; ++row)
+                for (int col = 0; col < 6; ++col)
+                    p.drawRect(QRectF(board.left() + w * 0.06 + col * w * 0.14,
+                                      board.top() + h * 0.07 + row * h * 0.15, key, key * 0.8));
+            p.drawRect(
+                QRectF(board.left() + w * 0.24, board.top() + h * 0.38, w * 0.44, key * 0.7));
+            break;
+        }
         case KeyGlyph::Help: {
             const int d = std::min(w, h) - 2;
             const QRect circle((w - d) / 2, (h - d) / 2, d, d);

@@ -22,6 +22,7 @@
 #include "text/language.h"
 #include "text/messages.h"
 #include "text/notify.h"
+#include "tools/tool_shortcuts.h"
 #include "util/random.h"
 #include "util/selection.h"
 
@@ -93,6 +94,7 @@ PracticeWindow::PracticeWindow(const PracticeWindowConfig& config, QWidget* pare
     connect(cover_sheet_, &CoverSheet::hidden_by_pupil, this, [this] { option_click(); });
 
     if (config_.title_tag != 0) register_text(this, TextKind::Window, config_.title_tag);
+    install_tool_shortcuts(this);  // F4 calculator, Shift+F4 keyboard
     place_window();
     seed_random_from_clock();
     // Creation: font, pen and brush of the surface, then cleared.
