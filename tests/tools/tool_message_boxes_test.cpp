@@ -8,12 +8,15 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
 #include <functional>
 
+#include "support/temp_data_dir.h"
+#include "text/big_message_form.h"
 #include "text/help.h"
 #include "text/help_form.h"
 #include "text/notify.h"
@@ -123,13 +126,38 @@ TEST(ToolMessageBoxes, ABoxOfAnotherWindowLeavesTheFloatingWindowsFree) {
 TEST(ToolMessageBoxes, AHelpFileErrorLeavesNoOwnerLoop) {
     // The help window reports a malformed page header in a box.
     TCalcForm calc;
-    const BoxSeen seen = open_box_while_modal(&calc, [] {
-        request_help(12345678);
-        show_message(QStringLiteral("error in file"));
-    });
+    testing::TempDataDir dir;
+    dir.write_lines("anederlands.hlp", {"12a", "Kapot", "<<", "10", "Tien", "<<"});
+    const BoxSeen seen = open_box_while_modal(&calc, [] { request_help(10); });
     ASSERT_TRUE(seen.shown);
+    EXPECT_TRUE(seen.text.startsWith(QStringLiteral("error in file"))) << seen.text.toStdString();
     EXPECT_FALSE(seen.loops);
     close_help();
+}
+
+TEST(ToolMessageBoxes, TheLargeMessageWindowLeavesNoOwnerLoop) {
+    const MessageHandler recorder = set_message_handler({});
+    TGrootMessageForm big;
+    install_big_message_window(&big);
+    TCalcForm calc;
+    Ttoetsenbord keys;
+    calc.show();
+    keys.show();
+    bool loops = true;
+    bool shown = false;
+    QTimer::singleShot(0, &big, [&] {
+        QApplication::processEvents();
+        shown = big.isVisible();
+        loops = false;
+        for (QWindow* w : QGuiApplication::topLevelWindows())
+            loops = loops || owner_chain_loops(w);
+        big.Button1->click();
+    });
+    show_big_message(QStringLiteral("Goed zo!"), QString(), QString(), QString());
+    set_big_message_window({});
+    set_message_handler(recorder);
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(loops);
 }
 
 }  // namespace
