@@ -1,5 +1,7 @@
 #include "tools/calc_history.h"
 
+#include "tools/calc_result.h"
+
 namespace cifrala {
 
 void CalcHistory::add(const QString& expression, const QString& result, const QString& full) {
@@ -42,7 +44,11 @@ std::optional<QString> CalcHistory::newer() {
 }
 
 QString history_line(const CalcHistory::Entry& entry) {
-    QString line = entry.expression + QStringLiteral(" = ") + entry.result;
+    // A result that only approximates the value carries its own sign for it.
+    const QString approximately = QString(kApproximatelySign) + QLatin1Char(' ');
+    QString line = entry.result.startsWith(approximately)
+                       ? entry.expression + QLatin1Char(' ') + entry.result
+                       : entry.expression + QStringLiteral(" = ") + entry.result;
     if (!entry.full.isEmpty() && entry.full != entry.result)
         line += QStringLiteral("   (") + entry.full + QLatin1Char(')');
     return line;

@@ -41,8 +41,9 @@ private:
     QString draft_;
 };
 
-// The line of the list: "1/998 = 0   (0,00100200400801603)"; the full
-// value only when it says more than the shown result.
+// The line of the list: "1/998 = 0   (0,00100200400801603)", or
+// "pi ≈ 3  16/113   (3,14159265358979)"; the full value only when it says
+// more than the shown result.
 QString history_line(const CalcHistory::Entry& entry);
 
 }  // namespace cifrala

@@ -337,7 +337,7 @@ TEST_F(CalcFormTest, TheHistoryShowsWhatTheRoundingHides) {
     form_->CheckBox1->click();
     work_out(QStringLiteral("pi"));
     EXPECT_EQ(form_->history_list->item(3)->text(),
-              QStringLiteral("pi = \u2248 3  16/113   (3,14159265358979)"));
+              QStringLiteral("pi \u2248 3  16/113   (3,14159265358979)"));
 }
 
 TEST_F(CalcFormTest, ALongResultKeepsTheWindowsFontAndScrolls) {
