@@ -292,11 +292,25 @@ bool is_typing_window(const QWidget* window) {
     return std::find(list.begin(), list.end(), window) != list.end();
 }
 
+// True when a modal window in front blocks the window's input: the window
+// is neither that modal window nor owned by it, and it is no floating window
+// (those follow the modal window).
+bool blocked_by_modal(const QWidget* window, const QWidget* modal) {
+    if (!window || !modal || window == modal) return false;
+    if (window->property(kFloatingWindowProperty).toBool()) return false;
+    return !is_owned_by(window->windowHandle(), modal->windowHandle());
+}
+
 // The typing window used last, while it is shown; else the typing target.
+// A window that a modal window blocks gives way to that modal window (the
+// keyboard opened in the menu types into the practice window opened since).
 QWidget* typing_window() {
-    QWidget* last = last_window();
-    if (last && last->isVisible() && !last->isMinimized() && is_typing_window(last)) return last;
-    return find_window_by_caption(typing_target);
+    QWidget* window = last_window();
+    if (!window || !window->isVisible() || window->isMinimized() || !is_typing_window(window))
+        window = find_window_by_caption(typing_target);
+    QWidget* modal = QApplication::activeModalWidget();
+    if (window && window->isVisible() && blocked_by_modal(window, modal)) return modal;
+    return window;
 }
 
 bool bring_window_to_front(QWidget* w) {

@@ -223,6 +223,26 @@ TEST_F(KeyboardTest, KeysGoToTheCalculatorWhenThePupilTypesThere) {
     EXPECT_EQ(field()->text(), QStringLiteral("54"));
 }
 
+TEST_F(KeyboardTest, AModalWindowInFrontOfTheTargetTakesTheKeys) {
+    // The keyboard was opened for the window beneath; a window that runs
+    // modally in front of it now has the pupil's field.
+    QDialog practice(&target_);
+    auto* answer = new QLineEdit(&practice);
+    QString typed_in_modal;
+    QTimer::singleShot(0, &practice, [&] {
+        answer->setFocus();
+        press("Digit8");
+        typed_in_modal = answer->text();
+        practice.done(1);
+    });
+    practice.exec();
+    EXPECT_EQ(typed_in_modal, QStringLiteral("8"));
+    EXPECT_TRUE(field()->text().isEmpty());
+    // Back to the target once the modal window has gone.
+    press("Digit9");
+    EXPECT_EQ(field()->text(), QStringLiteral("9"));
+}
+
 TEST_F(KeyboardTest, BringToFrontFindsTheWindowByItsCaption) {
     EXPECT_TRUE(bring_to_front(QStringLiteral("Verhoudingen oefenen")));
     EXPECT_FALSE(bring_to_front(QStringLiteral("Verhoudingen")));
