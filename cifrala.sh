@@ -2,13 +2,15 @@
 # Build helper for a Debian 12 machine.
 #   ./cifrala.sh run [program options]   install what is needed, build, start the program
 #   ./cifrala.sh test                    install what is needed, build, run every test
-#                                        (normal build, sanitizer build, fuzzers)
+#                                        (normal build, the package, sanitizer build,
+#                                        fuzzers)
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl1-mesa-dev libgtest-dev libgmock-dev
           googletest libbenchmark-dev libmuparser-dev clang libclang-rt-14-dev
-          fonts-dejavu-core fonts-liberation2 xvfb xauth)
+          fonts-dejavu-core fonts-liberation2 qt6-translations-l10n xvfb xauth openbox x11-utils
+          desktop-file-utils appstream dpkg-dev)
 JOBS=$(nproc 2>/dev/null || echo 2)
 
 install_packages() {
@@ -72,6 +74,7 @@ case "$cmd" in
         install_packages
         build build
         ctest --test-dir build --output-on-failure -j"$JOBS"
+        ./devtools/check_package.sh build
         export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:halt_on_error=1
         export LSAN_OPTIONS=suppressions=$PWD/tests/support/lsan.supp:print_suppressions=0
         export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

@@ -9,15 +9,16 @@
 namespace cifrala {
 namespace {
 
-// The virtual size of this process in bytes, from /proc/self/status.
-qint64 process_virtual_bytes() {
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly)) return 0;
-    while (!f.atEnd()) {
-        const QByteArray line = f.readLine();
-        if (line.startsWith("VmSize:")) {
-            return line.mid(7).trimmed().split(' ').value(0).toLongLong() * 1024;
-        }
+// A "Name:   123 kB" line of the status text, in bytes.
+qint64 field_bytes(const QByteArray& status, const QByteArray& name) {
+    for (const QByteArray& line : status.split('\n')) {
+        if (!line.startsWith(name + ':')) continue;
+        const QList<QByteArray> parts = line.mid(name.size() + 1).simplified().split(' ');
+        bool ok = false;
+        const qint64 value = parts.value(0).toLongLong(&ok);
+        if (!ok || value < 0) return 0;
+        const QByteArray unit = parts.value(1).toLower();
+        return unit == "kb" ? value * 1024 : value;
     }
     return 0;
 }
@@ -33,6 +34,17 @@ qint64 user_address_space() {
 
 }  // namespace
 
+ProcessMemory parse_process_status(const QByteArray& status) {
+    return ProcessMemory{field_bytes(status, "VmRSS"), field_bytes(status, "VmSize")};
+}
+
+ProcessMemory process_memory() {
+    // The files in /proc have no size: read until the end rather than up to it.
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return parse_process_status(f.readAll());
+}
+
 QStringList memory_report_lines() {
     struct sysinfo si {};
     sysinfo(&si);
@@ -41,8 +53,9 @@ QStringList memory_report_lines() {
     const qint64 available = static_cast<qint64>(si.freeram + si.bufferram) * unit;
     const qint64 swap_total = static_cast<qint64>(si.totalswap) * unit;
     const qint64 swap_free = static_cast<qint64>(si.freeswap) * unit;
+    const ProcessMemory own = process_memory();
     const qint64 space = user_address_space();
-    const qint64 space_free = space - process_virtual_bytes();
+    const qint64 space_free = space - own.virtual_size;
     const qint64 load = total > 0 ? (100 * (total - available)) / total : 0;
     auto line = [](qint64 n, const char* label) {
         return QString::number(n) + QString::fromLatin1(label);
@@ -58,7 +71,8 @@ QStringList memory_report_lines() {
         line(space_free, " Available User bytes of address space"),
         QString(),
         line(swap_total - swap_free, "= Used page file memory"),
-        line(space - space_free, "= Used virtual memory"),
+        line(own.virtual_size, "= Used virtual memory"),
+        line(own.resident, "= Resident memory (in RAM) of this program"),
     };
 }
 

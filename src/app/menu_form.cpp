@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
@@ -17,6 +16,7 @@
 
 #include "app/calibration_form.h"
 #include "app/memory_info.h"
+#include "app/menu_widgets.h"
 #include "app/topic_settings_table.h"
 #include "text/help.h"
 #include "text/language.h"
@@ -25,6 +25,8 @@
 #include "text/program_dir.h"
 #include "text/textfile.h"
 #include "text/translation.h"
+#include "tools/key_glyphs.h"
+#include "tools/tool_shortcuts.h"
 #include "util/selection.h"
 
 namespace cifrala {
@@ -40,6 +42,7 @@ constexpr int kRowPitch = 34;
 constexpr int kRowsPerColumn = 8;
 constexpr int kMenuFontPixels = 16;
 constexpr int kMinFontPixels = 10;
+const QColor kMenuColour(0, 255, 255);
 const QString kSettingsFile = QStringLiteral("cifrala.def");
 
 QFont menu_font(int pixels, bool bold = false) {
@@ -78,8 +81,11 @@ QRect slot_rect(int index) {
 }  // namespace
 
 TAlle_rekenoefeningenForm::TAlle_rekenoefeningenForm(bool maintenance_mode, QWidget* parent)
-    : QDialog(parent,
-              Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    // An ordinary window, not one that stays on top: every practice window
+    // opens on top of the menu and inherits its place in the stacking order,
+    // and the floating windows (calculator, keyboard, help) must stay above them.
+    : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
       maintenance_(maintenance_mode) {
     setObjectName(QStringLiteral("Alle_rekenoefeningenForm"));
     setWindowTitle(QStringLiteral("Cifrala"));
@@ -102,24 +108,41 @@ TAlle_rekenoefeningenForm::TAlle_rekenoefeningenForm(bool maintenance_mode, QWid
     build_language_group();
     build_settings_panel();
     register_texts();
+    install_tool_shortcuts(this);
     add_language_listener(this, [this] {
         sync_language_radio();
-        fit_captions();
         layout_settings_panel();
     });
-    fit_captions();
     fit_to_visible_groups();
+}
+
+QGroupBox* TAlle_rekenoefeningenForm::make_group(int number, const QString& caption,
+                                                 const QRect& geometry) {
+    auto* g = new MenuGroupBox(caption, kMenuColour, this);
+    g->setObjectName(QStringLiteral("GroupBox%1").arg(number));
+    g->setGeometry(geometry);
+    set_background(g, kMenuColour);
+    g->setFont(menu_font(kMenuFontPixels, true));
+    groups_[number] = g;
+    return g;
+}
+
+QPushButton* TAlle_rekenoefeningenForm::make_button(QWidget* parent, const char* name,
+                                                    const QString& caption, const QRect& geometry) {
+    auto* b = new MenuButtonWidget(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(geometry);
+    // One size for every button, at which every caption of both languages fits.
+    b->setFont(menu_font(kMenuButtonFontPixels));
+    buttons_[b->objectName()] = b;
+    return b;
 }
 
 // --- construction -----------------------------------------------------------
 
 void TAlle_rekenoefeningenForm::build_basic_menu() {
-    auto* g = new QGroupBox(QStringLiteral("Basismenu"), this);
-    g->setObjectName(QStringLiteral("GroupBox4"));
-    g->setGeometry(QRect(group_origin(0), QSize(kGroupWidth, kGroupHeight)));
-    set_background(g, QColor(0, 255, 255));
-    g->setFont(menu_font(kMenuFontPixels, true));
-    groups_[4] = g;
+    QGroupBox* g = make_group(4, QStringLiteral("Basismenu"),
+                              QRect(group_origin(0), QSize(kGroupWidth, kGroupHeight)));
 
     Panel2 = new QWidget(g);
     Panel2->setObjectName(QStringLiteral("Panel2"));
@@ -128,36 +151,39 @@ void TAlle_rekenoefeningenForm::build_basic_menu() {
         const char* name;
         const char* caption;
         int opens;
-        const char* hint;
     };
     const Subject subjects[] = {
-        {"SpeedButton25", "Rekenen en Algebra", 1, "met uitleg!"},
-        {"SpeedButton59", "Algebra en Analyse", 2, "met uitleg!"},
-        {"SpeedButton26", "Natuurkunde", 11, nullptr},
-        {"SpeedButton58", "Economie", 12, nullptr},
-        {"SpeedButton130", "Aardrijkskunde", 16, nullptr},
+        {"SpeedButton25", "Rekenen en Algebra", 1}, {"SpeedButton59", "Algebra en Analyse", 2},
+        {"SpeedButton26", "Natuurkunde", 11},       {"SpeedButton58", "Economie", 12},
+        {"SpeedButton130", "Aardrijkskunde", 16},
     };
     for (int i = 0; i < 5; ++i) {
-        auto* b = new QPushButton(QString::fromUtf8(subjects[i].caption), Panel2);
-        b->setObjectName(QString::fromLatin1(subjects[i].name));
-        b->setGeometry(0, i * 32, 250, kButtonHeight);
-        if (subjects[i].hint) b->setToolTip(QString::fromUtf8(subjects[i].hint));
+        QPushButton* b =
+            make_button(Panel2, subjects[i].name, QString::fromUtf8(subjects[i].caption),
+                        QRect(0, i * 32, 250, kButtonHeight));
         const int opens = subjects[i].opens;
         connect(b, &QPushButton::clicked, this, [this, opens] { open_group(opens); });
-        buttons_[b->objectName()] = b;
     }
 
     auto add_button = [&](const char* name, const QString& caption, QRect r) {
-        auto* b = new QPushButton(caption, g);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(r);
-        buttons_[b->objectName()] = b;
-        return b;
+        return make_button(g, name, caption, r);
     };
     auto* help = add_button("SpeedButton30", QString(), QRect(kGroupWidth - 44, 24, 34, 34));
     help->setIcon(style()->standardIcon(QStyle::SP_TitleBarContextHelpButton));
-    help->setToolTip(QStringLiteral("Help"));
     connect(help, &QPushButton::clicked, this, &TAlle_rekenoefeningenForm::SpeedButton30Click);
+
+    // The calculator and the keyboard, left of the help button (F4, Shift+F4).
+    const std::pair<const char*, Tool> tools[] = {{"CalculatorButton", Tool::Calculator},
+                                                  {"KeyboardButton", Tool::Keyboard}};
+    for (int i = 0; i < 2; ++i) {
+        const auto [name, tool] = tools[i];
+        auto* b = add_button(name, QString(), QRect(kGroupWidth - 44 - 38 * (i + 1), 24, 34, 34));
+        b->setIcon(key_glyph_icon(
+            tool == Tool::Calculator ? KeyGlyph::Calculator : KeyGlyph::Keyboard, QSize(24, 24)));
+        b->setIconSize(QSize(24, 24));
+        b->setFocusPolicy(Qt::NoFocus);
+        connect(b, &QPushButton::clicked, this, [this, tool] { use_tool(this, tool); });
+    }
 
     auto* lang = add_button("SpeedButton5", QStringLiteral("Taal (Language)"),
                             QRect(280, 66, 227, kButtonHeight));
@@ -201,8 +227,6 @@ void TAlle_rekenoefeningenForm::build_basic_menu() {
         Button9 =
             add_button("Button9", QStringLiteral("bestandscontrole"), QRect(96, 282, 150, 24));
         auto* hide = add_button("SpeedButton44", QString(), QRect(252, 282, 24, 24));
-        for (QPushButton* b : {Button8, Button9, hide})
-            b->setFont(menu_font(11));
         Memo1 = new QPlainTextEdit(g);
         Memo1->setObjectName(QStringLiteral("Memo1"));
         Memo1->setGeometry(160, 30, 321, 241);
@@ -223,36 +247,24 @@ void TAlle_rekenoefeningenForm::build_basic_menu() {
 void TAlle_rekenoefeningenForm::build_groups() {
     for (const MenuGroup& mg : menu_groups()) {
         if (mg.number == 4 || mg.number == 7) continue;
-        auto* g = new QGroupBox(QString::fromUtf8(mg.caption), this);
-        g->setObjectName(QStringLiteral("GroupBox%1").arg(mg.number));
-        g->setGeometry(QRect(group_origin(mg.level), QSize(kGroupWidth, kGroupHeight)));
-        set_background(g, QColor(0, 255, 255));
-        g->setFont(menu_font(kMenuFontPixels, true));
-        g->hide();
-        groups_[mg.number] = g;
+        make_group(mg.number, QString::fromUtf8(mg.caption),
+                   QRect(group_origin(mg.level), QSize(kGroupWidth, kGroupHeight)))
+            ->hide();
     }
     std::map<int, int> next_slot;
     for (const MenuButton& mb : menu_buttons()) {
-        QGroupBox* g = groups_.at(mb.group);
-        auto* b = new QPushButton(QString::fromUtf8(mb.caption), g);
-        b->setObjectName(QString::fromLatin1(mb.name));
         const int slot = mb.action == Action::Back ? 2 * kRowsPerColumn - 1 : next_slot[mb.group]++;
-        b->setGeometry(slot_rect(slot));
-        if (mb.hint) b->setToolTip(QString::fromUtf8(mb.hint));
+        QPushButton* b = make_button(groups_.at(mb.group), mb.name, QString::fromUtf8(mb.caption),
+                                     slot_rect(slot));
         const MenuButton* def = &mb;
         connect(b, &QPushButton::clicked, this, [this, def] { run_button(*def); });
-        buttons_[b->objectName()] = b;
     }
 }
 
 void TAlle_rekenoefeningenForm::build_language_group() {
-    auto* g = new QGroupBox(QStringLiteral("Kies taal"), this);
-    g->setObjectName(QStringLiteral("GroupBox7"));
-    g->setGeometry(QRect(group_origin(1), QSize(kGroupWidth, kGroupHeight)));
-    set_background(g, QColor(0, 255, 255));
-    g->setFont(menu_font(kMenuFontPixels, true));
+    QGroupBox* g = make_group(7, QStringLiteral("Kies taal"),
+                              QRect(group_origin(1), QSize(kGroupWidth, kGroupHeight)));
     g->hide();
-    groups_[7] = g;
     RadioButton1 = new QRadioButton(QStringLiteral("Nederlands"), g);
     RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
     RadioButton1->setGeometry(30, 50, 300, 28);
@@ -262,20 +274,14 @@ void TAlle_rekenoefeningenForm::build_language_group() {
     RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
     RadioButton2->setGeometry(30, 90, 300, 28);
     RadioButton2->setFont(menu_font(kMenuFontPixels));
-    Button1 = new QPushButton(QStringLiteral("OK"), g);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(30, 140, 100, 32);
+    Button1 = make_button(g, "Button1", QStringLiteral("OK"), QRect(30, 140, 100, 32));
     connect(Button1, &QPushButton::clicked, this, &TAlle_rekenoefeningenForm::Button1Click);
 }
 
 void TAlle_rekenoefeningenForm::build_settings_panel() {
-    auto* g = new QGroupBox(QStringLiteral("Instellingen"), this);
-    g->setObjectName(QStringLiteral("GroupBox19"));
-    g->setGeometry(QRect(group_origin(1), QSize(kSettingsWidth, kSettingsHeight)));
-    set_background(g, QColor(0, 255, 255));
-    g->setFont(menu_font(kMenuFontPixels, true));
+    QGroupBox* g = make_group(19, QStringLiteral("Instellingen"),
+                              QRect(group_origin(1), QSize(kSettingsWidth, kSettingsHeight)));
     g->hide();
-    groups_[19] = g;
 
     for (const TopicBox& tb : topic_boxes()) {
         const int number = tb.number;
@@ -288,11 +294,7 @@ void TAlle_rekenoefeningenForm::build_settings_panel() {
     }
     layout_settings_panel();
     auto add = [&](const char* name, const QString& caption, int x) {
-        auto* b = new QPushButton(caption, g);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(x, kSettingsHeight - 46, 170, 34);
-        buttons_[b->objectName()] = b;
-        return b;
+        return make_button(g, name, caption, QRect(x, kSettingsHeight - 46, 170, 34));
     };
     connect(add("SpeedButton150", QStringLiteral("OK"), 10), &QPushButton::clicked, this,
             &TAlle_rekenoefeningenForm::SpeedButton150Click);
@@ -303,7 +305,6 @@ void TAlle_rekenoefeningenForm::build_settings_panel() {
     auto* help = add("SpeedButton153", QString(), kSettingsWidth - 54);
     help->setGeometry(kSettingsWidth - 54, kSettingsHeight - 46, 40, 34);
     help->setIcon(style()->standardIcon(QStyle::SP_TitleBarContextHelpButton));
-    help->setToolTip(QStringLiteral("Help"));
     connect(help, &QPushButton::clicked, this, [] { request_help(733); });
 }
 
@@ -360,52 +361,52 @@ void TAlle_rekenoefeningenForm::layout_settings_panel() {
     }
 }
 
+// Every control's texts are registered for the language passes and put on it
+// at once, so that the hints (which have no built-in text) are there in
+// Dutch as well.
 void TAlle_rekenoefeningenForm::register_texts() {
     constexpr auto W = TranslatedWindow::Menu;
+    auto add = [](QWidget* control, TextKind kind, int tag) {
+        register_control_now(W, control, kind, tag);
+    };
     for (const MenuGroup& mg : menu_groups())
-        if (mg.tag != 0) register_control(W, groups_.at(mg.number), TextKind::GroupBox, mg.tag);
-    register_control(W, groups_.at(19), TextKind::GroupBox, 1708);
+        if (mg.tag != 0) add(groups_.at(mg.number), TextKind::GroupBox, mg.tag);
+    add(groups_.at(19), TextKind::GroupBox, 1708);
     const std::pair<const char*, int> basic[] = {
         {"SpeedButton25", 1693},  {"SpeedButton59", 1695},  {"SpeedButton26", 2382},
         {"SpeedButton58", 2383},  {"SpeedButton130", 1711}, {"SpeedButton5", 1692},
         {"SpeedButton105", 1712}, {"SpeedButton149", 1708}, {"SpeedButton151", 1709},
         {"SpeedButton152", 1710}};
     for (const auto& [name, tag] : basic)
-        register_control(W, buttons_.at(QString::fromLatin1(name)), TextKind::SpeedButton, tag);
+        add(buttons_.at(QString::fromLatin1(name)), TextKind::SpeedButtonWithHint, tag);
+    // Buttons without an entry of their own keep their caption and get a hint.
+    const std::pair<const char*, int> hint_only[] = {
+        {"SpeedButton30", menu_tags::kHelpHint},
+        {"SpeedButton85", menu_tags::kStopHint},
+        {"SpeedButton150", menu_tags::kSettingsOkHint},
+        {"SpeedButton153", menu_tags::kSettingsHelpHint},
+        {"SpeedButton44", menu_tags::kHideMaintenanceHint},
+        {"CalculatorButton", menu_tags::kCalculatorHint},
+        {"KeyboardButton", menu_tags::kKeyboardHint}};
+    for (const auto& [name, tag] : hint_only)
+        if (QPushButton* b = button(QString::fromLatin1(name))) add(b, TextKind::HintOnly, tag);
     for (const MenuButton& mb : menu_buttons()) {
-        if (mb.tag == 0) continue;
-        register_control(W, buttons_.at(QString::fromLatin1(mb.name)),
-                         mb.hint_translated ? TextKind::SpeedButtonWithHint : TextKind::SpeedButton,
-                         mb.tag);
-    }
-    register_control(W, CheckBox1, TextKind::CheckBox, 571);
-    register_control(W, CheckBox2, TextKind::CheckBox, 572);
-    register_control(W, CheckBox3, TextKind::CheckBox, 573);
-    register_control(W, RadioButton1, TextKind::RadioButton, 2111);
-    for (const auto& [number, box] : topic_boxes_)
-        register_control(W, box, TextKind::CheckBox, 600 + number);
-}
-
-// Every caption must fit its button: a group whose longest caption is too
-// wide gets a smaller font for all its buttons, so a group reads evenly.
-void TAlle_rekenoefeningenForm::fit_captions() {
-    std::map<QWidget*, std::vector<QPushButton*>> by_parent;
-    for (const auto& [name, b] : buttons_) {
-        if (b->text().isEmpty() || name.startsWith(QLatin1String("Button"))) continue;
-        by_parent[b->parentWidget()].push_back(b);
-    }
-    for (auto& [parent, list] : by_parent) {
-        int pixels = kMenuFontPixels;
-        for (; pixels > kMinFontPixels; --pixels) {
-            const QFontMetrics fm(menu_font(pixels));
-            bool fits = true;
-            for (QPushButton* b : list)
-                fits = fits && fm.horizontalAdvance(b->text()) + 14 <= b->width();
-            if (fits) break;
+        QPushButton* b = buttons_.at(QString::fromLatin1(mb.name));
+        if (mb.tag != 0) {
+            add(b, TextKind::SpeedButtonWithHint, mb.tag);
+        } else if (mb.hint_tag != 0) {
+            add(b, TextKind::HintOnly, mb.hint_tag);
         }
-        for (QPushButton* b : list)
-            b->setFont(menu_font(pixels));
     }
+    add(Button1, TextKind::Button, menu_tags::kLanguageOk);
+    if (Button8) add(Button8, TextKind::Button, menu_tags::kMemory);
+    if (Button9) add(Button9, TextKind::Button, menu_tags::kFileCheck);
+    add(CheckBox1, TextKind::CheckBox, 571);
+    add(CheckBox2, TextKind::CheckBox, 572);
+    add(CheckBox3, TextKind::CheckBox, 573);
+    add(RadioButton1, TextKind::RadioButton, 2111);
+    for (const auto& [number, box] : topic_boxes_)
+        add(box, TextKind::CheckBox, 600 + number);
 }
 
 // --- groups and buttons -----------------------------------------------------
@@ -530,8 +531,10 @@ void TAlle_rekenoefeningenForm::first_show() {
 }
 
 void TAlle_rekenoefeningenForm::closeEvent(QCloseEvent* event) {
+    // The window manager's close button ends the program as "Stop" does.
     show_message(QStringLiteral("closing"));
-    QDialog::closeEvent(event);
+    event->accept();
+    done(0);
 }
 
 void TAlle_rekenoefeningenForm::reject() {}
@@ -563,6 +566,7 @@ void TAlle_rekenoefeningenForm::SpeedButton30Click() {
 
 void TAlle_rekenoefeningenForm::Button1Click() {
     language_index = RadioButton1->isChecked() ? 0 : 1;
+    save_language_choice(language_index);  // for the next start
     for (const auto& l : language_confirm_listeners_)
         l();
     close_group(7);
@@ -646,11 +650,8 @@ void TAlle_rekenoefeningenForm::overhevelen() {
 }
 
 void TAlle_rekenoefeningenForm::load_settings() {
-    // The pupil's own settings first, then the default that came with the program.
-    const QString user_file = user_config_dir() + '/' + kSettingsFile;
-    const bool opened = (QFileInfo::exists(user_file) && open_read_file(user_file, false)) ||
-                        open_read_file(kSettingsFile, false);
-    if (opened) {
+    // The teacher's own settings first, then the default that came with the program.
+    if (open_read_user_file(kSettingsFile)) {
         // Every box starts ticked, so that a "-" for a subject or group unticks
         // its members that come before it in the file.
         for (const TopicBox& tb : topic_boxes()) {

@@ -20,6 +20,20 @@ class QFrame;
 
 namespace cifrala {
 
+// Text numbers of the menu's controls that the menu's tables do not give.
+namespace menu_tags {
+inline constexpr int kHelpHint = 4911;
+inline constexpr int kStopHint = 4912;
+inline constexpr int kSettingsOkHint = 4916;
+inline constexpr int kSettingsHelpHint = 4917;
+inline constexpr int kHideMaintenanceHint = 4918;
+inline constexpr int kCalculatorHint = 4931;
+inline constexpr int kKeyboardHint = 4932;
+inline constexpr int kLanguageOk = 4921;  // file 5
+inline constexpr int kMemory = 4922;      // file 5
+inline constexpr int kFileCheck = 4923;   // file 5
+}  // namespace menu_tags
+
 class TAlle_rekenoefeningenForm : public QDialog {
     Q_OBJECT
 public:
@@ -92,7 +106,9 @@ private:
     void build_settings_panel();
     void layout_settings_panel();
     void register_texts();
-    void fit_captions();
+    QGroupBox* make_group(int number, const QString& caption, const QRect& geometry);
+    QPushButton* make_button(QWidget* parent, const char* name, const QString& caption,
+                             const QRect& geometry);
     void open_group(int number);
     void close_group(int number);
     void run_button(const MenuButton& b);

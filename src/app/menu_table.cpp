@@ -63,15 +63,15 @@ std::vector<MenuButton> build() {
     v.push_back(open("SpeedButton1", 1, "Basisrekenen", 2801, 18));
     v.push_back(topic("SpeedButton2", 1, "Verhoudingen", 1664, T::Ratios, kKeep, kKeep,
                       {P::RatiosNewExercise}));
-    v.push_back(with(topic("SpeedButton3", 1, "Wortels herleiden", 1666, T::Roots, 22),
-                     [](MenuButton& b) { b.hint_translated = true; }));
+    v.push_back(topic("SpeedButton3", 1, "Wortels herleiden", 1666, T::Roots, 22));
     v.push_back(topic("SpeedButton13", 1, "Procenten", 1671, T::MultiTopic, 35, 16,
                       {P::MethodListMessage1901}));
     v.push_back(topic("SpeedButton15", 1, "Het metrieke stelsel", 1673, T::Metric));
     // Its entry is the caption of the group it opens: 1726 belongs to
     // "Lineaire vergelijkingen".
     v.push_back(open("SpeedButton47", 1, "Vergelijkingen oplossen", 2791, 17));
-    v.push_back(open("SpeedButton48", 1, "Algebra I", 0, 9));
+    v.push_back(with(open("SpeedButton48", 1, "Algebra I", 0, 9),
+                     [](MenuButton& b) { b.hint_tag = 4913; }));
     v.push_back(
         topic("SpeedButton106", 1, "Schatten 1", 2744, T::MultiTopic, 44, kKeep, {P::ShowPanel8}));
     v.push_back(topic("SpeedButton110", 1, "Schatten 2", 2745, T::Integers, 45, kKeep,
@@ -80,37 +80,24 @@ std::vector<MenuButton> build() {
         topic("SpeedButton115", 1, "Tijdrekenen", 2747, T::Integers, 47, kKeep, {P::TimePresets}));
     v.push_back(
         topic("SpeedButton117", 1, "Klokrekenen", 2748, T::Integers, 48, kKeep, {P::TimePresets}));
-    v.push_back(with(topic("SpeedButton121", 1, "Gemiddelde snelheid", 2751, T::Integers, 49, kKeep,
-                           {P::TimePresets}),
-                     [](MenuButton& b) { b.hint_translated = true; }));
+    v.push_back(topic("SpeedButton121", 1, "Gemiddelde snelheid", 2751, T::Integers, 49, kKeep,
+                      {P::TimePresets}));
     v.push_back(topic("SpeedButton128", 1, "Schaal", 1677, T::Integers, 53, kKeep,
                       {P::WordProblemPresets}));
     v.push_back(topic("SpeedButton136", 1, "Parabolen tekenen", 2752, T::Roots, 56));
-    v.push_back(with(topic("SpeedButton14", 1, "Bereken functiewaarde", 2793, T::Roots, 57, kKeep,
-                           {P::ShowPanel4}),
-                     [](MenuButton& b) {
-                         b.hint = "Substitueer getal in formule";
-                         b.hint_translated = true;
-                     }));
+    v.push_back(topic("SpeedButton14", 1, "Bereken functiewaarde", 2793, T::Roots, 57, kKeep,
+                      {P::ShowPanel4}));
     v.push_back(back("SpeedButton75", 1));
 
     // Basisrekenen
     v.push_back(topic("SpeedButton4", 18, "Gehele getallen", 1669, T::Integers, -1));
     v.push_back(topic("SpeedButton143", 18, "Getallen onder elkaar", 1672, T::MultiTopic, 34, 14));
     v.push_back(topic("SpeedButton144", 18, "Reken handig", 2743, T::MultiTopic, 43));
-    v.push_back(with(topic("SpeedButton145", 18, "Grote getallen", 2762, T::LongDivision, 55, kKeep,
-                           {P::LongDivisionHideOptions}),
-                     [](MenuButton& b) {
-                         b.hint = "Rekenen met grote getallen";
-                         b.hint_translated = true;
-                     }));
+    v.push_back(topic("SpeedButton145", 18, "Grote getallen", 2762, T::LongDivision, 55, kKeep,
+                      {P::LongDivisionHideOptions}));
     v.push_back(with(topic("SpeedButton146", 18, "Breuken", 1670, T::Fractions),
                      [](MenuButton& b) { b.clear_previous_exercise = true; }));
-    v.push_back(
-        with(topic("SpeedButton147", 18, "Tafeltjes", 2761, T::Integers, 50), [](MenuButton& b) {
-            b.hint = "Tafeltjes oefenen";
-            b.hint_translated = true;
-        }));
+    v.push_back(topic("SpeedButton147", 18, "Tafeltjes", 2761, T::Integers, 50));
     v.push_back(with(topic("SpeedButton12", 18, "Delen", 1676, T::LongDivision, 42, kKeep,
                            {P::LongDivisionShowOptions}),
                      [](MenuButton& b) {
@@ -118,7 +105,7 @@ std::vector<MenuButton> build() {
                          b.division_bites_from_window = true;
                      }));
     v.push_back(topic("SpeedButton125", 18, "Maak kloppend", 2753, T::Roots, 62));
-    v.push_back(with(back("SpeedButton148", 18), [](MenuButton& b) { b.hint_translated = true; }));
+    v.push_back(back("SpeedButton148", 18));
 
     // Vergelijkingen oplossen (Rekenen en Algebra)
     v.push_back(topic("SpeedButton137", 17, "Lineair", 1715, T::MultiTopic, 2, 11));
@@ -143,7 +130,8 @@ std::vector<MenuButton> build() {
     v.push_back(open("SpeedButton19", 2, "Differentiëren", 1682, 3));
     v.push_back(with(open("SpeedButton38", 2, "Primitiveren", 1721, 8),
                      [](MenuButton& b) { b.category = 12; }));
-    v.push_back(open("SpeedButton62", 2, "Algebra II", 0, 13));
+    v.push_back(with(open("SpeedButton62", 2, "Algebra II", 0, 13),
+                     [](MenuButton& b) { b.hint_tag = 4914; }));
     v.push_back(open("SpeedButton68", 2, "Vergelijkingen oplossen", 2506, 14));
     v.push_back(open("SpeedButton7", 2, "Ongelijkheden oplossen", 2507, 15));
     v.push_back(topic("SpeedButton6", 2, "Rijen", 2508, T::MultiTopic, 37, 19));
@@ -233,9 +221,8 @@ std::vector<MenuButton> build() {
                      [](MenuButton& b) { b.function_type_preset = 1; }));
     v.push_back(topic("SpeedButton113", 11, "Snelheid", 2746, T::Integers, 46, kKeep,
                       {P::WordProblemPresets, P::HidePanel3}));
-    v.push_back(with(topic("SpeedButton122", 11, "Gemiddelde snelheid", 2751, T::Integers, 49,
-                           kKeep, {P::TimePresets}),
-                     [](MenuButton& b) { b.hint_translated = true; }));
+    v.push_back(topic("SpeedButton122", 11, "Gemiddelde snelheid", 2751, T::Integers, 49, kKeep,
+                      {P::TimePresets}));
     v.push_back(
         topic("SpeedButton126", 11, "Druk", 2781, T::Integers, 51, kKeep, {P::WordProblemPresets}));
     v.push_back(topic("SpeedButton127", 11, "Concentratie", 2782, T::Integers, 52, kKeep,
@@ -252,7 +239,7 @@ std::vector<MenuButton> build() {
     // Aardrijkskunde
     v.push_back(topic("SpeedButton132", 16, "Schaal", 1677, T::Integers, 53, kKeep,
                       {P::WordProblemPresets}));
-    v.push_back(back("SpeedButton131", 16, 0));
+    v.push_back(with(back("SpeedButton131", 16, 0), [](MenuButton& b) { b.hint_tag = 4915; }));
     return v;
 }
 

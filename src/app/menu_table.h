@@ -29,8 +29,9 @@ struct MenuButton {
     int solve_as_equation = kKeep;     // 0 or 1
     bool clear_previous_exercise = false;
     bool division_bites_from_window = false;
-    const char* hint = nullptr;    // built-in hint
-    bool hint_translated = false;  // the second line of its entry is its hint
+    // The hint is the second line of the button's entry; a button without
+    // an entry (tag 0) takes its hint from this one and keeps its caption.
+    int hint_tag = 0;
 };
 
 struct MenuGroup {

@@ -10,11 +10,14 @@
 #include "practice/common/practice_window.h"
 #include "practice/common/window_registry.h"
 #include "practice/long_division/long_division_form.h"
+#include "practice/ratios/ratios_form.h"
 #include "text/big_message_form.h"
 #include "text/help.h"
 #include "text/help_form.h"
 #include "text/language.h"
+#include "text/qt_translations.h"
 #include "text/translation.h"
+#include "tools/tool_shortcuts.h"
 #include "tools/tools.h"
 #include "util/number_settings.h"
 #include "util/random.h"
@@ -25,10 +28,16 @@ constexpr int kStartupWaitMs = 2000;
 }
 
 Program::Program(const StartOptions& options) : options_(options) {
-    QApplication::setApplicationDisplayName(QStringLiteral("Cifrala"));
+    // No application display name: the platform would add it to every
+    // window's caption, and the narrow floating windows (the keyboard) then
+    // show their own name cut off. The menu's caption is the product name.
     create_windows();
     wire_menu();
-    if (language_index != 0) apply_language();
+    if (language_index != 0) {
+        apply_language();
+    } else {
+        apply_qt_translations(language_index);  // the windows are designed in Dutch
+    }
 }
 
 Program::~Program() {
@@ -84,6 +93,13 @@ void Program::wire_menu() {
     if (division != practice_.end()) {
         auto* d = static_cast<TStaartdeelForm*>(division->second);
         menu_->set_division_bites_query([d] { return d->bites_chosen(); });
+    }
+    auto ratios = practice_.find(Target::Ratios);
+    if (ratios != practice_.end()) {
+        // The ratio window's own buttons: the calculator costs a step there.
+        auto* r = static_cast<TverhoudingenForm*>(ratios->second);
+        route_tool_shortcut(r, Tool::Calculator, [r] { r->SpeedButton7Click(); });
+        route_tool_shortcut(r, Tool::Keyboard, [r] { r->SpeedButton8Click(); });
     }
 }
 

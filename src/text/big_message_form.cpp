@@ -5,6 +5,16 @@
 
 namespace cifrala {
 
+namespace {
+// The text keeps clear of the window's edges.
+constexpr int kLeft = 20;
+constexpr int kTop = 14;
+constexpr int kRight = 24;
+constexpr int kLineStep = 40;
+constexpr int kButtonTop = kTop + 168;
+constexpr int kBottom = 12;
+}  // namespace
+
 TGrootMessageForm::TGrootMessageForm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
@@ -21,7 +31,7 @@ TGrootMessageForm::TGrootMessageForm(QWidget* parent)
         auto* l = new QLabel(this);
         l->setObjectName(QStringLiteral("Label%1").arg(i + 1));
         l->setFont(big);
-        l->move(8, i * 40);
+        l->move(kLeft, kTop + i * kLineStep);
         *labels[i] = l;
     }
     Button1 = new QPushButton(QStringLiteral("OK"), this);
@@ -29,7 +39,7 @@ TGrootMessageForm::TGrootMessageForm(QWidget* parent)
     QFont bf(QStringLiteral("DejaVu Sans"));
     bf.setPixelSize(19);
     Button1->setFont(bf);
-    Button1->setGeometry(8, 168, 89, 33);
+    Button1->setGeometry(kLeft, kButtonTop, 89, 33);
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, [this] { done(1); });
 }
@@ -43,10 +53,10 @@ void TGrootMessageForm::set_texts(const QString& a, const QString& b, const QStr
         labels[i]->setText(texts[i]);
         labels[i]->adjustSize();
         labels[i]->setVisible(!texts[i].isEmpty());
-        if (!texts[i].isEmpty()) width = std::max(width, labels[i]->width() + 16);
+        if (!texts[i].isEmpty()) width = std::max(width, kLeft + labels[i]->width() + kRight);
     }
-    Button1->move((width - Button1->width()) / 2, 168);
-    setFixedSize(width, 168 + 33 + 10);
+    Button1->move((width - Button1->width()) / 2, kButtonTop);
+    setFixedSize(width, kButtonTop + Button1->height() + kBottom);
 }
 
 void TGrootMessageForm::showmessageGROOT(const QString& a, const QString& b, const QString& c,

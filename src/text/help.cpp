@@ -4,6 +4,7 @@
 #include <QPointer>
 
 #include "text/big_message_form.h"
+#include "text/floating_window.h"
 #include "text/help_form.h"
 #include "text/language.h"
 #include "text/notify.h"
@@ -43,8 +44,8 @@ void show_help(int n) {
     if (!help_open) return;
     THelpForm* f = form();
     f->show_page(load_help_page(language_prefix + QStringLiteral("hlp"), n));
-    f->show();
-    f->raise();
+    // In front of the window that asked, without taking its keys.
+    show_floating(f);
 }
 
 void set_help_number(int page) {

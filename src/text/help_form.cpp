@@ -8,11 +8,20 @@
 #include <QTextList>
 
 #include "text/help.h"
+#include "text/window_size_store.h"
 
 namespace cifrala {
 namespace {
 
 constexpr int kBodyPointSize = 11;
+// The window's first size, before the pupil has chosen one.
+constexpr QSize kFirstSize(460, 420);
+constexpr QSize kSmallest(240, 160);
+constexpr int kTitleHeight = 42;
+// Around and between the title box and the body.
+constexpr int kMargin = 6;
+// Between the text and the edges of its box.
+constexpr int kTextMargin = 10;
 
 QColor colour_of(HelpFormat::Colour c) {
     switch (c) {
@@ -33,7 +42,10 @@ THelpForm::THelpForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    resize(333, 247);
+    setMinimumSize(kSmallest);
+    resize(kFirstSize);
+    if (const std::optional<QSize> saved = load_window_size(QString::fromLatin1(kSizeFile)))
+        resize(saved->expandedTo(kSmallest));
 
     RichEdit2 = new QTextEdit(this);
     RichEdit2->setObjectName(QStringLiteral("RichEdit2"));
@@ -42,6 +54,7 @@ THelpForm::THelpForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     RichEdit2->setStyleSheet(QStringLiteral("QTextEdit { background: silver; }"));
     QFont title_font(QStringLiteral("DejaVu Sans"), 10, QFont::Bold);
     RichEdit2->setFont(title_font);
+    RichEdit2->document()->setDocumentMargin(6);
 
     RichEdit1 = new QTextEdit(this);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
@@ -49,12 +62,20 @@ THelpForm::THelpForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RichEdit1->setStyleSheet(QStringLiteral("QTextEdit { background: yellow; }"));
     RichEdit1->setFont(QFont(QStringLiteral("DejaVu Sans"), kBodyPointSize));
+    RichEdit1->document()->setDocumentMargin(kTextMargin);
 
     if (QScreen* s = screen()) {
         const QRect r = s->availableGeometry();
+        resize(size().boundedTo(r.size()));
         move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
     }
+    saved_size_ = size();
     layout_text_areas();
+}
+
+void THelpForm::keep_size() {
+    if (size() == saved_size_) return;
+    if (save_window_size(QString::fromLatin1(kSizeFile), size())) saved_size_ = size();
 }
 
 void THelpForm::show_page(const HelpPage& page) {
@@ -101,9 +122,11 @@ void THelpForm::show_page(const HelpPage& page) {
 }
 
 void THelpForm::layout_text_areas() {
-    const int w = width();
-    RichEdit2->setGeometry(0, 0, w, 42);
-    RichEdit1->setGeometry(0, 40, w, std::max(0, height() - 40));
+    // Inside a margin, so that the window's frame never covers a line.
+    const int w = std::max(0, width() - 2 * kMargin);
+    RichEdit2->setGeometry(kMargin, kMargin, w, kTitleHeight);
+    const int body_top = kMargin + kTitleHeight + kMargin;
+    RichEdit1->setGeometry(kMargin, body_top, w, std::max(0, height() - body_top - kMargin));
 }
 
 void THelpForm::resizeEvent(QResizeEvent* event) {
@@ -114,6 +137,11 @@ void THelpForm::resizeEvent(QResizeEvent* event) {
 void THelpForm::closeEvent(QCloseEvent* event) {
     help_open = false;
     QWidget::closeEvent(event);
+}
+
+void THelpForm::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    keep_size();
 }
 
 }  // namespace cifrala

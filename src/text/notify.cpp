@@ -26,7 +26,7 @@ void default_handler(const ShownMessage& m) {
         std::fprintf(stderr, "%s\n", m.text.toLocal8Bit().constData());
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), m.text,
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kMessageBoxTitle), m.text,
                     QMessageBox::Ok, QApplication::activeWindow());
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     if (m.position) box.move(m.position->first, m.position->second);

@@ -9,6 +9,9 @@ class QPoint;
 
 namespace cifrala {
 
+// The caption of the program's message boxes: the product name.
+inline constexpr const char* kMessageBoxTitle = "Cifrala";
+
 struct ShownMessage {
     QString text;
     std::optional<std::pair<int, int>> position;  // screen position, when given

@@ -37,6 +37,10 @@ void init_program_dir(const QString& executable_path) {
         dir_value() = clean(QString::fromLocal8Bit(env));
     } else if (QFileInfo::exists(exe.absolutePath() + "/anederlands.msg")) {
         dir_value() = clean(exe.absolutePath());
+    } else if (const QString installed =
+                   exe.absolutePath() + QStringLiteral("/" CIFRALA_RELATIVE_SHARE_DIR);
+               QFileInfo::exists(installed + "/anederlands.msg")) {
+        dir_value() = clean(installed);
     } else if (QFileInfo::exists(QStringLiteral(CIFRALA_SHARE_DIR "/anederlands.msg"))) {
         dir_value() = clean(QStringLiteral(CIFRALA_SHARE_DIR));
     } else {

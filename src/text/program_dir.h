@@ -5,8 +5,10 @@
 namespace cifrala {
 
 // Determines the data folder: $CIFRALA_DATA_DIR when set; else the folder of
-// the executable when it holds the language files; else the installed share
-// folder. The user's config folder comes from QStandardPaths
+// the executable when it holds the language files; else the share folder
+// beside the installed program (../share/cifrala), wherever the installed
+// tree lies; else the share folder it was built for. The user's config folder comes from
+// QStandardPaths
 // ($CIFRALA_CONFIG_DIR overrides it).
 void init_program_dir(const QString& executable_path);
 

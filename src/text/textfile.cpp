@@ -59,6 +59,11 @@ bool in_use(int code) {
 
 }  // namespace
 
+bool open_read_user_file(const QString& name) {
+    const QString own = user_config_dir() + QLatin1Char('/') + name;
+    return (QFileInfo::exists(own) && open_read_file(own, false)) || open_read_file(name, false);
+}
+
 bool open_read_file(const QString& name, bool report) {
     InputFile& f = in();
     const QString path = data_path(name);

@@ -10,6 +10,10 @@
 namespace cifrala {
 
 bool open_read_file(const QString& name, bool report);
+// A file the pupil's own choices override: the one of that name in the
+// user's config folder when it exists, else the one that came with the
+// program (program_dir). Reports nothing.
+bool open_read_user_file(const QString& name);
 QString read_line();
 void close_read_file();
 bool read_file_is_open();

@@ -13,6 +13,7 @@
 #include "text/language.h"
 #include "text/messages.h"
 #include "text/notify.h"
+#include "text/qt_translations.h"
 
 namespace cifrala {
 
@@ -208,6 +209,11 @@ void set_translated_caption(TranslatedWindow window, QWidget* control, TextKind 
     load_control_text(control, kind, number);
 }
 
+void register_control_now(TranslatedWindow window, QWidget* control, TextKind kind, int tag) {
+    register_control(window, control, kind, tag);
+    load_control_text(control, kind, tag);
+}
+
 void register_combo(TranslatedWindow window, QComboBox* box, int tag, int items,
                     std::function<void(QStringList&)> adjust) {
     box->setProperty("tag", tag);
@@ -235,6 +241,7 @@ void remove_language_listener(int id) {
 
 void apply_language() {
     set_language_prefix_from_index();
+    apply_qt_translations(language_index);
     Pass pass;
     for (auto& list : registry()) {
         for (const Registration& r : list) {

@@ -52,6 +52,10 @@ enum class TextKind {
 // Sets the control's tag (its "tag" property) and registers it. A control is
 // forgotten when it is destroyed.
 void register_control(TranslatedWindow window, QWidget* control, TextKind kind, int tag);
+// Registers the control and puts the current language's text on it at once
+// (for controls without a built-in text, such as hints, and windows created
+// after the start-up pass).
+void register_control_now(TranslatedWindow window, QWidget* control, TextKind kind, int tag);
 
 // Puts the caption of entry `number` of that kind on the control at once and
 // after every pass; a second call for the same control and a caption kind

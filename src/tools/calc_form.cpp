@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShowEvent>
@@ -16,6 +15,7 @@
 #include "expr/eval_text.h"
 #include "expr/expression.h"
 #include "formula/font_map.h"
+#include "text/floating_window.h"
 #include "text/help.h"
 #include "text/messages.h"
 #include "text/notify.h"
@@ -24,7 +24,9 @@
 #include "tools/calc_keys.h"
 #include "tools/calc_result.h"
 #include "tools/key_glyphs.h"
-#include "tools/tool_window.h"
+#include "tools/key_sender.h"
+#include "tools/result_field.h"
+#include "tools/tool_shortcuts.h"
 #include "util/format.h"
 #include "util/number_settings.h"
 #include "util/text_utils.h"
@@ -38,21 +40,6 @@ constexpr int kResultWidth = 123;
 constexpr int kResultHeight = 19;
 constexpr int kHistoryTop = 244;
 constexpr int kHistoryHeight = 92;
-
-// The result field: shows the calculator's result picture.
-class ResultField : public QWidget {
-public:
-    ResultField(const QImage& image, QWidget* parent) : QWidget(parent), image_(image) {}
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.drawImage(0, 0, image_);
-    }
-
-private:
-    const QImage& image_;
-};
 
 // A key whose caption is written as large as fits (at most the window's
 // font), so that long function names stay readable on narrow keys.
@@ -80,7 +67,11 @@ bool has_unusable_character(const QString& text) {
 TCalcForm::TCalcForm(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("CalcForm"));
     setWindowTitle(QStringLiteral("Rekenapparaat"));
-    follower_ = new ModalFollower(this);
+    floating_ = new FloatingWindow(this, FloatingWindow::Focus::OnClick);
+    // The on-screen keyboard types into the expression field as well.
+    add_typing_window(this);
+    // F4 hides it again, Shift+F4 shows or hides the keyboard.
+    install_tool_shortcuts(this);
     setFont(make_font(QStringLiteral("MS Sans Serif"), 8, true));
     setFixedSize(kClientWidth, kKeysHeight + kHistoryHeight + 8);
 
@@ -96,11 +87,8 @@ TCalcForm::TCalcForm(QWidget* parent) : QWidget(parent) {
     Calcbutton->setGeometry(228, 5, 25, 20);
     connect(Calcbutton, &QPushButton::clicked, this, [this] { CalcbuttonClick(); });
 
-    result_image_ = QImage(kResultWidth, kResultHeight, QImage::Format_RGB32);
-    result_image_.fill(Qt::white);
-    Image1 = new ResultField(result_image_, this);
+    Image1 = new ResultField(this, QRect(276, 5, kResultWidth, kResultHeight));
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(276, 5, kResultWidth, kResultHeight);
 
     copy_button = new QToolButton(this);
     copy_button->setObjectName(QStringLiteral("CopyButton"));
@@ -181,17 +169,17 @@ TCalcForm::TCalcForm(QWidget* parent) : QWidget(parent) {
     CheckBox1->setFocusPolicy(Qt::NoFocus);
     ScrollBar1->setFocusPolicy(Qt::NoFocus);
 
-    register_tool_text(kWindow, this, TextKind::WindowWithHint, calc_tags::kWindow);
-    register_tool_text(kWindow, Calcbutton, TextKind::Button, calc_tags::kEquals);
-    register_tool_text(kWindow, Button10, TextKind::Button, calc_tags::kClear);
-    register_tool_text(kWindow, Button22, TextKind::Button, calc_tags::kStore);
-    register_tool_text(kWindow, Button23, TextKind::Button, calc_tags::kRecall);
-    register_tool_text(kWindow, ScrollBar1, TextKind::HintOnly, calc_tags::kScrollBar);
-    register_tool_text(kWindow, Panel4, TextKind::HintOnly, calc_tags::kCover);
-    register_tool_text(kWindow, copy_button, TextKind::HintOnly, calc_tags::kCopy);
-    register_tool_text(kWindow, help_button, TextKind::HintOnly, calc_tags::kHelp);
-    register_tool_text(kWindow, Edit1, TextKind::Edit, calc_tags::kExpression);
-    register_tool_text(kWindow, CheckBox1, TextKind::CheckBox, calc_tags::kExact);
+    register_control_now(kWindow, this, TextKind::WindowWithHint, calc_tags::kWindow);
+    register_control_now(kWindow, Calcbutton, TextKind::Button, calc_tags::kEquals);
+    register_control_now(kWindow, Button10, TextKind::Button, calc_tags::kClear);
+    register_control_now(kWindow, Button22, TextKind::Button, calc_tags::kStore);
+    register_control_now(kWindow, Button23, TextKind::Button, calc_tags::kRecall);
+    register_control_now(kWindow, ScrollBar1, TextKind::HintOnly, calc_tags::kScrollBar);
+    register_control_now(kWindow, Panel4, TextKind::HintOnly, calc_tags::kCover);
+    register_control_now(kWindow, copy_button, TextKind::HintOnly, calc_tags::kCopy);
+    register_control_now(kWindow, help_button, TextKind::HintOnly, calc_tags::kHelp);
+    register_control_now(kWindow, Edit1, TextKind::Edit, calc_tags::kExpression);
+    register_control_now(kWindow, CheckBox1, TextKind::CheckBox, calc_tags::kExact);
     for (auto& [name, b] : keys_)
         fit_caption(b);
     add_language_listener(this, [this] {
@@ -224,7 +212,7 @@ void TCalcForm::create_keys() {
         const QString text = QString::fromLatin1(k.text);
         connect(b, &QPushButton::clicked, this, [this, text] { insert_key_text(text); });
         if (k.tag != 0) {
-            register_tool_text(
+            register_control_now(
                 kWindow, b, k.picture != CalcKey::NoPicture ? TextKind::HintOnly : TextKind::Button,
                 k.tag);
         }
@@ -235,8 +223,8 @@ void TCalcForm::create_keys() {
 void TCalcForm::create_history() {
     auto* label = new QLabel(this);
     label->setObjectName(QStringLiteral("Label1"));
-    label->setGeometry(4, kHistoryTop, 300, 16);
-    register_tool_text(kWindow, label, TextKind::Label, calc_tags::kHistoryLabel);
+    label->setGeometry(4, kHistoryTop, kClientWidth - 8, 16);
+    register_control_now(kWindow, label, TextKind::Label, calc_tags::kHistoryLabel);
 
     history_list = new QListWidget(this);
     history_list->setObjectName(QStringLiteral("ListBox1"));
@@ -244,7 +232,7 @@ void TCalcForm::create_history() {
     history_list->setFocusPolicy(Qt::NoFocus);
     QFont f = make_font(QStringLiteral("Courier New"), 9, false);
     history_list->setFont(f);
-    register_tool_text(kWindow, history_list, TextKind::HintOnly, calc_tags::kHistoryList);
+    register_control_now(kWindow, history_list, TextKind::HintOnly, calc_tags::kHistoryList);
     connect(history_list, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         const int row = history_list->row(item);
         const auto& entries = history_.entries();
@@ -292,7 +280,7 @@ void TCalcForm::CalcbuttonClick() {
         Button22->setEnabled(true);
         const QString shown = calculator_result_text(v, exact_fractions_);
         write_result(shown);
-        add_to_history(text, shown);
+        add_to_history(text, shown, format_real_full(v));
         Edit1->setFocus();
     } else {
         report_failure();
@@ -311,39 +299,29 @@ void TCalcForm::report_failure() {
     }
 }
 
+const QImage& TCalcForm::result_picture() const {
+    return Image1->picture();
+}
+
 void TCalcForm::clear_result() {
-    result_image_.fill(Qt::white);
+    Image1->clear();
     result_text_.clear();
-    Image1->update();
 }
 
 void TCalcForm::write_result(const QString& text) {
-    result_image_.fill(Qt::white);
-    QPainter p(&result_image_);
-    QFont f = make_font(QStringLiteral("MS Sans Serif"), 8, true);
-    // A long number is written smaller rather than cut off.
-    const int room = kResultWidth - 5;
-    for (int px = f.pixelSize(); px > 5; --px) {
-        f.setPixelSize(px);
-        if (QFontMetrics(f).horizontalAdvance(text) <= room) break;
-    }
-    p.setFont(f);
-    p.setPen(Qt::black);
-    const QFontMetrics fm(f);
-    const int y = 2 + std::max(0, (kResultHeight - 4 - fm.height()) / 2);
-    p.drawText(3, y + fm.ascent(), text);
-    p.end();
+    // In the window's font however long it is: a long result scrolls.
+    Image1->set_text(text);
     result_text_ = text;
     Image1->setToolTip(text);
-    Image1->update();
 }
 
-void TCalcForm::add_to_history(const QString& expression, const QString& result) {
+void TCalcForm::add_to_history(const QString& expression, const QString& result,
+                               const QString& full) {
     const bool replaces =
         !history_.entries().empty() && history_.entries().back().expression == expression;
     const int before = static_cast<int>(history_.entries().size());
-    history_.add(expression, result);
-    const QString line = expression + QStringLiteral(" = ") + result;
+    history_.add(expression, result, full);
+    const QString line = history_line(history_.entries().back());
     if (replaces) {
         history_list->item(history_list->count() - 1)->setText(line);
     } else {
@@ -446,9 +424,7 @@ bool TCalcForm::toggle_visible() {
         hide();
         return false;
     }
-    show();
-    raise();
-    activateWindow();
+    show_floating(this);
     return true;
 }
 

@@ -15,6 +15,7 @@
 #include <map>
 
 #include "tools/calc_history.h"
+#include "tools/result_field.h"
 
 class QAbstractButton;
 class QCheckBox;
@@ -27,7 +28,7 @@ class QToolButton;
 
 namespace cifrala {
 
-class ModalFollower;
+class FloatingWindow;
 
 class TCalcForm : public QWidget {
     Q_OBJECT
@@ -43,7 +44,7 @@ public:
     // --- controls (component names as objectName) ---
     QLineEdit* Edit1;         // expression field
     QPushButton* Calcbutton;  // "="
-    QWidget* Image1;          // result field (123 x 19)
+    ResultField* Image1;      // result field (123 x 19)
     QPushButton* Button10;    // "C"
     QPushButton* Button22;    // "M"
     QPushButton* Button23;    // "RM"
@@ -73,7 +74,8 @@ public:
     void help_click();
     void ScrollBar1Change(int position);
 
-    // "Toon/verberg rekenapparaat": shows the window when hidden, else hides
+    // "Toon/verberg rekenapparaat": shows the window when hidden (in front,
+    // without taking the focus from the field being typed in), else hides
     // it. True when it is visible afterwards.
     bool toggle_visible();
 
@@ -82,7 +84,7 @@ public:
     const QString& memory() const { return memory_; }
     // The text shown in the result field (empty when it is clear).
     const QString& result_text() const { return result_text_; }
-    const QImage& result_picture() const { return result_image_; }
+    const QImage& result_picture() const;
     const CalcHistory& history() const { return history_; }
 
 protected:
@@ -99,13 +101,12 @@ private:
     void focus_and_select();
     void report_failure();
     void recall(bool older);
-    void add_to_history(const QString& expression, const QString& result);
+    void add_to_history(const QString& expression, const QString& result, const QString& full);
     // Refuses texts the engine should not see; true when the text may be evaluated.
     bool acceptable_expression(const QString& text);
 
-    ModalFollower* follower_;
+    FloatingWindow* floating_;
     std::map<QString, QAbstractButton*> keys_;
-    QImage result_image_;
     QString result_text_;
     QString memory_;
     bool exact_fractions_ = false;

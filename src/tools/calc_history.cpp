@@ -1,14 +1,17 @@
 #include "tools/calc_history.h"
 
+#include "tools/calc_result.h"
+
 namespace cifrala {
 
-void CalcHistory::add(const QString& expression, const QString& result) {
+void CalcHistory::add(const QString& expression, const QString& result, const QString& full) {
     position_ = -1;
     if (!entries_.empty() && entries_.back().expression == expression) {
         entries_.back().result = result;
+        entries_.back().full = full;
         return;
     }
-    entries_.push_back(Entry{expression, result});
+    entries_.push_back(Entry{expression, result, full});
     if (static_cast<int>(entries_.size()) > kMaxEntries) entries_.erase(entries_.begin());
 }
 
@@ -38,6 +41,17 @@ std::optional<QString> CalcHistory::newer() {
         return draft_;
     }
     return entries_[static_cast<size_t>(position_)].expression;
+}
+
+QString history_line(const CalcHistory::Entry& entry) {
+    // A result that only approximates the value carries its own sign for it.
+    const QString approximately = QString(kApproximatelySign) + QLatin1Char(' ');
+    QString line = entry.result.startsWith(approximately)
+                       ? entry.expression + QLatin1Char(' ') + entry.result
+                       : entry.expression + QStringLiteral(" = ") + entry.result;
+    if (!entry.full.isEmpty() && entry.full != entry.result)
+        line += QStringLiteral("   (") + entry.full + QLatin1Char(')');
+    return line;
 }
 
 }  // namespace cifrala

@@ -1,6 +1,9 @@
 #pragma once
 // The calculator's list of earlier sums: each expression with its result,
-// newest last, and the recall with Up and Down in the expression field.
+// newest last, and the recall with Up and Down in the expression field. The
+// list shows each result as the result field does and, beside it, with 15
+// significant digits, so that a result that the number settings round off
+// (1/998 shows 0 with 2 decimals) can still be read.
 #include <QString>
 #include <optional>
 #include <vector>
@@ -11,14 +14,15 @@ class CalcHistory {
 public:
     struct Entry {
         QString expression;
-        QString result;
+        QString result;  // as the result field shows it
+        QString full;    // the value with 15 significant digits (may be empty)
     };
 
     static constexpr int kMaxEntries = 100;
 
     // Adds a worked sum; the same expression as the newest one replaces it.
     // Ends a recall in progress.
-    void add(const QString& expression, const QString& result);
+    void add(const QString& expression, const QString& result, const QString& full = QString());
     void clear();
     const std::vector<Entry>& entries() const { return entries_; }
 
@@ -36,5 +40,10 @@ private:
     int position_ = -1;
     QString draft_;
 };
+
+// The line of the list: "1/998 = 0   (0,00100200400801603)", or
+// "pi ≈ 3  16/113   (3,14159265358979)"; the full value only when it says
+// more than the shown result.
+QString history_line(const CalcHistory::Entry& entry);
 
 }  // namespace cifrala

@@ -1,55 +1,44 @@
 #include "tools/calc_result.h"
 
 #include <cmath>
+#include <limits>
 
 #include "util/exact.h"
 #include "util/format.h"
-#include "util/integer_math.h"
 #include "util/number_settings.h"
+#include "util/rational_search.h"
 
 namespace cifrala {
 
 namespace {
 
-constexpr qint64 kMaxDenominator = 100000000;
-
-// Within a relative 10^-6 of a whole number (or below 10^-6 in magnitude,
-// which counts as 0). Kept in 64 bits: v * q passes the 32-bit range long
-// before the search would end for large values.
-bool near_whole(double x, qint64& n) {
-    n = 0;
-    if (std::fabs(x) < 1e-6) return true;
-    const double r = std::nearbyint(x);
-    if (std::fabs((x - r) / x) >= 1e-6) return false;
-    n = static_cast<qint64>(r);
-    return true;
-}
+// The rounding error that a computation leaves in a value, relative to it:
+// some units in its last place (a power through logarithms leaves 20).
+constexpr double kComputationPrecision = 64 * std::numeric_limits<double>::epsilon();
+// A fraction counts as exact only when a value that merely lies near it is
+// this unlikely to fall within the precision of it by chance: for
+// denominators up to q such values cover about q^2 * precision of the line.
+constexpr double kChanceHit = 1e-3;
+// The relative distance within which a fraction approximates the value.
+constexpr double kApproximation = 1e-6;
 
 }  // namespace
 
-bool calculator_fraction(double v, qint64& p, qint64& q) {
-    p = 0;
-    q = 1;
-    if (!std::isfinite(v) || v < 0 || v > 2147483647.0) return false;
-    v = std::nearbyint(v * 1e8) / 1e8;
-    qint64 num = 0;
-    qint64 den = 2;
-    for (; den <= kMaxDenominator; ++den) {
-        if (near_whole(v * static_cast<double>(den), num)) break;
+std::optional<CalcFraction> calculator_fraction(double v) {
+    if (!std::isfinite(v) || v < 0 || v > 2147483647.0) return std::nullopt;
+    if (v == 0) return CalcFraction{};
+    CalcFraction f;
+    const double precision = kComputationPrecision * v;
+    if (simplest_fraction_within(v, precision, kCalcMaxDenominator, f.p, f.q)) {
+        const double q = static_cast<double>(f.q);
+        if (q * q * precision <= kChanceHit) return f;
     }
-    if (den > kMaxDenominator) return false;
-    if (number_settings.exact_roots &&
-        std::fabs(static_cast<double>(num) / static_cast<double>(den) - v) > 5e-7) {
-        return false;
-    }
-    const qint64 g = gcd64(num, den);
-    if (g > 1) {
-        num /= g;
-        den /= g;
-    }
-    p = num;
-    q = den;
-    return true;
+    if (!simplest_fraction_within(v, kApproximation * v, kCalcMaxDenominator, f.p, f.q))
+        return std::nullopt;
+    const double error = std::fabs(static_cast<double>(f.p) / static_cast<double>(f.q) - v);
+    if (number_settings.exact_roots && error > 5e-7) return std::nullopt;
+    f.exact = false;
+    return f;
 }
 
 QString fraction_result_text(qint64 p, qint64 q) {
@@ -74,10 +63,11 @@ QString calculator_result_text(double v, bool exact_fractions) {
         v = -v;
     }
     QString text;
-    qint64 p = 0;
-    qint64 q = 1;
-    if (exact_fractions && calculator_fraction(v, p, q)) {
-        text = fraction_result_text(p, q);
+    std::optional<CalcFraction> fraction;
+    if (exact_fractions) fraction = calculator_fraction(v);
+    if (fraction) {
+        text = fraction_result_text(fraction->p, fraction->q);
+        if (!fraction->exact) return QString(kApproximatelySign) + QLatin1Char(' ') + sign + text;
     } else if (number_settings.exact_roots) {
         text = format_exact(v);
     } else {

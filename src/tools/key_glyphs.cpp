@@ -8,6 +8,26 @@
 
 namespace cifrala {
 
+namespace {
+
+// The dark body of a device drawn on a key; leaves the pen off.
+void draw_device(QPainter& p, const QRectF& body, qreal radius) {
+    p.setPen(QPen(QColor(30, 30, 30), 1.2));
+    p.setBrush(QColor(90, 100, 120));
+    p.drawRoundedRect(body, radius, radius);
+    p.setPen(Qt::NoPen);
+}
+
+// A grid of white keys from `origin`, one every `pitch`.
+void draw_keys(QPainter& p, QPointF origin, int rows, int columns, QSizeF pitch, QSizeF key) {
+    p.setBrush(Qt::white);
+    for (int row = 0; row < rows; ++row)
+        for (int col = 0; col < columns; ++col)
+            p.drawRect(QRectF(origin + QPointF(col * pitch.width(), row * pitch.height()), key));
+}
+
+}  // namespace
+
 QIcon key_glyph_icon(KeyGlyph glyph, QSize size) {
     const int w = size.width();
     const int h = size.height();
@@ -45,6 +65,27 @@ QIcon key_glyph_icon(KeyGlyph glyph, QSize size) {
             const int rh = h * 12 / 20;
             p.drawRect(QRectF(w * 0.12, h * 0.08, rw, rh));
             p.drawRect(QRectF(w * 0.34, h * 0.30, rw, rh));
+            break;
+        }
+        case KeyGlyph::Calculator: {
+            // A body with its display and three rows of keys.
+            const QRectF body(w * 0.18, h * 0.06, w * 0.64, h * 0.88);
+            draw_device(p, body, w * 0.08);
+            p.setBrush(QColor(200, 235, 200));
+            p.drawRect(QRectF(body.left() + w * 0.08, body.top() + h * 0.08,
+                              body.width() - w * 0.16, h * 0.2));
+            draw_keys(p, body.topLeft() + QPointF(w * 0.08, h * 0.38), 3, 3,
+                      QSizeF(w * 0.17, h * 0.17), QSizeF(w * 0.12, w * 0.12));
+            break;
+        }
+        case KeyGlyph::Keyboard: {
+            // A flat board with two rows of keys and a space bar.
+            const QRectF board(w * 0.04, h * 0.24, w * 0.92, h * 0.56);
+            draw_device(p, board, w * 0.06);
+            draw_keys(p, board.topLeft() + QPointF(w * 0.06, h * 0.07), 2, 6,
+                      QSizeF(w * 0.14, h * 0.15), QSizeF(w * 0.11, w * 0.088));
+            p.drawRect(
+                QRectF(board.left() + w * 0.24, board.top() + h * 0.38, w * 0.44, w * 0.077));
             break;
         }
         case KeyGlyph::Help: {

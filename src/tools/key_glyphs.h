@@ -5,7 +5,7 @@
 
 namespace cifrala {
 
-enum class KeyGlyph { RootSign, Pi, Copy, Help };
+enum class KeyGlyph { RootSign, Pi, Copy, Help, Calculator, Keyboard };
 
 QIcon key_glyph_icon(KeyGlyph glyph, QSize size);
 

@@ -4,9 +4,12 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QWidget>
+#include <algorithm>
 #include <string_view>
+#include <vector>
 
 #include "text/cp1252.h"
+#include "text/floating_window.h"
 
 namespace cifrala {
 
@@ -15,6 +18,18 @@ QString typing_target;
 namespace {
 
 QPointer<QWidget>& registered_window() {
+    static QPointer<QWidget> w;
+    return w;
+}
+
+// The windows besides the typing target whose fields take keys.
+std::vector<QPointer<QWidget>>& typing_windows() {
+    static std::vector<QPointer<QWidget>> w;
+    return w;
+}
+
+// The typing window that the pupil used last (was active last).
+QPointer<QWidget>& last_window() {
     static QPointer<QWidget> w;
     return w;
 }
@@ -48,6 +63,20 @@ struct KeyAction {
 
 bool excluded_from_keys(const QWidget* w) {
     return w && w->window()->property("cifrala_sends_keys").toBool();
+}
+
+bool is_typing_window(const QWidget* window);
+
+// Remembers the typing window that becomes active: the pupil clicked into
+// it, so its focused field is where the keys go.
+void track_activation() {
+    static bool connected = false;
+    if (connected || !qApp) return;
+    connected = true;
+    QObject::connect(qApp, &QApplication::focusChanged, qApp, [] {
+        QWidget* active = QApplication::activeWindow();
+        if (is_typing_window(active)) last_window() = active;
+    });
 }
 
 // Characters that need Shift on the common layouts.
@@ -221,11 +250,24 @@ void modifier_code(unsigned char c) {
 void set_typing_target(const QString& caption) {
     typing_target = caption;
     registered_window() = nullptr;
+    last_window() = nullptr;
+    track_activation();
 }
 
 void set_typing_target(QWidget* window) {
     typing_target = window ? window->windowTitle() : QString();
     registered_window() = window;
+    // The pupil types in the window that has just registered.
+    last_window() = window;
+    track_activation();
+}
+
+void add_typing_window(QWidget* window) {
+    auto& list = typing_windows();
+    list.erase(std::remove(list.begin(), list.end(), nullptr), list.end());
+    if (window && std::find(list.begin(), list.end(), window) == list.end())
+        list.emplace_back(window);
+    track_activation();
 }
 
 QWidget* find_window_by_caption(const QString& caption) {
@@ -241,15 +283,37 @@ QWidget* find_window_by_caption(const QString& caption) {
     return hidden_match;
 }
 
-void raise_stay_on_top_windows(const QWidget* except) {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w == except || !w->isVisible() || w->isMinimized()) continue;
-        if (w->property(kFloatingToolProperty).toBool()) w->raise();
-    }
+namespace {
+
+bool is_typing_window(const QWidget* window) {
+    if (!window) return false;
+    if (window == find_window_by_caption(typing_target)) return true;
+    const auto& list = typing_windows();
+    return std::find(list.begin(), list.end(), window) != list.end();
 }
 
-bool bring_to_front(const QString& caption) {
-    QWidget* w = find_window_by_caption(caption);
+// True when a modal window in front blocks the window's input: the window
+// is neither that modal window nor owned by it, and it is no floating window
+// (those follow the modal window).
+bool blocked_by_modal(const QWidget* window, const QWidget* modal) {
+    if (!window || !modal || window == modal) return false;
+    if (window->property(kFloatingWindowProperty).toBool()) return false;
+    return !is_owned_by(window->windowHandle(), modal->windowHandle());
+}
+
+// The typing window used last, while it is shown; else the typing target.
+// A window that a modal window blocks gives way to that modal window (the
+// keyboard opened in the menu types into the practice window opened since).
+QWidget* typing_window() {
+    QWidget* window = last_window();
+    if (!window || !window->isVisible() || window->isMinimized() || !is_typing_window(window))
+        window = find_window_by_caption(typing_target);
+    QWidget* modal = QApplication::activeModalWidget();
+    if (window && window->isVisible() && blocked_by_modal(window, modal)) return modal;
+    return window;
+}
+
+bool bring_window_to_front(QWidget* w) {
     if (!w) return false;
     if (w->isMinimized()) {
         w->showNormal();
@@ -259,12 +323,22 @@ bool bring_to_front(const QString& caption) {
     if (w->isVisible() && QApplication::activeWindow() != w) w->activateWindow();
     // Without a window manager nothing keeps the calculator and the
     // keyboard above the window that was just raised.
-    raise_stay_on_top_windows(w);
+    raise_floating_windows(w);
     return true;
 }
 
+}  // namespace
+
+bool bring_to_front(const QString& caption) {
+    return bring_window_to_front(find_window_by_caption(caption));
+}
+
+bool bring_typing_window_to_front() {
+    return bring_window_to_front(typing_window());
+}
+
 QWidget* key_receiver() {
-    QWidget* window = find_window_by_caption(typing_target);
+    QWidget* window = typing_window();
     if (!window || !window->isVisible()) {
         window = QApplication::activeWindow();
         if (!window || excluded_from_keys(window)) window = QApplication::activeModalWidget();

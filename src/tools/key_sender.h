@@ -1,8 +1,9 @@
 #pragma once
 // Typing for the pupil: the on-screen keyboard (and the integers window's
 // keypad) turn key-code texts into key presses that arrive in the focused
-// edit field of the window that registered itself as the typing target, as
-// if they had been typed on the real keyboard.
+// field of the window that registered itself as the typing target, or of
+// another typing window (the calculator) when the pupil used that one last,
+// as if they had been typed on the real keyboard.
 //
 // A key-code text is a byte string; every byte is one key action:
 //   0 .. 109    a virtual-key code ("0".."9" digits, "A".."Z" letters, typed
@@ -27,6 +28,10 @@ void set_typing_target(const QString& caption);
 // Registers the window itself: its current caption, and the window is
 // preferred when several windows carry that caption.
 void set_typing_target(QWidget* window);
+// A window whose fields the keys go to as well, besides the typing target
+// (the calculator). Of these windows the keys go to the one the pupil used
+// last (the one that was active last).
+void add_typing_window(QWidget* window);
 
 // Key-code bytes of the navigation and modifier keys.
 namespace key_code {
@@ -60,21 +65,18 @@ QWidget* find_window_by_caption(const QString& caption);
 // Finds the window with this caption; restores it when it is minimised,
 // else raises and activates it. False when there is no such window.
 bool bring_to_front(const QString& caption);
-// Raises the visible floating tool windows (the calculator, the keyboard;
-// those that carry kFloatingToolProperty) but `except` again, as a window
-// manager would keep them in front.
-inline constexpr const char* kFloatingToolProperty = "cifrala_floating_tool";
-void raise_stay_on_top_windows(const QWidget* except = nullptr);
+// Brings the window that the next key goes to to the front in the same way.
+bool bring_typing_window_to_front();
 
-// Performs the key actions of the text, in order. The keys go to the focused
-// control of the typing target window; when no window carries the target's
-// caption, to the focused control of the window in front.
+// Performs the key actions of the text, in order, at key_receiver().
 void send_keys(const QByteArray& codes);
 // Types each character of the text as a key press (for characters that the
 // code bytes cannot express, such as ":" or "^").
 void type_text(const QString& text);
 
-// The window that the next key goes to (for tests and the keyboard window).
+// The control that the next key goes to: the focused control of the typing
+// window the pupil used last while it is shown, else of the typing target
+// window; when neither is shown, of the window in front.
 QWidget* key_receiver();
 
 }  // namespace cifrala

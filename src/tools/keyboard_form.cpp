@@ -4,12 +4,12 @@
 #include <QToolButton>
 
 #include "formula/font_map.h"
+#include "text/floating_window.h"
 #include "text/help.h"
 #include "text/translation.h"
 #include "tools/key_glyphs.h"
 #include "tools/key_sender.h"
 #include "tools/screen_place.h"
-#include "tools/tool_window.h"
 #include "util/number_settings.h"
 
 namespace cifrala {
@@ -44,10 +44,8 @@ QByteArray bytes(std::initializer_list<unsigned char> codes) {
 Ttoetsenbord::Ttoetsenbord(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("toetsenbord"));
     setWindowTitle(QStringLiteral("Toetsenbord"));
-    follower_ = new ModalFollower(this);
     // Clicking a key must not take the focus away from the field being typed in.
-    setWindowFlag(Qt::WindowDoesNotAcceptFocus, true);
-    setAttribute(Qt::WA_ShowWithoutActivating, true);
+    floating_ = new FloatingWindow(this, FloatingWindow::Focus::Never);
     setProperty("cifrala_sends_keys", true);
     setFont(make_font(QStringLiteral("MS Sans Serif"), 9, true));
 
@@ -75,7 +73,7 @@ Ttoetsenbord::Ttoetsenbord(QWidget* parent) : QWidget(parent) {
     add_code_key(this, QStringLiteral("RootKey"), QString(QChar(0x221A)), 132, 32, 4709, "V");
     variable_button = add_key(this, QStringLiteral("VariableKey"), QStringLiteral("x"), 164, 32,
                               kKeyWidth, 4710, [this] {
-                                  bring_to_front(typing_target);
+                                  bring_typing_window_to_front();
                                   send_keys(variable_button->text().toLatin1());
                               });
     add_code_key(this, QStringLiteral("MultiplyKey"), QString(QChar(0x00D7)), 100, 60, 4703,
@@ -112,7 +110,7 @@ Ttoetsenbord::Ttoetsenbord(QWidget* parent) : QWidget(parent) {
 
     create_letter_panel();
 
-    register_tool_text(kWindow, this, TextKind::Window, keyboard_tags::kWindow);
+    register_control_now(kWindow, this, TextKind::Window, keyboard_tags::kWindow);
     for (const Key& k : keys_)
         fit_caption(k.button);
     add_language_listener(this, [this] {
@@ -135,7 +133,7 @@ QToolButton* Ttoetsenbord::add_key(QWidget* owner, const QString& name, const QS
     b->setFocusPolicy(Qt::NoFocus);
     b->setToolButtonStyle(Qt::ToolButtonTextOnly);
     connect(b, &QToolButton::clicked, this, [this, b] { press(b); });
-    if (tag != 0) register_tool_text(kWindow, b, TextKind::HintOnly, tag);
+    if (tag != 0) register_control_now(kWindow, b, TextKind::HintOnly, tag);
     keys_.push_back(Key{b, std::move(action)});
     return b;
 }
@@ -143,7 +141,7 @@ QToolButton* Ttoetsenbord::add_key(QWidget* owner, const QString& name, const QS
 QToolButton* Ttoetsenbord::add_code_key(QWidget* owner, const QString& name, const QString& caption,
                                         int x, int y, int tag, const QByteArray& codes) {
     return add_key(owner, name, caption, x, y, kKeyWidth, tag, [codes] {
-        bring_to_front(typing_target);
+        bring_typing_window_to_front();
         send_keys(codes);
     });
 }
@@ -151,7 +149,7 @@ QToolButton* Ttoetsenbord::add_code_key(QWidget* owner, const QString& name, con
 QToolButton* Ttoetsenbord::add_text_key(const QString& name, const QString& caption, int x, int y,
                                         int tag, std::function<QString()> text) {
     return add_key(this, name, caption, x, y, kKeyWidth, tag, [text] {
-        bring_to_front(typing_target);
+        bring_typing_window_to_front();
         type_text(text());
     });
 }
@@ -170,15 +168,15 @@ void Ttoetsenbord::create_letter_panel() {
     }
     QToolButton* space =
         add_key(Panel1, QStringLiteral("SpaceKey"), QStringLiteral("Spatie"), 4, 82, 126, 0, [] {
-            bring_to_front(typing_target);
+            bring_typing_window_to_front();
             send_keys(" ");
         });
-    register_tool_text(kWindow, space, TextKind::SpeedButtonWithHint, keyboard_tags::kSpace);
+    register_control_now(kWindow, space, TextKind::SpeedButtonWithHint, keyboard_tags::kSpace);
     hide_button =
         add_key(Panel1, QStringLiteral("HideLettersKey"), QStringLiteral("Verberg letters"), 135,
                 82, 108, 0, [this] { show_letters(false); });
-    register_tool_text(kWindow, hide_button, TextKind::SpeedButtonWithHint,
-                       keyboard_tags::kHideLetters);
+    register_control_now(kWindow, hide_button, TextKind::SpeedButtonWithHint,
+                         keyboard_tags::kHideLetters);
 }
 
 QToolButton* Ttoetsenbord::key(const QString& name_or_caption) const {
@@ -221,8 +219,7 @@ QString Ttoetsenbord::variable() const {
 
 void Ttoetsenbord::show_at(QPoint position) {
     move(within_screen(this, position));
-    show();
-    raise();
+    show_floating(this);
 }
 
 void Ttoetsenbord::show_below(const QWidget* window) {

@@ -14,7 +14,7 @@ class QToolButton;
 
 namespace cifrala {
 
-class ModalFollower;
+class FloatingWindow;
 
 class Ttoetsenbord : public QWidget {
     Q_OBJECT
@@ -68,7 +68,7 @@ private:
     void create_letter_panel();
     void fit_width();
 
-    ModalFollower* follower_;
+    FloatingWindow* floating_;
     std::vector<Key> keys_;
     QToolButton* separator_button_ = nullptr;
 };

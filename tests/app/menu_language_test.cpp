@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -9,6 +10,7 @@
 #include "app/menu_form.h"
 #include "support/message_recorder.h"
 #include "text/language.h"
+#include "text/program_dir.h"
 #include "text/translation.h"
 
 namespace cifrala {
@@ -55,6 +57,17 @@ TEST_F(MenuLanguageTest, EnglishAndBackChangesEveryTranslatedText) {
     EXPECT_EQ(menu.group(18)->title(), "Basisrekenen");
     EXPECT_EQ(menu.topic_box(60)->text(), QString::fromUtf8("Quotiëntregel"));
     EXPECT_TRUE(menu.RadioButton1->isChecked());
+}
+
+TEST_F(MenuLanguageTest, TheChoiceIsRememberedForTheNextStart) {
+    const QString file = user_config_dir() + QStringLiteral("/language.txt");
+    choose(true);
+    select_startup_language();
+    EXPECT_EQ(language_index, 1);
+    choose(false);
+    select_startup_language();
+    EXPECT_EQ(language_index, 0);
+    QFile::remove(file);
 }
 
 TEST_F(MenuLanguageTest, NoTranslatedCaptionIsAnErrorText) {

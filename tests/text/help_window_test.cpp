@@ -1,8 +1,10 @@
 // The help window and the large message window as the pupil sees them.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTextList>
@@ -14,6 +16,7 @@
 #include "text/help.h"
 #include "text/help_form.h"
 #include "text/language.h"
+#include "text/program_dir.h"
 
 namespace cifrala {
 namespace {
@@ -75,10 +78,47 @@ TEST_F(HelpWindowTest, LayoutFollowsTheWindowSize) {
     request_help(10);
     THelpForm* f = help_form();
     f->resize(500, 400);
-    EXPECT_EQ(f->RichEdit2->geometry(), QRect(0, 0, 500, 42));
-    EXPECT_EQ(f->RichEdit1->y(), 40);
-    EXPECT_EQ(f->RichEdit1->width(), 500);
-    EXPECT_EQ(f->RichEdit1->geometry().bottom(), 399);
+    // Title above the body, both inside a margin: the window's frame covers
+    // no line of either.
+    const QRect inside = f->rect().adjusted(4, 4, -4, -4);
+    EXPECT_TRUE(inside.contains(f->RichEdit2->geometry()));
+    EXPECT_TRUE(inside.contains(f->RichEdit1->geometry()));
+    EXPECT_LT(f->RichEdit2->geometry().bottom(), f->RichEdit1->y());
+    EXPECT_GE(f->RichEdit1->width(), 480);
+    EXPECT_GE(f->RichEdit1->geometry().bottom(), 390);
+    // The text keeps clear of its box's edges.
+    EXPECT_GE(f->RichEdit1->document()->documentMargin(), 8);
+    EXPECT_GE(f->RichEdit2->document()->documentMargin(), 4);
+}
+
+TEST_F(HelpWindowTest, ItCanBeResizedAndShowsMoreThanAFewLines) {
+    THelpForm* f = help_form();
+    EXPECT_NE(f->minimumSize(), f->maximumSize());
+    EXPECT_GE(f->width(), 400);
+    EXPECT_GE(f->RichEdit1->height() / QFontMetrics(f->RichEdit1->font()).lineSpacing(), 14);
+}
+
+TEST_F(HelpWindowTest, ItsSizeIsKeptForTheNextRun) {
+    QTemporaryDir config;
+    const QString previous = user_config_dir();
+    set_user_config_dir(config.path());
+    {
+        THelpForm f;
+        f.show();
+        f.resize(600, 500);
+        f.hide();  // closing keeps the size
+    }
+    THelpForm again;
+    EXPECT_EQ(again.size(), QSize(600, 500));
+    // A damaged file is passed over.
+    QFile file(config.path() + QLatin1Char('/') + QString::fromLatin1(THelpForm::kSizeFile));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("breed\n-3\n");
+    file.close();
+    THelpForm fresh;
+    EXPECT_NE(fresh.size(), QSize(600, 500));
+    EXPECT_GT(fresh.width(), 0);
+    set_user_config_dir(previous);
 }
 
 TEST_F(HelpWindowTest, NextPageStartsWithTheDefaultFormat) {
@@ -100,9 +140,13 @@ TEST(BigMessageWindow, ShowsOnlyTheNonEmptyLines) {
     EXPECT_TRUE(form.Label2->isHidden());
     EXPECT_FALSE(form.Label3->isHidden());
     EXPECT_TRUE(form.Label4->isHidden());
-    EXPECT_EQ(form.Label3->y(), 80);
-    EXPECT_EQ(form.Button1->y(), 168);
-    EXPECT_GE(form.width(), form.Label1->width());
+    EXPECT_EQ(form.Label3->y() - form.Label1->y(), 80);
+    EXPECT_GT(form.Button1->y(), form.Label4->geometry().bottom());
+    // The text keeps clear of the window's edges.
+    EXPECT_GE(form.Label1->x(), 12);
+    EXPECT_GE(form.Label1->y(), 8);
+    form.set_texts(QStringLiteral("Een heel lange regel die het venster breed maakt"), "", "", "");
+    EXPECT_GE(form.width() - form.Label1->geometry().right(), 12);
 }
 
 TEST(BigMessageWindow, OkEndsTheModalRunWithResultOne) {

@@ -2,10 +2,15 @@
 // start-up window is activated, with missing, empty and garbage files.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
 #include "support/message_recorder.h"
 #include "support/temp_data_dir.h"
 #include "text/language.h"
 #include "text/messages.h"
+#include "text/program_dir.h"
 
 namespace cifrala {
 namespace {
@@ -90,6 +95,61 @@ TEST_F(LanguageChoice, MissingOrGarbledMessageFilesKeepTheProgramGoing) {
     EXPECT_EQ(msg(10), "nrnotfounderrorinmsgfile");
     dir.write_bytes("aenglish.msg", QByteArray("10", 2));  // the number is the last line
     EXPECT_EQ(msg(10), "nrnotfounderrorinmsgfile");
+}
+
+// The choice made in the menu, kept in the user's config folder.
+class RememberedLanguage : public LanguageChoice {
+protected:
+    void SetUp() override {
+        LanguageChoice::SetUp();
+        previous_config_ = user_config_dir();
+        set_user_config_dir(config_.path() + QStringLiteral("/cifrala"));  // not there yet
+    }
+    void TearDown() override {
+        set_user_config_dir(previous_config_);
+        LanguageChoice::TearDown();
+    }
+    QByteArray saved() const {
+        QFile f(user_config_dir() + QStringLiteral("/language.txt"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QTemporaryDir config_;
+    QString previous_config_;
+};
+
+TEST_F(RememberedLanguage, TheFileBesideTheProgramIsTheFirstStartsDefault) {
+    choose("1\r\n");
+    EXPECT_EQ(language_index, 1);
+    EXPECT_TRUE(saved().isEmpty());
+}
+
+TEST_F(RememberedLanguage, TheChoiceIsRememberedForTheNextStart) {
+    dir.write_bytes("language.txt", "0\r\n");
+    ASSERT_TRUE(save_language_choice(1));
+    EXPECT_EQ(saved(), QByteArray("1\r\n"));
+    select_startup_language();
+    EXPECT_EQ(language_index, 1);
+    EXPECT_EQ(language_prefix, "aenglish.");
+    reread_language_choice();
+    EXPECT_EQ(language_index, 1);
+    // Back to Dutch, although the program's own file says English.
+    dir.write_bytes("language.txt", "1\r\n");
+    ASSERT_TRUE(save_language_choice(0));
+    select_startup_language();
+    EXPECT_EQ(language_index, 0);
+    EXPECT_EQ(messages.count(), 0);
+}
+
+TEST_F(RememberedLanguage, AFailedSaveKeepsThePreviousChoice) {
+    ASSERT_TRUE(save_language_choice(1));
+    // A folder where the file should go: the save fails with a message.
+    const QString blocked = config_.path() + QStringLiteral("/blocked");
+    QDir().mkpath(blocked + QStringLiteral("/language.txt"));
+    set_user_config_dir(blocked);
+    EXPECT_FALSE(save_language_choice(0));
+    EXPECT_GE(messages.count(), 1);
+    set_user_config_dir(config_.path() + QStringLiteral("/cifrala"));
+    EXPECT_EQ(saved(), QByteArray("1\r\n"));
 }
 
 }  // namespace

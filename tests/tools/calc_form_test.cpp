@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDialog>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -95,6 +96,10 @@ TEST_F(CalcFormTest, ExactFractions) {
     EXPECT_EQ(work_out(QStringLiteral("2")), QStringLiteral("2"));
     EXPECT_EQ(work_out(QStringLiteral("4/4")), QStringLiteral("1"));
     EXPECT_EQ(work_out(QStringLiteral("-7/2")), QStringLiteral("-3  1/2"));
+    EXPECT_EQ(work_out(QStringLiteral("1/300")), QStringLiteral("1/300"));
+    EXPECT_EQ(work_out(QStringLiteral("10000000/7")), QStringLiteral("1428571  3/7"));
+    // Only close to a fraction: marked as an approximation.
+    EXPECT_EQ(work_out(QStringLiteral("pi")), QStringLiteral("\u2248 3  16/113"));
     number_settings.mixed_numbers = false;
     EXPECT_EQ(work_out(QStringLiteral("7/2")), QStringLiteral("7/2"));
     // The switch is the calculator's own, not the program-wide one.
@@ -314,6 +319,57 @@ TEST_F(CalcFormTest, TheHistoryListShowsSumsAndResults) {
     form_->Edit1->clear();
     Q_EMIT form_->history_list->itemActivated(form_->history_list->item(0));
     EXPECT_EQ(form_->Edit1->text(), QStringLiteral("1/4"));
+}
+
+TEST_F(CalcFormTest, TheHistoryShowsWhatTheRoundingHides) {
+    // The window keeps the shared two fixed decimals; the list tells more.
+    work_out(QStringLiteral("1/998"));
+    work_out(QStringLiteral("BinomPdf(10;0,5;3)"));
+    work_out(QStringLiteral("2^99"));
+    ASSERT_EQ(form_->history_list->count(), 3);
+    EXPECT_EQ(form_->history_list->item(0)->text(),
+              QStringLiteral("1/998 = 0   (0,00100200400801603)"));
+    EXPECT_EQ(form_->history_list->item(1)->text(),
+              QStringLiteral("BinomPdf(10;0,5;3) = 0,12   (0,1171875)"));
+    // Nothing to add where the result says it all.
+    EXPECT_EQ(form_->history_list->item(2)->text(),
+              QStringLiteral("2^99 = 633825300114115000000000000000"));
+    form_->CheckBox1->click();
+    work_out(QStringLiteral("pi"));
+    EXPECT_EQ(form_->history_list->item(3)->text(),
+              QStringLiteral("pi \u2248 3  16/113   (3,14159265358979)"));
+}
+
+TEST_F(CalcFormTest, ALongResultKeepsTheWindowsFontAndScrolls) {
+    const QString shown = work_out(QStringLiteral("2^99"));
+    ASSERT_EQ(shown, QStringLiteral("633825300114115000000000000000"));
+    const QImage& picture = form_->result_picture();
+    // The digits are as high as the window's font writes them...
+    QRect ink;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (qGray(picture.pixel(x, y)) < 128) ink = ink.united(QRect(x, y, 1, 1));
+    QFont bold = form_->font();
+    bold.setBold(true);
+    const QFontMetrics fm(bold);
+    EXPECT_GE(ink.height(), fm.capHeight() - 1);
+    // ... and all of them are written: the picture is wider than the field,
+    // which scrolls to show the rest.
+    EXPECT_GE(ink.right(), fm.horizontalAdvance(shown) - fm.averageCharWidth());
+    EXPECT_FALSE(form_->Image1->fits());
+    QScrollBar* bar = form_->Image1->scroll_bar();
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_EQ(form_->Image1->offset(), 0);
+    bar->setValue(bar->maximum());
+    EXPECT_EQ(form_->Image1->offset() + form_->Image1->width(), picture.width());
+    // The bar lies between the field and the keys.
+    EXPECT_GT(bar->y(), form_->Image1->geometry().bottom());
+    EXPECT_LT(bar->geometry().bottom(), form_->Panel1->y());
+    // A short result fits again and starts at its first digit.
+    work_out(QStringLiteral("6*7"));
+    EXPECT_TRUE(form_->Image1->fits());
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_EQ(form_->Image1->offset(), 0);
 }
 
 TEST_F(CalcFormTest, TheHistoryKeepsAtMostItsLimit) {

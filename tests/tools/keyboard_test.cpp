@@ -12,6 +12,7 @@
 #include <QWindow>
 
 #include "expr/eval_text.h"
+#include "tools/calc_form.h"
 #include "tools/key_sender.h"
 #include "tools/keyboard_form.h"
 #include "util/number_settings.h"
@@ -195,6 +196,51 @@ TEST_F(KeyboardTest, TabMovesToTheNextField) {
     send_keys(QByteArray("1\t2"));
     EXPECT_EQ(target_.first->text(), QStringLiteral("1"));
     EXPECT_EQ(target_.second->text(), QStringLiteral("2"));
+}
+
+TEST_F(KeyboardTest, KeysGoToTheCalculatorWhenThePupilTypesThere) {
+    TCalcForm calc;
+    calc.show();
+    calc.activateWindow();
+    calc.Edit1->setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&calc));
+    press("Digit7");
+    press("MultiplyKey");
+    press("Digit6");
+    EXPECT_EQ(calc.Edit1->text(), QStringLiteral("7*6"));
+    EXPECT_TRUE(field()->text().isEmpty());
+    // Back in the practice window: the keys follow the pupil there.
+    target_.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&target_));
+    press("Digit5");
+    EXPECT_EQ(field()->text(), QStringLiteral("5"));
+    EXPECT_EQ(calc.Edit1->text(), QStringLiteral("7*6"));
+    // A hidden calculator takes no keys.
+    calc.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&calc));
+    calc.hide();
+    press("Digit4");
+    EXPECT_EQ(field()->text(), QStringLiteral("54"));
+}
+
+TEST_F(KeyboardTest, AModalWindowInFrontOfTheTargetTakesTheKeys) {
+    // The keyboard was opened for the window beneath; a window that runs
+    // modally in front of it now has the pupil's field.
+    QDialog practice(&target_);
+    auto* answer = new QLineEdit(&practice);
+    QString typed_in_modal;
+    QTimer::singleShot(0, &practice, [&] {
+        answer->setFocus();
+        press("Digit8");
+        typed_in_modal = answer->text();
+        practice.done(1);
+    });
+    practice.exec();
+    EXPECT_EQ(typed_in_modal, QStringLiteral("8"));
+    EXPECT_TRUE(field()->text().isEmpty());
+    // Back to the target once the modal window has gone.
+    press("Digit9");
+    EXPECT_EQ(field()->text(), QStringLiteral("9"));
 }
 
 TEST_F(KeyboardTest, BringToFrontFindsTheWindowByItsCaption) {

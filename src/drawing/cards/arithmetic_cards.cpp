@@ -44,12 +44,13 @@ void paint_times_table(TtekeningForm& w, const CardRequest& r) {
     t.set_font_colour(Qt::black);
 }
 
-// "1 miljoen = 10^6", "1 miljard = 10^9", "1 biljoen = 10^12" on one line.
-void write_magnitude_words(TtekeningForm& w) {
+// "1 miljoen = 10^6", "1 miljard = 10^9", "1 biljoen = 10^12" on one line,
+// `gap` between them.
+void write_magnitude_words(TtekeningForm& w, const QString& gap = QStringLiteral("   ")) {
     const int messages[3] = {kMillion, kBillion, kTrillion};
     const char* exponents[3] = {"6", "9", "12"};
     for (int i = 0; i < 3; ++i) {
-        if (i > 0) w.my_textout_2(QStringLiteral("   "));
+        if (i > 0) w.my_textout_2(gap);
         w.my_textout_2(QStringLiteral("1 ") + msg(messages[i]) + kIs + QStringLiteral("10"));
         w.in_de_machttxt(QString::fromLatin1(exponents[i]));
     }
@@ -66,23 +67,30 @@ void write_power_rule(TtekeningForm& w, const QString& op, const QString& combin
     w.in_de_machttxt(combined);
 }
 
-// Topic 55: the magnitude words and the rules for powers of ten.
+// Topic 55: the magnitude words and the rules for powers of ten, on a card
+// of 600 x 100. The first line starts below the Copy button (which takes the
+// card's top right corner), so that it may use the card's whole width.
 void paint_powers_of_ten(TtekeningForm& w, const CardRequest&) {
-    w.init(600, 100);
-    // Longer unit words (English) widen the card instead of being cut off.
+    constexpr int kWidth = 600;
+    constexpr int kHeight = 100;
+    constexpr int kFirstLine = 34;  // the exponents rise above it, clear of the button
+    constexpr int kMargin = 3;
+    const QString gap = QStringLiteral("  ");
+    w.init(kWidth, kHeight);
+    // Longer unit words widen the card instead of being cut off.
     Surface& s = w.surface();
     s.measure_only = true;
-    write_magnitude_words(w);
+    write_magnitude_words(w, gap);
     s.measure_only = false;
-    const int needed = s.cursor.x + TtekeningForm::kCopyButtonRoom;
+    const int needed = s.cursor.x + kMargin;
     if (needed > s.width()) {
-        w.init(needed, 100);
+        w.init(needed, kHeight);
     } else {
         w.cleartekening();
     }
-    w.surface().cursor.y = 12;
-    write_magnitude_words(w);
-    w.newline(1.4);
+    w.surface().cursor.y = kFirstLine;
+    write_magnitude_words(w, gap);
+    w.newline(1.0);
     write_power_rule(w, kTimes, QStringLiteral("a+b"));
     w.my_textout_2(QStringLiteral("       "));
     write_power_rule(w, QStringLiteral(" : "), QStringLiteral("a−b"));

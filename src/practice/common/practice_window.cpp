@@ -26,6 +26,7 @@
 #include "text/language.h"
 #include "text/messages.h"
 #include "text/notify.h"
+#include "tools/tool_shortcuts.h"
 #include "util/random.h"
 #include "util/selection.h"
 
@@ -113,6 +114,7 @@ PracticeWindow::PracticeWindow(const PracticeWindowConfig& config, QWidget* pare
     set_role(ControlRole::NextExercise, Button1);
     set_role(ControlRole::Step, Button2);
 
+    install_tool_shortcuts(this);  // F4 calculator, Shift+F4 keyboard
     place_window();
     seed_random_from_clock();
     // Creation: font, pen and brush of the surface, then cleared.

@@ -603,11 +603,11 @@ void TverhoudingenForm::from_base_click(int column) {
 // --- tools ---
 
 QPoint TverhoudingenForm::calculator_place() const {
-    // Below the row of tool buttons, right of the place where the on-screen
-    // keyboard opens: there it covers neither the table, nor the value, nor
-    // "Check", nor the keyboard (on a screen of the designed height).
-    return mapToGlobal(
-        QPoint(Ttoetsenbord::kKeysWidth + 12, SpeedButton7->geometry().bottom() + 12));
+    // Right of the worksheet, at the window's top: above the value, "Check",
+    // the tool buttons, the keyboard with its letter panel and the bottom row
+    // with the level group. A screen too narrow for it pushes it back over
+    // the worksheet's right part, which the table leaves empty.
+    return mapToGlobal(QPoint(Image1->geometry().right() + 8, 0));
 }
 
 void TverhoudingenForm::SpeedButton7Click() {
