@@ -85,7 +85,8 @@ TGehele_getallen_Form::TGehele_getallen_Form(QWidget* parent)
     connect(Panel8, &TimesTablePanel::stop_requested, this, [this] { Button3Click(); });
     connect(Panel8, &TimesTablePanel::keyboard_requested, this, [this] {
         set_typing_target(this);
-        keyboard()->show_below(this);
+        // Below the score, where it covers no product (kept on the screen).
+        keyboard()->show_at(Panel8->mapToGlobal(Panel8->keyboard_place()));
     });
     map_roles();
     layout_bottom_row();
@@ -446,7 +447,6 @@ void TGehele_getallen_Form::use_topic_sheet(int topic, int font_size) {
 
 void TGehele_getallen_Form::showing() {
     opened_topic_ = selection.topic_code;
-    settings_while_shown().set_arrowhead(30, 40);
     IntegersMode* m = integers_mode();
     const IntegersTopic topic = m ? m->topic() : IntegersTopic{};
     // What another topic left out.

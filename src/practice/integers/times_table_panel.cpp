@@ -397,6 +397,10 @@ int TimesTablePanel::focused_row() const {
     return -1;
 }
 
+QPoint TimesTablePanel::keyboard_place() const {
+    return QPoint(input_group->x(), Label33->geometry().bottom() + 12);
+}
+
 void TimesTablePanel::focus_row(int row) {
     if (row < 0 || row >= shown_rows()) return;
     QLineEdit* e = Edit[static_cast<size_t>(row)];

@@ -55,6 +55,8 @@ public:
     // The answer field of row i (0 to 9) and the row being typed in.
     QLineEdit* field(int row) const { return Edit[static_cast<size_t>(row)]; }
     int focused_row() const;
+    // Where the on-screen keyboard opens, in panel coordinates.
+    QPoint keyboard_place() const;
 
     QComboBox* ComboBox1;  // "Aantal opgaven"
     QLineEdit* Edit2;      // the time in seconds
