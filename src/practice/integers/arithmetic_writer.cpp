@@ -88,8 +88,9 @@ private:
             if (next != QLatin1Char('^') && !spaced_operator(e_, i + 1)) run_ += QLatin1Char(' ');
         } else if (c == QLatin1Char('*')) {
             // 2(3 + 4): a product before a bracket is written without a sign,
-            // except at primary-school level.
-            if (layout_.primary || next != QLatin1Char('(')) add(QStringLiteral(" × "));
+            // except at primary-school level and after a fraction.
+            if (layout_.primary || next != QLatin1Char('(') || after_decimal(i))
+                add(QStringLiteral(" × "));
         } else if (c == QLatin1Char('+')) {
             add(QStringLiteral(" + "));
         } else if (c == QLatin1Char('-')) {
@@ -101,6 +102,13 @@ private:
         } else {
             run_ += c;
         }
+    }
+
+    // The number that ends right before `i` is written as a fraction.
+    bool after_decimal(qsizetype i) const {
+        for (qsizetype j = i - 1; j >= 0 && is_number_char(e_[j]); --j)
+            if (e_[j] == QLatin1Char('.')) return true;
+        return false;
     }
 
     // The exponent after "^" as a superscript; returns where the text goes on.

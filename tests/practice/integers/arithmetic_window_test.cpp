@@ -118,6 +118,16 @@ TEST_F(ArithmeticWindow, SevenDividedByTwoAsAMixedNumberOrAFraction) {
     EXPECT_EQ(last.tokens[0].bottom, QStringLiteral("2"));
 }
 
+TEST_F(ArithmeticWindow, AProductBeforeABracketShowsItsSignOnlyAfterAFraction) {
+    own(QStringLiteral("2(3+4)"));
+    EXPECT_EQ(lines().at(0).text(), QStringLiteral("2 ( 3 + 4 ) ="));
+    own(QStringLiteral("1,5(3+4)"));
+    EXPECT_EQ(lines().at(0).text(), QStringLiteral("1 1/2 × ( 3 + 4 ) ="));
+    w.CheckBox7->setChecked(true);  // primary-school level
+    own(QStringLiteral("2(3+4)"));
+    EXPECT_EQ(lines().at(0).text(), QStringLiteral("2 × ( 3 + 4 ) ="));
+}
+
 TEST_F(ArithmeticWindow, ABracketThatBecomesZeroBeforeADivisionEndsWithItsHint) {
     w.arithmetic().own_exercise(QStringLiteral("6/(3-3)"));
     const std::vector<QString> hints = work_to_end();
