@@ -60,10 +60,6 @@ bool convergent(double v, qint64& p, qint64& q) {
     return false;
 }
 
-bool is_digit(QChar c) {
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
 bool is_point(QChar c) {
     return c == QLatin1Char('.') || c == QLatin1Char(',');
 }

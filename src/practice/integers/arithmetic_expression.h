@@ -30,6 +30,14 @@ inline constexpr int kNegativeBasePower = 1650;
 inline constexpr int kPlusPlus = 1972;
 }  // namespace arithmetic_hints
 
+// The characters of a number in an expression.
+inline bool is_digit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+inline bool is_number_char(QChar c) {
+    return is_digit(c) || c == QLatin1Char('.');
+}
+
 // One operation worked out in a text without brackets.
 struct Operation {
     enum Result { Done, DivisionByZero, Error };

@@ -30,10 +30,6 @@ constexpr double kSameValue = 1e-9;
 const QChar kOperatorChars[] = {QLatin1Char('+'), QLatin1Char('-'), QLatin1Char('*'),
                                 QLatin1Char('/')};
 
-bool is_digit(QChar c) {
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
 // A number as it stands in an operation; with "Ook machten" a negative one
 // is squared one time in ten, its sign in the base.
 QString operand(int n, bool powers) {
@@ -120,12 +116,12 @@ bool same_value(double a, double b) {
 int line_numbers_message(const QString& line) {
     qsizetype i = 0;
     while (i < line.size()) {
-        if (!is_digit(line[i]) && line[i] != QLatin1Char('.')) {
+        if (!is_number_char(line[i])) {
             ++i;
             continue;
         }
         qsizetype j = i;
-        while (j < line.size() && (is_digit(line[j]) || line[j] == QLatin1Char('.')))
+        while (j < line.size() && is_number_char(line[j]))
             ++j;
         const QString digits = line.mid(i, j - i);
         bool ok = false;

@@ -9,14 +9,6 @@ namespace cifrala {
 
 namespace {
 
-bool is_digit(QChar c) {
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-bool is_number_char(QChar c) {
-    return is_digit(c) || c == QLatin1Char('.');
-}
-
 // A "-" in this place is the sign of a number, written close to it.
 bool sign_place(const QString& e, qsizetype i) {
     if (i == 0) return true;

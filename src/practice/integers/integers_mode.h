@@ -38,4 +38,13 @@ private:
     IntegersTopic topic_;
 };
 
+// A topic that judges what the pupil does on its own panel: no worked
+// steps, so no "Rekenstap".
+class JudgedIntegersMode : public IntegersMode {
+public:
+    using IntegersMode::IntegersMode;
+    bool judged() const override { return true; }
+    void rekenstap() override {}
+};
+
 }  // namespace cifrala

@@ -7,7 +7,7 @@
 namespace cifrala {
 
 NumberLineMode::NumberLineMode(TGehele_getallen_Form& window)
-    : IntegersMode(window, integers_topic::kNumberLine) {}
+    : JudgedIntegersMode(window, integers_topic::kNumberLine) {}
 
 void NumberLineMode::showing() {
     w_.Panel5->move(w_.Image1->pos());

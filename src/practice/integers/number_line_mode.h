@@ -6,14 +6,12 @@
 
 namespace cifrala {
 
-class NumberLineMode : public IntegersMode {
+class NumberLineMode : public JudgedIntegersMode {
 public:
     explicit NumberLineMode(TGehele_getallen_Form& window);
 
-    bool judged() const override { return true; }
     void showing() override;
     void new_exercise() override;
-    void rekenstap() override {}
     void closing() override;
 };
 

@@ -7,6 +7,7 @@
 
 #include "formula/font_map.h"
 #include "formula/surface_pane.h"
+#include "practice/common/practice_window.h"
 #include "practice/integers/integers_style.h"
 #include "text/translation.h"
 
@@ -38,10 +39,8 @@ QLabel* panel_label(QWidget* parent, const QString& name, int message, int point
 NumberLinePanel::NumberLinePanel(QWidget* window, QSize size) : QFrame(window) {
     setObjectName(QStringLiteral("Panel5"));
     resize(size);
+    // The window's yellow, over the worksheet.
     setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(255, 255, 0));
-    setPalette(pal);
     setMouseTracking(true);
 
     const int w = size.width();
@@ -67,11 +66,7 @@ NumberLinePanel::NumberLinePanel(QWidget* window, QSize size) : QFrame(window) {
     connect(Image3, &SurfacePane::mouseMoved, this, [this](QPoint p) { card_moved(p); });
     connect(Image3, &SurfacePane::mouseReleased, this, [this] { card_released(); });
 
-    Panel6 = new QToolButton(this);
-    Panel6->setObjectName(QStringLiteral("Panel6"));
-    Panel6->setText(QStringLiteral("Switch"));
-    Panel6->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    Panel6->setFocusPolicy(Qt::NoFocus);
+    Panel6 = make_text_button(this, QStringLiteral("Panel6"), QStringLiteral("Switch"));
     Panel6->adjustSize();
     connect(Panel6, &QToolButton::clicked, this, [this] { toggle_display(); });
 

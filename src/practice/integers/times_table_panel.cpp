@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "formula/font_map.h"
+#include "practice/common/practice_window.h"
 #include "text/messages.h"
 #include "text/notify.h"
 #include "text/translation.h"
@@ -73,14 +74,24 @@ QColor bar_rgb(TimesTableRound::BarColour c) {
     return QColor(255, 0, 0);
 }
 
+QPushButton* panel_button(QWidget* parent, const QString& name, const QString& caption,
+                          const QString& hint, int tag, QRect where) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setFont(font_of(11, true));
+    b->setToolTip(hint);
+    b->setAutoDefault(false);
+    b->setGeometry(where);
+    translated(b, TextKind::Button, tag);
+    return b;
+}
+
 }  // namespace
 
 TimesTablePanel::TimesTablePanel(QWidget* window) : QFrame(window) {
     setObjectName(QStringLiteral("Panel8"));
+    // The window's yellow, over the whole window.
     setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(255, 255, 0));
-    setPalette(pal);
     create_settings();
     create_rows();
     create_input_group();
@@ -122,32 +133,19 @@ void TimesTablePanel::create_settings() {
     seconds_label->setGeometry(488, 14, 110, 26);
     translated(seconds_label, TextKind::Label, kSecondsLabel);
 
-    Button4 = new QPushButton(QStringLiteral("Start"), this);
-    Button4->setObjectName(QStringLiteral("Button4"));
-    Button4->setFont(font_of(11, true));
-    Button4->setToolTip(QStringLiteral("Nieuwe rij tafeltjes"));
-    Button4->setAutoDefault(false);
-    Button4->setGeometry(610, 10, 110, 34);
-    translated(Button4, TextKind::Button, kStart);
+    Button4 = panel_button(this, QStringLiteral("Button4"), QStringLiteral("Start"),
+                           QStringLiteral("Nieuwe rij tafeltjes"), kStart, QRect(610, 10, 110, 34));
     connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
 
-    keyboard_button = new QToolButton(this);
-    keyboard_button->setObjectName(QStringLiteral("SpeedButton8"));
-    keyboard_button->setText(QStringLiteral("Toetsenbord"));
-    keyboard_button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    keyboard_button->setFocusPolicy(Qt::NoFocus);
+    keyboard_button =
+        make_text_button(this, QStringLiteral("SpeedButton8"), QStringLiteral("Toetsenbord"));
     keyboard_button->setFont(font_of(10));
     keyboard_button->setGeometry(730, 10, 140, 34);
     translated(keyboard_button, TextKind::SpeedButtonWithHint, kKeyboard, true);
     connect(keyboard_button, &QToolButton::clicked, this, [this] { Q_EMIT keyboard_requested(); });
 
-    Button5 = new QPushButton(QStringLiteral("Stop"), this);
-    Button5->setObjectName(QStringLiteral("Button5"));
-    Button5->setFont(font_of(11, true));
-    Button5->setToolTip(QStringLiteral("Exit"));
-    Button5->setAutoDefault(false);
-    Button5->setGeometry(880, 10, 110, 34);
-    translated(Button5, TextKind::Button, kStop);
+    Button5 = panel_button(this, QStringLiteral("Button5"), QStringLiteral("Stop"),
+                           QStringLiteral("Exit"), kStop, QRect(880, 10, 110, 34));
     connect(Button5, &QPushButton::clicked, this, [this] { Q_EMIT stop_requested(); });
 
     Gauge1 = new QProgressBar(this);
@@ -251,13 +249,9 @@ void TimesTablePanel::create_input_group() {
     for (QToolButton* b : {previous, next})
         b->setFont(font_of(11, true));
 
-    Button6 = new QPushButton(QStringLiteral("Check antwoorden"), this);
-    Button6->setObjectName(QStringLiteral("Button6"));
-    Button6->setFont(font_of(11, true));
-    Button6->setToolTip(QStringLiteral("Controleer de oplossing"));
-    Button6->setAutoDefault(false);
-    Button6->setGeometry(20, 604, 220, 38);
-    translated(Button6, TextKind::Button, kCheck);
+    Button6 =
+        panel_button(this, QStringLiteral("Button6"), QStringLiteral("Check antwoorden"),
+                     QStringLiteral("Controleer de oplossing"), kCheck, QRect(20, 604, 220, 38));
     connect(Button6, &QPushButton::clicked, this, [this] { Button6Click(); });
     Button6->hide();
 

@@ -8,7 +8,7 @@
 namespace cifrala {
 
 TimesTablesMode::TimesTablesMode(TGehele_getallen_Form& window)
-    : IntegersMode(window, integers_topic::kTimesTables) {}
+    : JudgedIntegersMode(window, integers_topic::kTimesTables) {}
 
 void TimesTablesMode::showing() {
     w_.Panel8->setGeometry(w_.rect());

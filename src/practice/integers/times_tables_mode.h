@@ -5,14 +5,12 @@
 
 namespace cifrala {
 
-class TimesTablesMode : public IntegersMode {
+class TimesTablesMode : public JudgedIntegersMode {
 public:
     explicit TimesTablesMode(TGehele_getallen_Form& window);
 
-    bool judged() const override { return true; }
     void showing() override;
     void new_exercise() override;
-    void rekenstap() override {}
     void closing() override;
 };
 
