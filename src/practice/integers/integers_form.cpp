@@ -101,13 +101,9 @@ TGehele_getallen_Form::TGehele_getallen_Form(QWidget* parent)
             arithmetic_ = m.get();
             mode = std::move(m);
         } else if (t.code == kNumberLine) {
-            auto m = std::make_unique<NumberLineMode>(*this);
-            number_line_ = m.get();
-            mode = std::move(m);
+            mode = std::make_unique<NumberLineMode>(*this);
         } else if (t.code == kTimesTables) {
-            auto m = std::make_unique<TimesTablesMode>(*this);
-            times_tables_ = m.get();
-            mode = std::move(m);
+            mode = std::make_unique<TimesTablesMode>(*this);
         }
         add_mode(t.name, t.code, kAnyCode, std::move(mode));
     }

@@ -22,10 +22,8 @@ namespace cifrala {
 
 class ArithmeticMode;
 class IntegersMode;
-class NumberLineMode;
 class NumberLinePanel;
 class TimesTablePanel;
-class TimesTablesMode;
 
 class TGehele_getallen_Form : public PracticeWindow {
     Q_OBJECT
@@ -111,8 +109,6 @@ private:
     void refresh_placeholder();
 
     ArithmeticMode* arithmetic_ = nullptr;
-    TimesTablesMode* times_tables_ = nullptr;
-    NumberLineMode* number_line_ = nullptr;
 
     int opened_topic_ = -1;
     bool start_on_show_ = false;
