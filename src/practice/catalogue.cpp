@@ -3,6 +3,7 @@
 #include "drawing/cards/arithmetic_cards.h"
 #include "drawing/cards/roots_cards.h"
 #include "practice/fractions/fractions_registration.h"
+#include "practice/integers/integers_registration.h"
 #include "practice/long_division/long_division_registration.h"
 #include "practice/ratios/ratios_registration.h"
 #include "practice/roots/roots_registration.h"
@@ -16,6 +17,7 @@ void register_catalogue() {
     // The windows, in the order in which the program makes them.
     register_ratios_window();
     register_roots_window();
+    register_integers_window();
     register_fractions_window();
     register_long_division_window();
     // The explanation cards.

@@ -46,4 +46,36 @@ HintStyle gehele_getallen_hint() {
     return HintStyle{24, 10, 50, 50, true};
 }
 
+SurfaceStyle gehele_getallen_style(int topic, int font_size) {
+    SurfaceStyle s;
+    apply_frame(s, frame_gehele_getallen(topic, font_size));
+    s.fraction = gehele_getallen_fraction_style();
+    s.superscript = gehele_getallen_superscript();
+    s.hint = gehele_getallen_hint();
+    return s;
+}
+
+namespace {
+
+SurfaceStyle yellow_style(int font_size) {
+    SurfaceStyle s;
+    s.font = FontSpec{QStringLiteral("verdana"), font_size, false};
+    s.frame.start_x = 0;
+    s.frame.start_y = 0;
+    s.frame.left_margin = 0;
+    s.frame.own_background = true;
+    s.frame.background = QColor(255, 255, 0);
+    return s;
+}
+
+}  // namespace
+
+SurfaceStyle number_line_style() {
+    return yellow_style(14);
+}
+
+SurfaceStyle number_card_style() {
+    return yellow_style(24);
+}
+
 }  // namespace cifrala

@@ -1,0 +1,30 @@
+#include "practice/integers/integers_topics.h"
+
+namespace cifrala {
+
+using namespace integers_topic;
+
+const std::vector<IntegersTopic>& integers_topics() {
+    // code, name, title, font size, help, "Toon hint", "Eigen opgave", "Antwoord"
+    static const std::vector<IntegersTopic> topics = {
+        {kArithmetic, QStringLiteral("arithmetic"), 1926, 24, true, true, true, true},
+        {kNumberLine, QStringLiteral("numberline"), 1925, 32, false, false, false, false},
+        {kSpeed, QStringLiteral("speed"), 1924, 32, false, false, true, true},
+        {kTimeCalculation, QStringLiteral("timecalculation"), 1927, 32, false, false, true, true},
+        {kClock, QStringLiteral("clock"), 1938, 24, false, false, true, true},
+        {kAverageSpeed, QStringLiteral("averagespeed"), 1948, 24, false, false, true, true},
+        {kTimesTables, QStringLiteral("timestables"), 1965, 32, false, false, false, false},
+        {kPressure, QStringLiteral("pressure"), 1973, 32, false, true, false, false},
+        {kConcentration, QStringLiteral("concentration"), 1974, 32, false, true, false, false},
+        {kScale, QStringLiteral("scale"), 1975, 32, false, true, false, false},
+    };
+    return topics;
+}
+
+const IntegersTopic* find_integers_topic(int code) {
+    for (const IntegersTopic& t : integers_topics())
+        if (t.code == code) return &t;
+    return nullptr;
+}
+
+}  // namespace cifrala
