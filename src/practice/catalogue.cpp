@@ -1,8 +1,10 @@
 #include "practice/catalogue.h"
 
 #include "drawing/cards/arithmetic_cards.h"
+#include "drawing/cards/derivative_cards.h"
 #include "practice/fractions/fractions_registration.h"
 #include "practice/long_division/long_division_registration.h"
+#include "practice/multitopic/multitopic_registration.h"
 #include "practice/ratios/ratios_registration.h"
 
 namespace cifrala {
@@ -15,8 +17,10 @@ void register_catalogue() {
     register_ratios_window();
     register_fractions_window();
     register_long_division_window();
+    register_multitopic_window();
     // The explanation cards.
     register_arithmetic_cards();
+    register_derivative_cards();
 }
 
 }  // namespace cifrala

@@ -111,6 +111,10 @@ public:
     int help_page() const;
     // An option a topic button of the menu sets before it shows the window.
     virtual void apply_preset(Preset preset) {}
+    // A topic that is built but cannot be opened in this run (a data file it
+    // needs is missing): the caption its menu button shows instead, disabled;
+    // empty when the topic can be opened.
+    virtual QString unavailable_caption(int topic, int category) const { return {}; }
 
     // --- shared handlers ---
     void Button1Click();  // "Volgende oefening"
