@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "formula/font_map.h"
 #include "formula/surface.h"
@@ -68,6 +69,21 @@ void FormulaWriter::write_fitting(const Formula& f) {
     s_.restore_font(applied);
 }
 
+void FormulaWriter::newline(double f, const Formula& next) {
+    constexpr int kGap = 4;
+    const int hint_band = s_.height() - s_.style().hint.from_bottom;
+    int lowest = std::numeric_limits<int>::min();
+    for (const DrawnItem& item : s_.display().items()) {
+        if (std::holds_alternative<DrawnHint>(item)) continue;
+        const QRect r = bounding_rect(item);
+        if (r.top() < hint_band) lowest = std::max(lowest, r.bottom());
+    }
+    s_.newline(f);
+    const int top = s_.cursor.y + ink_top(next, false);
+    if (lowest != std::numeric_limits<int>::min() && top < lowest + kGap)
+        s_.cursor.y += lowest + kGap - top;
+}
+
 void FormulaWriter::formula(const Formula& f, int y, int depth, bool in_exponent) {
     for (const Piece& p : f)
         piece(p, y, depth, in_exponent);
@@ -104,6 +120,51 @@ void FormulaWriter::power(const Piece& p, int y, int depth) {
     if (depth == 0) s_.record(DrawnSuperscript{exponent_text(p.first), {}, y}, mark);
 }
 
+int FormulaWriter::overbar_offset(const Formula& radicand) {
+    const QFontMetrics fm = metrics_of(s_);
+    int top = fm.ascent() - fm.capHeight();
+    if (holds_power(radicand)) {
+        const SuperscriptStyle& st = s_.style().superscript;
+        const int applied = shrink_to(s_, st.shrink);
+        const QFontMetrics sm = metrics_of(s_);
+        top = std::min(top, st.y_offset + sm.ascent() - sm.capHeight());
+        s_.restore_font(applied);
+    }
+    return top - 3;
+}
+
+int FormulaWriter::ink_top(const Formula& f, bool in_exponent) {
+    const QFontMetrics fm = metrics_of(s_);
+    int top = fm.ascent() - fm.capHeight();
+    for (const Piece& p : f) {
+        if (p.kind == Piece::Power) {
+            const SuperscriptStyle& st = s_.style().superscript;
+            const int applied = shrink_to(s_, st.shrink);
+            top = std::min(top, st.y_offset + ink_top(p.first, true));
+            s_.restore_font(applied);
+        } else if (p.kind == Piece::Root) {
+            top = std::min(top, overbar_offset(p.first) - 1);
+        } else if (p.kind == Piece::Fraction && in_exponent) {
+            const int bar = s_.text_height() / 2 - 1;
+            const int applied = shrink_to(s_, kExponentFractionShrink);
+            top = std::min(top, bar - 2 - metrics_of(s_).capHeight());
+            s_.restore_font(applied);
+        } else if (p.kind == Piece::Fraction) {
+            const FractionStyleB& st = s_.style().fraction_b;
+            const int applied = shrink_to(s_, st.shrink);
+            top = std::min(top, st.top_offset + ink_top(p.first, false));
+            s_.restore_font(applied);
+        }
+    }
+    return top;
+}
+
+int FormulaWriter::ink_bottom(const Formula& f) {
+    const QFontMetrics fm = metrics_of(s_);
+    const bool brackets = plain_text(f).contains(QLatin1Char('('));
+    return fm.ascent() + (brackets ? fm.descent() / 2 : 1);
+}
+
 void FormulaWriter::fraction(const Piece& p, int y, int depth) {
     const FractionStyleB& st = s_.style().fraction_b;
     const size_t mark = s_.display().size();
@@ -112,10 +173,14 @@ void FormulaWriter::fraction(const Piece& p, int y, int depth) {
     const int wt = measure(p.first, depth + 1, false);
     const int wb = measure(p.second, depth + 1, false);
     const int d = std::max(wt, wb);
+    // The window's offsets, unless exponents or roots would then touch the bar.
+    const int bar = y + st.bar_offset;
+    const int top_y = std::min(y + st.top_offset, bar - 2 - ink_bottom(p.first));
+    const int bottom_y = std::max(y + st.bottom_offset, bar + 3 - ink_top(p.second, false));
     s_.cursor.x = x0 + (d - wt) / 2;
-    formula(p.first, y + st.top_offset, depth + 1, false);
+    formula(p.first, top_y, depth + 1, false);
     s_.cursor.x = x0 + (d - wb) / 2;
-    formula(p.second, y + st.bottom_offset, depth + 1, false);
+    formula(p.second, bottom_y, depth + 1, false);
     if (!s_.measure_only) {
         if (st.pen_during > 0) s_.set_pen_width(st.pen_during);
         s_.line(x0, y + st.bar_offset, x0 + d, y + st.bar_offset);
@@ -158,15 +223,7 @@ void FormulaWriter::exponent_fraction(const Piece& p, int y) {
 void FormulaWriter::root(const Piece& p, int y, int depth) {
     const size_t mark = s_.display().size();
     const QFontMetrics fm = metrics_of(s_);
-    int glyph_top = y + fm.ascent() - fm.capHeight();
-    if (holds_power(p.first)) {
-        const SuperscriptStyle& st = s_.style().superscript;
-        const int applied = shrink_to(s_, st.shrink);
-        const QFontMetrics sm = metrics_of(s_);
-        glyph_top = std::min(glyph_top, y + st.y_offset + sm.ascent() - sm.capHeight());
-        s_.restore_font(applied);
-    }
-    const int y0 = glyph_top - 3;
+    const int y0 = y + overbar_offset(p.first);
     const double scale = std::max(0.3, (y + fm.ascent() + 1 - y0) / 50.0);
     int x0 = s_.cursor.x;
     const QString index = p.index == 2 ? QString() : QString::number(p.index);

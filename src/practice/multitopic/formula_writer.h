@@ -27,6 +27,10 @@ public:
     // smaller font (the font size afterwards is what it was).
     void write_fitting(const Formula& f);
 
+    // newline(f) on the surface, and further down when the formula would
+    // otherwise come too close to what is written above it.
+    void newline(double f, const Formula& next);
+
     // Room kept free at the right edge.
     static constexpr int kRightMargin = 8;
 
@@ -39,6 +43,13 @@ private:
     void root(const Piece& p, int y, int depth);
     // The width of a part written at this depth, measured without drawing.
     int measure(const Formula& f, int depth, bool in_exponent);
+    // How far above (negative) or below the top of its text line the ink of
+    // a part begins, and where the ink of a part ends below that top, in the
+    // current font.
+    int ink_top(const Formula& f, bool in_exponent);
+    int ink_bottom(const Formula& f);
+    // The y of a root's overbar relative to the line's top.
+    int overbar_offset(const Formula& radicand);
 
     Surface& s_;
 };

@@ -102,9 +102,20 @@ void ChainRuleWorker::start(const ChainExercise& e) {
 
 // Every line of the worked solution starts 1.5 line units below the last.
 void ChainRuleWorker::write(const QString& lead, const Formula& f) {
-    Surface& s = sheet();
-    if (step > 0) s.newline(1.5);
-    FormulaWriter(s).write_fitting(formula(lead, f));
+    const Formula line = formula(lead, f);
+    FormulaWriter w(sheet());
+    if (step > 0) w.newline(1.5, line);
+    w.write_fitting(line);
+}
+
+void ChainRuleWorker::write_on_same_line(const QString& lead, const Formula& f) {
+    const Formula same = formula(QStringLiteral(" = "), f);
+    FormulaWriter w(sheet());
+    if (w.fits(same)) {
+        w.write(same);
+    } else {
+        write(lead, f);
+    }
 }
 
 void ChainRuleWorker::show_step() {
@@ -227,7 +238,7 @@ void ChainRuleWorker::power_times_x_steps(bool negative, bool root) {
             default:
                 f << polynomial({{(2 * n + 1) * A, 2}, {(n + 1) * B, 1}, {C, 0}})
                   << QStringLiteral(")");
-                write(kDerivative, f);
+                write_on_same_line(kDerivative, f);
                 finish(kDone);
                 return;
         }
@@ -271,7 +282,7 @@ void ChainRuleWorker::power_times_x_steps(bool negative, bool root) {
             const int m = root ? 2 : 1;
             f << fraction_piece(polynomial({{(2 * k + m) * A, 2}, {(k + m) * B, 1}, {m * C, 0}}),
                                 bottom);
-            write(kDerivative, f);
+            write_on_same_line(kDerivative, f);
             finish(kDone);
             return;
         }
@@ -326,9 +337,11 @@ void ChainRuleWorker::logarithm_steps() {
             return;
         }
         default: {
-            // The common factor of the numerator taken out.
-            Formula top = formula(coefficient_text(e.C * g));
-            top << bracketed(polynomial({{e.A / g, 1}, {e.B / g, 0}}));
+            // The common factor of the numerator taken out, with the sign
+            // of its first term.
+            const int k = (e.C * e.A < 0 ? -1 : 1) * std::abs(e.C) * g;
+            Formula top = formula(coefficient_text(k));
+            top << bracketed(polynomial({{e.C * e.A / k, 1}, {e.C * e.B / k, 0}}));
             Formula f = first;
             f << QStringLiteral(" + ") << fraction_piece(top, bottom);
             write(kDerivative, f);

@@ -35,6 +35,9 @@ public:
 
 private:
     void write(const QString& lead, const Formula& f);
+    // " = " and the formula on the same line when it fits there, else on a
+    // new line after the lead.
+    void write_on_same_line(const QString& lead, const Formula& f);
     void power_steps();
     void power_times_x_steps(bool negative, bool root);
     void logarithm_steps();

@@ -161,7 +161,7 @@ void PowerRuleWorker::write(const Formula& f) {
 }
 
 void PowerRuleWorker::write_on_new_line(const Formula& f) {
-    sheet().newline(1);
+    FormulaWriter(sheet()).newline(1, f);
     write(f);
 }
 

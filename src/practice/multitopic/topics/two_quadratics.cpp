@@ -32,9 +32,9 @@ Polynomial twelve_products(const TwoQuadratics& q, int sign) {
 }
 
 void write_line(StepHost& host, const Formula& f, double lines) {
-    Surface& s = host.surface();
-    if (lines > 0) s.newline(lines);
-    FormulaWriter(s).write_fitting(f);
+    FormulaWriter w(host.surface());
+    if (lines > 0) w.newline(lines, f);
+    w.write_fitting(f);
 }
 
 }  // namespace
