@@ -10,18 +10,26 @@ namespace {
 
 using namespace derivative_card_messages;
 
-// Lines of a card are this many line units apart.
-constexpr double kLine = 1.6;
-constexpr double kFractionLine = 2.0;
+// Lines of a card are this many line units apart; a line with a fraction
+// needs more room.
+constexpr double kLine = 1.3;
+constexpr double kFractionLine = 1.7;
+constexpr int kBodySize = 16;
+constexpr int kSmallestHeading = 11;
 
-// A card of w x h with its heading in bold.
-Surface& begin_card(TtekeningForm& w, int width, int height, int heading) {
+// A card of w x h with its heading in bold; the rules below it are written
+// a little smaller.
+void begin_card(TtekeningForm& w, int width, int height, int heading) {
     w.init(width, height);
     Surface& s = w.surface();
     s.set_bold(true);
-    w.my_textout_2(msg(heading));
+    const QString title = msg(heading);
+    while (s.font_size() > kSmallestHeading &&
+           s.cursor.x + s.text_width(title) > width - TtekeningForm::kCopyButtonRoom)
+        s.set_font_size(s.font_size() - 1);
+    w.my_textout_2(title);
     s.set_bold(false);
-    return s;
+    s.set_font_size(kBodySize);
 }
 
 void text(TtekeningForm& w, const QString& t) {
@@ -46,29 +54,24 @@ void paint_powers(TtekeningForm& w, const CardRequest&) {
     power(w, QStringLiteral("n-1"));
     w.newline(kFractionLine);
     text(w, QStringLiteral("x"));
-    w.breuktxt_in_de_macht(QStringLiteral("1"), QStringLiteral("2"));
+    power(w, QStringLiteral("1/2"));
     text(w, QStringLiteral(" = "));
     w.worteluittxt(QStringLiteral("x"));
     text(w, QStringLiteral("       x"));
     power(w, QStringLiteral("-n"));
     text(w, QStringLiteral(" = "));
-    w.surface().cursor.x =
-        w.breuk_met_macht_in_noemer(QStringLiteral("1"), QStringLiteral("x"), QStringLiteral("n"));
+    fraction(w, QStringLiteral("1"), QStringLiteral("xⁿ"));
     w.newline(kFractionLine);
     text(w, QStringLiteral("f(x) = 3x"));
-    w.breuktxt_in_de_macht(QStringLiteral("2"), QStringLiteral("3"));
+    power(w, QStringLiteral("2/3"));
     text(w, QStringLiteral("   →   f'(x) = 2x"));
-    w.breuktxt_in_de_macht(QStringLiteral("-1"), QStringLiteral("3"));
+    power(w, QStringLiteral("-1/3"));
 }
 
 void write_product_rule(TtekeningForm& w) {
     text(w, QStringLiteral("f(x) = g(x)·h(x)"));
     w.newline(kLine);
     text(w, QStringLiteral("f'(x) = g'(x)·h(x) + g(x)·h'(x)"));
-}
-
-void write_chain_rule(TtekeningForm& w) {
-    text(w, QStringLiteral("f(x) = g(u(x))   →   f'(x) = g'(u)·u'(x)"));
 }
 
 void paint_product_rule(TtekeningForm& w, const CardRequest&) {
@@ -84,17 +87,18 @@ void paint_quotient_rule(TtekeningForm& w, const CardRequest&) {
     fraction(w, QStringLiteral("g(x)"), QStringLiteral("h(x)"));
     w.newline(kFractionLine);
     text(w, QStringLiteral("f'(x) = "));
-    w.surface().cursor.x = w.breuk_met_macht_in_noemer(
-        QStringLiteral("g'(x)·h(x) - g(x)·h'(x)"), QStringLiteral("(h(x))"), QStringLiteral("2"));
+    fraction(w, QStringLiteral("g'(x)·h(x) - g(x)·h'(x)"), QStringLiteral("(h(x))²"));
 }
 
-// [(ax^2 + bx + c)^n]' = n(ax^2 + bx + c)^(n-1) · (2ax + b)
+// [(ax^2 + bx + c)^n]' = n(ax^2 + bx + c)^(n-1) · (2ax + b), on two lines.
 void write_power_of_quadratic(TtekeningForm& w) {
     text(w, QStringLiteral("[(ax"));
     power(w, QStringLiteral("2"));
     text(w, QStringLiteral(" + bx + c)"));
     power(w, QStringLiteral("n"));
-    text(w, QStringLiteral("]' = n(ax"));
+    text(w, QStringLiteral("]' ="));
+    w.newline(kLine);
+    text(w, QStringLiteral("      n(ax"));
     power(w, QStringLiteral("2"));
     text(w, QStringLiteral(" + bx + c)"));
     power(w, QStringLiteral("n-1"));
@@ -102,9 +106,9 @@ void write_power_of_quadratic(TtekeningForm& w) {
 }
 
 void paint_chain_rule(TtekeningForm& w, const CardRequest&) {
-    begin_card(w, 420, 160, kChainRule);
+    begin_card(w, 420, 200, kChainRule);
     w.newline(kLine);
-    write_chain_rule(w);
+    text(w, QStringLiteral("[g(u(x))]' = g'(u(x))·u'(x)"));
     w.newline(kLine);
     write_power_of_quadratic(w);
 }
@@ -114,7 +118,7 @@ void paint_chain_and_product_rule(TtekeningForm& w, const CardRequest&) {
     w.newline(kLine);
     text(w, QStringLiteral("[g·h]' = g'·h + g·h'"));
     w.newline(kLine);
-    write_chain_rule(w);
+    text(w, QStringLiteral("[g(u(x))]' = g'(u(x))·u'(x)"));
     w.newline(kLine);
     text(w, QStringLiteral("[x·u"));
     power(w, QStringLiteral("n"));
@@ -174,13 +178,11 @@ void paint_sinusoids(TtekeningForm& w, const CardRequest&) {
     text(w, QStringLiteral("[cos x]' = -sin x"));
     w.newline(kFractionLine);
     text(w, QStringLiteral("[tan x]' = "));
-    w.surface().cursor.x = w.breuk_met_macht_in_noemer(QStringLiteral("1"), QStringLiteral("cos"),
-                                                       QStringLiteral("2"));
-    text(w, QStringLiteral("x"));
+    fraction(w, QStringLiteral("1"), QStringLiteral("cos²x"));
     w.newline(kFractionLine);
-    text(w, QStringLiteral("[a·sin(bx + c) + d]' = a·b·cos(bx + c)"));
+    text(w, QStringLiteral("[a·sin(bx + c)]' = a·b·cos(bx + c)"));
     w.newline(kLine);
-    text(w, QStringLiteral("[a·cos(bx + c) + d]' = -a·b·sin(bx + c)"));
+    text(w, QStringLiteral("[a·cos(bx + c)]' = -a·b·sin(bx + c)"));
 }
 
 }  // namespace

@@ -235,6 +235,17 @@ bool TdiffkettingForm::opens_explanation(int topic) const {
     return topic == 33 || (program_options.show_theory_windows && !without_explanation(topic));
 }
 
+// On a screen larger than the window's design the card at the lower right
+// corner would lie over the bottom row of controls ("Stop" among them): it
+// goes up until it is clear of them.
+void TdiffkettingForm::keep_card_off_the_buttons(QWidget& card) const {
+    const QRect row(mapToGlobal(QPoint(0, Button1->y() - 4)),
+                    QSize(width(), Button1->height() + 8));
+    const QRect at = card.frameGeometry();
+    if (!at.intersects(row)) return;
+    card.move(card.x(), std::max(0, row.top() - at.height() - 2));
+}
+
 void TdiffkettingForm::focus_next() {
     if (step_available()) {
         Button2->setFocus();
@@ -261,8 +272,12 @@ void TdiffkettingForm::start_exercise(MultiTopicMode& mode) {
     if (opens_explanation(choices.topic)) {
         TtekeningForm* card = explanation_window();
         card->set_reference_window(this);
+        // The card comes beside the worksheet; the keys stay with the window.
+        card->setAttribute(Qt::WA_ShowWithoutActivating);
         const TopicWorker* w = &worker;
         card->show_for(this, [w] { return w->explanation_values(); });
+        keep_card_off_the_buttons(*card);
+        activateWindow();
     }
     if (!worker.finished) show_step_button();
     focus_next();

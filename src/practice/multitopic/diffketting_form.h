@@ -119,6 +119,7 @@ private:
     void show_topic_controls(const TopicRow& row);
     bool opens_explanation(int topic) const;
     void focus_next();
+    void keep_card_off_the_buttons(QWidget& card) const;
 
     RootTable root_table_;
     bool start_on_show_ = false;

@@ -29,7 +29,7 @@ TEST(Titles, ComeFromTheCategoryThenTheTopicThenTheAntiderivativeFamily) {
     EXPECT_EQ(title_message(1, 11, -1, false), 1679);  // "Logaritmische ongelijkheden"
     EXPECT_EQ(title_message(9, 7, -1, false), 1800);
     EXPECT_EQ(title_message(10, 8, -1, false), 1801);
-    EXPECT_EQ(title_message(11, 9, -1, false), 0);  // no title of its own
+    EXPECT_EQ(title_message(11, 9, -1, false), 1811);
     EXPECT_EQ(title_message(-1, 6, -1, false), 1639);
     EXPECT_EQ(title_message(23, 6, -1, false), 1807);  // the topic decides
     EXPECT_EQ(title_message(12, 1, -1, false), 1626);
@@ -68,11 +68,12 @@ TEST_F(Frame, OpeningATopicShowsItsTitleAndAnEmptyWorksheet) {
     }
 }
 
-TEST_F(Frame, TheQuotientRuleKeepsTheTitleItHad) {
+TEST_F(Frame, TheQuotientRuleDoesNotKeepTheTitleOfTheTopicBeforeIt) {
     open(10, 8);
-    const QString before = window->windowTitle();
+    const QString product = window->windowTitle();
     open(11, 9);
-    EXPECT_EQ(window->windowTitle(), before);
+    EXPECT_NE(window->windowTitle(), product);
+    EXPECT_EQ(window->windowTitle(), msg(1811));
 }
 
 TEST_F(Frame, EachTopicHasItsFontAndLineUnit) {
