@@ -32,157 +32,101 @@ void begin_card(TtekeningForm& w, int width, int height, int heading) {
     s.set_font_size(kBodySize);
 }
 
-void text(TtekeningForm& w, const QString& t) {
-    w.my_textout_2(t);
+// Runs of a line: a run that begins with "^" is a superscript.
+void write(TtekeningForm& w, std::initializer_list<const char*> runs) {
+    for (const char* r : runs) {
+        const QString run = QString::fromUtf8(r);
+        if (run.startsWith(QLatin1Char('^'))) {
+            w.in_de_machttxt(run.mid(1));
+        } else {
+            w.my_textout_2(run);
+        }
+    }
 }
 
-void power(TtekeningForm& w, const QString& t) {
-    w.in_de_machttxt(t);
-}
-
-void fraction(TtekeningForm& w, const QString& top, const QString& bottom) {
+// The line's runs, then a fraction.
+void write_with_fraction(TtekeningForm& w, std::initializer_list<const char*> runs,
+                         const QString& top, const QString& bottom) {
+    write(w, runs);
     w.surface().cursor.x = w.breuktxt(top, bottom);
+}
+
+// A new line, `units` line units down.
+void line(TtekeningForm& w, std::initializer_list<const char*> runs, double units = kLine) {
+    w.newline(units);
+    write(w, runs);
+}
+
+void fraction_line(TtekeningForm& w, std::initializer_list<const char*> runs, const QString& top,
+                   const QString& bottom) {
+    w.newline(kFractionLine);
+    write_with_fraction(w, runs, top, bottom);
 }
 
 // f(x) = a x^n  gives  f'(x) = n a x^(n-1), and the powers it needs.
 void paint_powers(TtekeningForm& w, const CardRequest&) {
     begin_card(w, 420, 200, kPowers);
-    w.newline(kLine);
-    text(w, QStringLiteral("f(x) = a·x"));
-    power(w, QStringLiteral("n"));
-    text(w, QStringLiteral("   →   f'(x) = n·a·x"));
-    power(w, QStringLiteral("n-1"));
+    line(w, {"f(x) = a·x", "^n", "   →   f'(x) = n·a·x", "^n-1"});
     w.newline(kFractionLine);
-    text(w, QStringLiteral("x"));
-    power(w, QStringLiteral("1/2"));
-    text(w, QStringLiteral(" = "));
+    write(w, {"x", "^1/2", " = "});
     w.worteluittxt(QStringLiteral("x"));
-    text(w, QStringLiteral("       x"));
-    power(w, QStringLiteral("-n"));
-    text(w, QStringLiteral(" = "));
-    fraction(w, QStringLiteral("1"), QStringLiteral("xⁿ"));
-    w.newline(kFractionLine);
-    text(w, QStringLiteral("f(x) = 3x"));
-    power(w, QStringLiteral("2/3"));
-    text(w, QStringLiteral("   →   f'(x) = 2x"));
-    power(w, QStringLiteral("-1/3"));
-}
-
-void write_product_rule(TtekeningForm& w) {
-    text(w, QStringLiteral("f(x) = g(x)·h(x)"));
-    w.newline(kLine);
-    text(w, QStringLiteral("f'(x) = g'(x)·h(x) + g(x)·h'(x)"));
+    write_with_fraction(w, {"       x", "^-n", " = "}, QStringLiteral("1"), QStringLiteral("xⁿ"));
+    line(w, {"f(x) = 3x", "^2/3", "   →   f'(x) = 2x", "^-1/3"}, kFractionLine);
 }
 
 void paint_product_rule(TtekeningForm& w, const CardRequest&) {
     begin_card(w, 420, 130, kProductRule);
-    w.newline(kLine);
-    write_product_rule(w);
+    line(w, {"f(x) = g(x)·h(x)"});
+    line(w, {"f'(x) = g'(x)·h(x) + g(x)·h'(x)"});
 }
 
 void paint_quotient_rule(TtekeningForm& w, const CardRequest&) {
     begin_card(w, 420, 170, kQuotientRule);
-    w.newline(kFractionLine);
-    text(w, QStringLiteral("f(x) = "));
-    fraction(w, QStringLiteral("g(x)"), QStringLiteral("h(x)"));
-    w.newline(kFractionLine);
-    text(w, QStringLiteral("f'(x) = "));
-    fraction(w, QStringLiteral("g'(x)·h(x) - g(x)·h'(x)"), QStringLiteral("(h(x))²"));
-}
-
-// [(ax^2 + bx + c)^n]' = n(ax^2 + bx + c)^(n-1) · (2ax + b), on two lines.
-void write_power_of_quadratic(TtekeningForm& w) {
-    text(w, QStringLiteral("[(ax"));
-    power(w, QStringLiteral("2"));
-    text(w, QStringLiteral(" + bx + c)"));
-    power(w, QStringLiteral("n"));
-    text(w, QStringLiteral("]' ="));
-    w.newline(kLine);
-    text(w, QStringLiteral("      n(ax"));
-    power(w, QStringLiteral("2"));
-    text(w, QStringLiteral(" + bx + c)"));
-    power(w, QStringLiteral("n-1"));
-    text(w, QStringLiteral("·(2ax + b)"));
+    fraction_line(w, {"f(x) = "}, QStringLiteral("g(x)"), QStringLiteral("h(x)"));
+    fraction_line(w, {"f'(x) = "}, QStringLiteral("g'(x)·h(x) - g(x)·h'(x)"),
+                  QStringLiteral("(h(x))²"));
 }
 
 void paint_chain_rule(TtekeningForm& w, const CardRequest&) {
     begin_card(w, 420, 200, kChainRule);
-    w.newline(kLine);
-    text(w, QStringLiteral("[g(u(x))]' = g'(u(x))·u'(x)"));
-    w.newline(kLine);
-    write_power_of_quadratic(w);
+    line(w, {"[g(u(x))]' = g'(u(x))·u'(x)"});
+    line(w, {"[(ax", "^2", " + bx + c)", "^n", "]' ="});
+    line(w, {"      n(ax", "^2", " + bx + c)", "^n-1", "·(2ax + b)"});
 }
 
 void paint_chain_and_product_rule(TtekeningForm& w, const CardRequest&) {
     begin_card(w, 420, 200, kChainAndProductRule);
-    w.newline(kLine);
-    text(w, QStringLiteral("[g·h]' = g'·h + g·h'"));
-    w.newline(kLine);
-    text(w, QStringLiteral("[g(u(x))]' = g'(u(x))·u'(x)"));
-    w.newline(kLine);
-    text(w, QStringLiteral("[x·u"));
-    power(w, QStringLiteral("n"));
-    text(w, QStringLiteral("]' = u"));
-    power(w, QStringLiteral("n"));
-    text(w, QStringLiteral(" + x·n·u"));
-    power(w, QStringLiteral("n-1"));
-    text(w, QStringLiteral("·u'"));
+    line(w, {"[g·h]' = g'·h + g·h'"});
+    line(w, {"[g(u(x))]' = g'(u(x))·u'(x)"});
+    line(w, {"[x·u", "^n", "]' = u", "^n", " + x·n·u", "^n-1", "·u'"});
 }
 
 void paint_logarithms(TtekeningForm& w, const CardRequest&) {
     begin_card(w, 420, 400, kLogarithms);
-    w.newline(kFractionLine);
-    text(w, QStringLiteral("[ln x]' = "));
-    fraction(w, QStringLiteral("1"), QStringLiteral("x"));
-    w.newline(kFractionLine);
-    text(w, QStringLiteral("[ln(ax + b)]' = "));
-    fraction(w, QStringLiteral("a"), QStringLiteral("ax + b"));
-    w.newline(kFractionLine);
-    text(w, QStringLiteral("["));
-    power(w, QStringLiteral("g"));
-    text(w, QStringLiteral("log x]' = "));
-    fraction(w, QStringLiteral("1"), QStringLiteral("x·ln g"));
-    w.newline(kFractionLine);
-    text(w, QStringLiteral("["));
-    power(w, QStringLiteral("g"));
-    text(w, QStringLiteral("log(ax + b)]' = "));
-    fraction(w, QStringLiteral("a"), QStringLiteral("(ax + b)·ln g"));
-    w.newline(kFractionLine);
-    text(w, QStringLiteral("[u·v]' = u'·v + u·v'"));
+    fraction_line(w, {"[ln x]' = "}, QStringLiteral("1"), QStringLiteral("x"));
+    fraction_line(w, {"[ln(ax + b)]' = "}, QStringLiteral("a"), QStringLiteral("ax + b"));
+    fraction_line(w, {"[", "^g", "log x]' = "}, QStringLiteral("1"), QStringLiteral("x·ln g"));
+    fraction_line(w, {"[", "^g", "log(ax + b)]' = "}, QStringLiteral("a"),
+                  QStringLiteral("(ax + b)·ln g"));
+    line(w, {"[u·v]' = u'·v + u·v'"}, kFractionLine);
 }
 
 void paint_exponentials(TtekeningForm& w, const CardRequest&) {
     begin_card(w, 420, 320, kExponentials);
-    const auto line = [&w](const QString& base, const QString& exponent, const QString& rest) {
-        w.newline(kLine);
-        text(w, QStringLiteral("[") + base);
-        power(w, exponent);
-        text(w, QStringLiteral("]' = ") + rest + base);
-        power(w, exponent);
-    };
-    line(QStringLiteral("e"), QStringLiteral("x"), QString());
-    line(QStringLiteral("e"), QStringLiteral("ax+b"), QStringLiteral("a·"));
-    line(QStringLiteral("g"), QStringLiteral("x"), QString());
-    text(w, QStringLiteral("·ln g"));
-    line(QStringLiteral("g"), QStringLiteral("ax+b"), QStringLiteral("a·"));
-    text(w, QStringLiteral("·ln g"));
-    w.newline(kLine);
-    text(w, QStringLiteral("[u·v]' = u'·v + u·v'"));
+    line(w, {"[e", "^x", "]' = e", "^x"});
+    line(w, {"[e", "^ax+b", "]' = a·e", "^ax+b"});
+    line(w, {"[g", "^x", "]' = g", "^x", "·ln g"});
+    line(w, {"[g", "^ax+b", "]' = a·g", "^ax+b", "·ln g"});
+    line(w, {"[u·v]' = u'·v + u·v'"});
 }
 
 void paint_sinusoids(TtekeningForm& w, const CardRequest&) {
     begin_card(w, 420, 330, kSinusoids);
-    w.newline(kLine);
-    text(w, QStringLiteral("[sin x]' = cos x"));
-    w.newline(kLine);
-    text(w, QStringLiteral("[cos x]' = -sin x"));
-    w.newline(kFractionLine);
-    text(w, QStringLiteral("[tan x]' = "));
-    fraction(w, QStringLiteral("1"), QStringLiteral("cos²x"));
-    w.newline(kFractionLine);
-    text(w, QStringLiteral("[a·sin(bx + c)]' = a·b·cos(bx + c)"));
-    w.newline(kLine);
-    text(w, QStringLiteral("[a·cos(bx + c)]' = -a·b·sin(bx + c)"));
+    line(w, {"[sin x]' = cos x"});
+    line(w, {"[cos x]' = -sin x"});
+    fraction_line(w, {"[tan x]' = "}, QStringLiteral("1"), QStringLiteral("cos²x"));
+    line(w, {"[a·sin(bx + c)]' = a·b·cos(bx + c)"}, kFractionLine);
+    line(w, {"[a·cos(bx + c)]' = -a·b·sin(bx + c)"});
 }
 
 }  // namespace

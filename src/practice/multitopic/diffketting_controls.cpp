@@ -48,6 +48,22 @@ const char* const kSinusoidTypeItems[kSinusoidTypes] = {" 1)     a sin ( x ) + d
                                                         "13)    sin = cos ",
                                                         "14)    sin cos tan"};
 
+// Radio buttons side by side in `box`, named and with their captions.
+std::vector<QRadioButton*> radio_row(
+    QWidget* box, std::initializer_list<std::pair<const char*, const char*>> buttons) {
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(4, 0, 2, 2);
+    row->setSpacing(2);
+    std::vector<QRadioButton*> out;
+    for (const auto& [name, caption] : buttons) {
+        auto* r = new QRadioButton(QString::fromUtf8(caption), box);
+        r->setObjectName(QString::fromLatin1(name));
+        row->addWidget(r);
+        out.push_back(r);
+    }
+    return out;
+}
+
 void yellow(QWidget* w) {
     w->setAutoFillBackground(true);
     QPalette p = w->palette();
@@ -105,17 +121,13 @@ void TdiffkettingForm::create_type_lists() {
 
     Panel6 = new QFrame(GroupBox2);
     Panel6->setObjectName(QStringLiteral("Panel6"));
-    auto* kinds = new QHBoxLayout(Panel6);
-    kinds->setContentsMargins(2, 0, 2, 0);
-    RadioButton11 = new QRadioButton(QStringLiteral("Rekenkundig"), Panel6);
-    RadioButton12 = new QRadioButton(QStringLiteral("Meetkundig"), Panel6);
-    RadioButton11->setObjectName(QStringLiteral("RadioButton11"));
-    RadioButton12->setObjectName(QStringLiteral("RadioButton12"));
+    const auto kinds =
+        radio_row(Panel6, {{"RadioButton11", "Rekenkundig"}, {"RadioButton12", "Meetkundig"}});
+    RadioButton11 = kinds[0];
+    RadioButton12 = kinds[1];
     RadioButton11->setChecked(true);
-    for (QRadioButton* r : {RadioButton11, RadioButton12}) {
-        kinds->addWidget(r);
+    for (QRadioButton* r : kinds)
         add_option_control(r);
-    }
     register_text(RadioButton11, TextKind::RadioButton, kArithmetic);
     register_text(RadioButton12, TextKind::RadioButton, kGeometric);
     Panel6->resize(200, kListHeight);
@@ -171,17 +183,13 @@ void TdiffkettingForm::create_option_controls() {
 
     GroupBox5 = new QGroupBox(QStringLiteral("Aanpak"), this);
     GroupBox5->setObjectName(QStringLiteral("GroupBox5"));
-    auto* row = new QHBoxLayout(GroupBox5);
-    row->setContentsMargins(4, 0, 2, 2);
-    RadioButton9 = new QRadioButton(QStringLiteral("Traditioneel"), GroupBox5);
-    RadioButton10 = new QRadioButton(QStringLiteral("Eerst op één periode"), GroupBox5);
-    RadioButton9->setObjectName(QStringLiteral("RadioButton9"));
-    RadioButton10->setObjectName(QStringLiteral("RadioButton10"));
+    const auto approaches = radio_row(
+        GroupBox5, {{"RadioButton9", "Traditioneel"}, {"RadioButton10", "Eerst op één periode"}});
+    RadioButton9 = approaches[0];
+    RadioButton10 = approaches[1];
     RadioButton9->setChecked(true);
-    for (QRadioButton* r : {RadioButton9, RadioButton10}) {
-        row->addWidget(r);
+    for (QRadioButton* r : approaches)
         add_option_control(r);
-    }
     register_text(GroupBox5, TextKind::GroupBox, kApproachGroup);
     register_text(RadioButton9, TextKind::RadioButton, kTraditional);
     register_text(RadioButton10, TextKind::RadioButton, kOnePeriodFirst);
@@ -202,23 +210,17 @@ void TdiffkettingForm::create_structure_group() {
     RadioButton5->setChecked(true);
     GroupBox4 = new QGroupBox(QStringLiteral("Wat wil je oefenen?"), GroupBox3);
     GroupBox4->setObjectName(QStringLiteral("GroupBox4"));
-    auto* functions = new QHBoxLayout(GroupBox4);
-    functions->setContentsMargins(4, 0, 2, 2);
-    RadioButton6 = new QRadioButton(QStringLiteral("alleen sin"), GroupBox4);
-    RadioButton7 = new QRadioButton(QStringLiteral("sin en cos"), GroupBox4);
-    RadioButton8 = new QRadioButton(QStringLiteral("sin, cos, -sin, -cos"), GroupBox4);
-    RadioButton6->setObjectName(QStringLiteral("RadioButton6"));
-    RadioButton7->setObjectName(QStringLiteral("RadioButton7"));
-    RadioButton8->setObjectName(QStringLiteral("RadioButton8"));
+    const auto functions = radio_row(GroupBox4, {{"RadioButton6", "alleen sin"},
+                                                 {"RadioButton7", "sin en cos"},
+                                                 {"RadioButton8", "sin, cos, -sin, -cos"}});
+    RadioButton6 = functions[0];
+    RadioButton7 = functions[1];
+    RadioButton8 = functions[2];
     RadioButton7->setChecked(true);
-    for (QRadioButton* r : {RadioButton4, RadioButton5}) {
-        column->addWidget(r);
+    for (QRadioButton* r : {RadioButton4, RadioButton5, RadioButton6, RadioButton7, RadioButton8})
         add_option_control(r);
-    }
-    for (QRadioButton* r : {RadioButton6, RadioButton7, RadioButton8}) {
-        functions->addWidget(r);
-        add_option_control(r);
-    }
+    column->addWidget(RadioButton4);
+    column->addWidget(RadioButton5);
     column->addWidget(GroupBox4);
     register_text(GroupBox3, TextKind::GroupBox, kStructureGroup);
     register_text(GroupBox4, TextKind::GroupBox, kPractiseGroup);

@@ -15,10 +15,6 @@ using namespace derivative_hints;
 
 namespace {
 
-const QString kF = QStringLiteral("f(x) = ");
-const QString kDerivative = QStringLiteral("f'(x) = ");
-const QString kDot = QStringLiteral("·");
-
 Formula exponent_of(int n) {
     return n == 0 ? exponent(Rational{1, 2}) : exponent(rational(n));
 }
@@ -157,12 +153,12 @@ void ChainRuleWorker::power_steps() {
                 f << fraction_piece(formula(QStringLiteral("1")),
                                     bracket_power(q, exponent_of(-e.n)));
             }
-            write(kF, f);
+            write(kFunctionLead, f);
             host().hint(e.n > 0 ? kApplyChainRule : kWhichRule);
             return;
         }
         case 1:
-            write(kF, formula(x, bracket_power(q, exponent_of(e.n))));
+            write(kFunctionLead, formula(x, bracket_power(q, exponent_of(e.n))));
             host().hint(kApplyChainRule);
             return;
         case 2: {
@@ -180,7 +176,7 @@ void ChainRuleWorker::power_steps() {
                 f << QStringLiteral(" + ")
                   << (e.n == 0 ? root_of(q) : bracket_power(q, exponent_of(e.n)));
             }
-            write(kDerivative, f);
+            write(kDerivativeLead, f);
             if (e.n < 0) {
                 host().hint(kNegativePowerAsFraction);
             } else if (e.n == 0) {
@@ -201,7 +197,7 @@ void ChainRuleWorker::power_steps() {
                                           : bracket_power(q, exponent_of(1 - e.n));
                 Formula f;
                 f << fraction_piece(polynomial(top), bottom);
-                write(kDerivative, f);
+                write(kDerivativeLead, f);
                 finish(kDone);
                 return;
             }
@@ -226,19 +222,19 @@ void ChainRuleWorker::power_times_x_steps(bool negative, bool root) {
                 f << coefficient_text(n) << QStringLiteral("x") << kDot
                   << factor(e.quadratic_derivative()) << plus_factor(q);
                 f << QStringLiteral(")");
-                write(kDerivative, f);
+                write(kDerivativeLead, f);
                 host().hint(kExpandBrackets);
                 return;
             case 4:
                 f << polynomial({{2 * n * A, 2}, {n * B, 1}, {A, 2}, {B, 1}, {C, 0}})
                   << QStringLiteral(")");
-                write(kDerivative, f);
+                write(kDerivativeLead, f);
                 host().hint(kCollectTerms);
                 return;
             default:
                 f << polynomial({{(2 * n + 1) * A, 2}, {(n + 1) * B, 1}, {C, 0}})
                   << QStringLiteral(")");
-                write_on_same_line(kDerivative, f);
+                write_on_same_line(kDerivativeLead, f);
                 finish(kDone);
                 return;
         }
@@ -258,14 +254,14 @@ void ChainRuleWorker::power_times_x_steps(bool negative, bool root) {
                 f << fraction_piece(formula(QStringLiteral("1")),
                                     bracket_power(q, exponent_of(-n)));
             }
-            write(kDerivative, f);
+            write(kDerivativeLead, f);
             host().hint(kCommonDenominator);
             return;
         case 4: {
             const int m = root ? 2 : 1;
             f << fraction_piece(polynomial(first), bottom) << QStringLiteral(" + ")
               << fraction_piece(polynomial({{m * A, 2}, {m * B, 1}, {m * C, 0}}), bottom);
-            write(kDerivative, f);
+            write(kDerivativeLead, f);
             host().hint(kAddNumerators);
             return;
         }
@@ -274,7 +270,7 @@ void ChainRuleWorker::power_times_x_steps(bool negative, bool root) {
             f << fraction_piece(
                 polynomial({{2 * k * A, 2}, {k * B, 1}, {m * A, 2}, {m * B, 1}, {m * C, 0}}),
                 bottom);
-            write(kDerivative, f);
+            write(kDerivativeLead, f);
             host().hint(kCollectNumerator);
             return;
         }
@@ -282,7 +278,7 @@ void ChainRuleWorker::power_times_x_steps(bool negative, bool root) {
             const int m = root ? 2 : 1;
             f << fraction_piece(polynomial({{(2 * k + m) * A, 2}, {(k + m) * B, 1}, {m * C, 0}}),
                                 bottom);
-            write_on_same_line(kDerivative, f);
+            write_on_same_line(kDerivativeLead, f);
             finish(kDone);
             return;
         }
@@ -312,7 +308,7 @@ void ChainRuleWorker::logarithm_steps() {
     const int g = e.A != 0 && e.B != 0 ? gcd(e.A, e.B) : 1;
     switch (step) {
         case 0:
-            write(kF, linear_factor(e.A, e.B) << logarithm(e.n, inner));
+            write(kFunctionLead, linear_factor(e.A, e.B) << logarithm(e.n, inner));
             host().hint(kProductAndChainRule);
             return;
         case 1: {
@@ -320,7 +316,7 @@ void ChainRuleWorker::logarithm_steps() {
             f << plus_factor(e.linear_factor()) << kDot
               << fraction_piece(formula(QStringLiteral("1")), bottom) << kDot
               << number_factor(rational(e.C));
-            write(kDerivative, f);
+            write(kDerivativeLead, f);
             host().hint(kSimplify);
             return;
         }
@@ -328,7 +324,7 @@ void ChainRuleWorker::logarithm_steps() {
             Formula f = first;
             f << QStringLiteral(" + ")
               << fraction_piece(polynomial({{e.C * e.A, 1}, {e.C * e.B, 0}}), bottom);
-            write(kDerivative, f);
+            write(kDerivativeLead, f);
             if (g > 1) {
                 host().hint(kSimplifyFraction);
             } else {
@@ -344,7 +340,7 @@ void ChainRuleWorker::logarithm_steps() {
             top << bracketed(polynomial({{e.C * e.A / k, 1}, {e.C * e.B / k, 0}}));
             Formula f = first;
             f << QStringLiteral(" + ") << fraction_piece(top, bottom);
-            write(kDerivative, f);
+            write(kDerivativeLead, f);
             finish(kDone);
             return;
         }
@@ -366,7 +362,7 @@ void ChainRuleWorker::exponential_steps() {
         e.n == 0 ? QString() : kDot + QStringLiteral("ln(") + int_text(e.n) + QStringLiteral(")");
     switch (step) {
         case 0:
-            write(kF, linear_factor(e.A, e.B) << power);
+            write(kFunctionLead, linear_factor(e.A, e.B) << power);
             host().hint(kProductAndChainRule);
             return;
         case 1: {
@@ -377,7 +373,7 @@ void ChainRuleWorker::exponential_steps() {
                 f << int_text(e.B);
             }
             f << kDot << power << kDot << number_factor(rational(e.C)) << ln_base;
-            write(kDerivative, f);
+            write(kDerivativeLead, f);
             host().hint(e.A != 0 ? kExponentialOutside : kMultiplyCoefficients);
             return;
         }
@@ -386,14 +382,14 @@ void ChainRuleWorker::exponential_steps() {
                 Formula f = power;
                 f << kDot << QStringLiteral("(") << int_text(e.A) << plus_factor(e.linear_factor())
                   << kDot << number_factor(rational(e.C)) << ln_base << QStringLiteral(")");
-                write(kDerivative, f);
+                write(kDerivativeLead, f);
                 host().hint(kCollectBracket);
                 return;
             }
             {
                 Formula f = power;
                 f << kDot << number_factor(rational(e.B * e.C)) << ln_base;
-                write(kDerivative, f);
+                write(kDerivativeLead, f);
                 finish(kDone);
                 return;
             }
@@ -407,7 +403,7 @@ void ChainRuleWorker::exponential_steps() {
                   << bracketed(polynomial({{e.C * e.A, 1}, {e.C * e.B, 0}})) << ln_base;
             }
             f << QStringLiteral(")");
-            write(kDerivative, f);
+            write(kDerivativeLead, f);
             finish(kDone);
             return;
         }
@@ -439,7 +435,7 @@ void ChainRuleWorker::sinusoid_steps() {
             Formula f = formula(leading_factor(e.A) + names[kind], argument);
             f << (e.D < 0 ? QStringLiteral(" - ") : QStringLiteral(" + "))
               << int_text(std::abs(e.D));
-            write(kF, f);
+            write(kFunctionLead, f);
             host().hint(kProductAndChainRule);
             return;
         }
@@ -453,7 +449,7 @@ void ChainRuleWorker::sinusoid_steps() {
             } else {
                 f << tangent_derivative(QStringLiteral("1"));
             }
-            write(kDerivative, f);
+            write(kDerivativeLead, f);
             host().hint(kWorkOutProducts);
             return;
         }
@@ -468,7 +464,7 @@ void ChainRuleWorker::sinusoid_steps() {
                 f << (k < 0 ? QStringLiteral("-") : QString())
                   << tangent_derivative(int_text(std::abs(k)));
             }
-            write(kDerivative, f);
+            write(kDerivativeLead, f);
             finish(kDone);
             return;
         }

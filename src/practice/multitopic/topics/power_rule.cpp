@@ -13,10 +13,6 @@ using namespace derivative_hints;
 
 namespace {
 
-const QString kF = QStringLiteral("f(x) = ");
-const QString kDerivative = QStringLiteral("f'(x) = ");
-const QString kDot = QStringLiteral("·");
-
 // A numerator in 2..b+1 over 1 (on a draw) or a denominator in 2..a+1
 // coprime with it.
 Rational draw_fraction(int a, int b) {
@@ -241,7 +237,7 @@ void PowerRuleWorker::show_step() {
     };
     switch (step) {
         case -4:
-            write(formula(kF, quotient_fraction(true)));
+            write(formula(kFunctionLead, quotient_fraction(true)));
             host().hint(kWriteAsPowers);
             return;
         case -3:
@@ -267,15 +263,15 @@ void PowerRuleWorker::show_step() {
             return;
         }
         case 0:
-            write(formula(kF, all(true)));
+            write(formula(kFunctionLead, all(true)));
             host().hint(kWriteAsPowers);
             return;
         case 1:
-            write_on_new_line(formula(kF, all(false)));
+            write_on_new_line(formula(kFunctionLead, all(false)));
             host().hint(kDifferentiateTerms);
             return;
         case 2:
-            write_on_new_line(formula(kDerivative, derivative_factors()));
+            write_on_new_line(formula(kDerivativeLead, derivative_factors()));
             for (PowerTerm& t : terms) {
                 t.coefficient = t.coefficient * t.exponent;
                 t.exponent = t.exponent - Rational{1, 1};
@@ -284,11 +280,11 @@ void PowerRuleWorker::show_step() {
             host().hint(kSimplify);
             return;
         case 3:
-            write_on_new_line(formula(kDerivative, all(false)));
+            write_on_new_line(formula(kDerivativeLead, all(false)));
             host().hint(kSchoolNotation);
             return;
         case 4:
-            write_on_new_line(formula(kDerivative, all(true)));
+            write_on_new_line(formula(kDerivativeLead, all(true)));
             finish(kDone);
             return;
         default:

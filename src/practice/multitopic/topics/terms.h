@@ -10,6 +10,11 @@
 
 namespace cifrala {
 
+// How the lines of a worked derivative begin, and the multiplication dot.
+inline const QString kFunctionLead = QStringLiteral("f(x) = ");
+inline const QString kDerivativeLead = QStringLiteral("f'(x) = ");
+inline const QString kDot = QStringLiteral("·");
+
 // A fraction p/q in lowest terms with q > 0.
 struct Rational {
     int p = 0;

@@ -11,8 +11,6 @@ using namespace derivative_hints;
 
 namespace {
 
-const QString kDot = QStringLiteral("·");
-
 // The twelve products of g'h and gh' (the second six negated for the
 // quotient rule), in the order in which they are multiplied out.
 Polynomial twelve_products(const TwoQuadratics& q, int sign) {
@@ -51,17 +49,17 @@ TwoQuadratics generate_two_quadratics(int level) {
     return q;
 }
 
-// --- the product rule ---
-
-void ProductRuleWorker::generate(const TopicChoices& choices) {
+void TwoQuadraticsWorker::generate(const TopicChoices& choices) {
     start(generate_two_quadratics(choices.level));
 }
 
-void ProductRuleWorker::start(const TwoQuadratics& e) {
+void TwoQuadraticsWorker::start(const TwoQuadratics& e) {
     exercise = e;
     step = 0;
     finished = false;
 }
+
+// --- the product rule ---
 
 void ProductRuleWorker::show_step() {
     const TwoQuadratics& q = exercise;
@@ -112,16 +110,6 @@ void ProductRuleWorker::show_step() {
 }
 
 // --- the quotient rule ---
-
-void QuotientRuleWorker::generate(const TopicChoices& choices) {
-    start(generate_two_quadratics(choices.level));
-}
-
-void QuotientRuleWorker::start(const TwoQuadratics& e) {
-    exercise = e;
-    step = 0;
-    finished = false;
-}
 
 void QuotientRuleWorker::write_over_square(const QString& lead, const Formula& numerator) {
     Formula bottom = bracketed(polynomial(exercise.h()));

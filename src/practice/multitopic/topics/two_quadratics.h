@@ -20,22 +20,25 @@ struct TwoQuadratics {
 // a, d = +-(1..L); b, c, e, f = (1..L) or 0.
 TwoQuadratics generate_two_quadratics(int level);
 
-class ProductRuleWorker : public TopicWorker {
+// What both rules share: the exercise, drawn or given.
+class TwoQuadraticsWorker : public TopicWorker {
 public:
     using TopicWorker::TopicWorker;
     void generate(const TopicChoices& choices) override;
-    void show_step() override;
     void start(const TwoQuadratics& e);
     TwoQuadratics exercise;
 };
 
-class QuotientRuleWorker : public TopicWorker {
+class ProductRuleWorker : public TwoQuadraticsWorker {
 public:
-    using TopicWorker::TopicWorker;
-    void generate(const TopicChoices& choices) override;
+    using TwoQuadraticsWorker::TwoQuadraticsWorker;
     void show_step() override;
-    void start(const TwoQuadratics& e);
-    TwoQuadratics exercise;
+};
+
+class QuotientRuleWorker : public TwoQuadraticsWorker {
+public:
+    using TwoQuadraticsWorker::TwoQuadraticsWorker;
+    void show_step() override;
 
 private:
     void write_over_square(const QString& lead, const Formula& numerator);
