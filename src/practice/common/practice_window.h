@@ -17,6 +17,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "formula/surface.h"
@@ -199,6 +200,12 @@ protected:
 
     // A floating panel over the surface with its "Hide" button.
     FloatingPanel* add_floating_panel(const QString& name);
+    // The speech cloud: a frameless floating panel that holds the cloud's
+    // surface (SurfaceRole::Cloud), cleared, with the panel's "Hide" button
+    // on top.
+    std::pair<FloatingPanel*, SurfacePane*> add_cloud_panel(const QString& panel_name,
+                                                            const QString& pane_name, QSize size,
+                                                            const SurfaceStyle& style);
     void hide_floating_panels();
     // An option control of the window: shared click and key handling.
     void add_option_control(QAbstractButton* control);

@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <tuple>
 
 #include "formula/surface_pane.h"
 #include "practice/common/floating_panel.h"
@@ -267,14 +268,8 @@ void TdiffkettingForm::create_strips_and_cloud() {
     Label12->hide();
     Panel12->hide();
 
-    Panel3 = add_floating_panel(QStringLiteral("Panel3"));
-    Panel3->setFrameStyle(QFrame::NoFrame);
-    Image3 = add_pane(SurfaceRole::Cloud, QStringLiteral("Image3"), QSize(440, 230), cloud_style(),
-                      Panel3);
-    Image3->surface().clearimage();
-    Image3->move(0, 0);
-    Panel3->resize(Image3->size());
-    Panel3->hide_button()->raise();
+    std::tie(Panel3, Image3) = add_cloud_panel(QStringLiteral("Panel3"), QStringLiteral("Image3"),
+                                               QSize(440, 230), cloud_style());
 }
 
 void TdiffkettingForm::map_roles() {
