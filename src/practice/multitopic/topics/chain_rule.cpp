@@ -15,6 +15,7 @@ using namespace derivative_hints;
 
 namespace {
 
+// The exponent n, or 1/2 for the square root (n = 0).
 Formula exponent_of(int n) {
     return n == 0 ? exponent(Rational{1, 2}) : exponent(rational(n));
 }
@@ -45,6 +46,25 @@ Formula linear_factor(int a, int b) {
 QString leading_factor(int c) {
     if (c == 1 || c == -1) return coefficient_text(c);
     return int_text(c) + kDot;
+}
+
+// The logarithm of base n (ln for 0) of Cx + D.
+Formula logarithm(int n, const Polynomial& inner) {
+    Formula f;
+    if (n == 0) {
+        f << QStringLiteral("ln");
+    } else {
+        f << power_piece(formula(int_text(n))) << QStringLiteral("log");
+    }
+    f << bracketed(polynomial(inner));
+    return f;
+}
+
+// The power of base n (e for 0) with the exponent Cx + D.
+Formula exponential(int n, const Polynomial& inner) {
+    Formula f = formula(n == 0 ? QStringLiteral("e") : int_text(n));
+    f << power_piece(polynomial(inner));
+    return f;
 }
 
 }  // namespace
@@ -285,18 +305,6 @@ void ChainRuleWorker::power_times_x_steps(bool negative, bool root) {
     }
 }
 
-// The logarithm of base n (ln for 0) of Cx + D.
-Formula logarithm(int n, const Polynomial& inner) {
-    Formula f;
-    if (n == 0) {
-        f << QStringLiteral("ln");
-    } else {
-        f << power_piece(formula(int_text(n))) << QStringLiteral("log");
-    }
-    f << bracketed(polynomial(inner));
-    return f;
-}
-
 // Category 3: (Ax + B) times the logarithm of Cx + D.
 void ChainRuleWorker::logarithm_steps() {
     const ChainExercise& e = exercise;
@@ -345,13 +353,6 @@ void ChainRuleWorker::logarithm_steps() {
             return;
         }
     }
-}
-
-// The power of base n (e for 0) with the exponent Cx + D.
-Formula exponential(int n, const Polynomial& inner) {
-    Formula f = formula(n == 0 ? QStringLiteral("e") : int_text(n));
-    f << power_piece(polynomial(inner));
-    return f;
 }
 
 // Category 4: (Ax + B) times the power of Cx + D.
