@@ -111,6 +111,7 @@ TAlle_rekenoefeningenForm::TAlle_rekenoefeningenForm(bool maintenance_mode, QWid
     install_tool_shortcuts(this);
     add_language_listener(this, [this] {
         sync_language_radio();
+        mark_unavailable_buttons();
         layout_settings_panel();
     });
     fit_to_visible_groups();
@@ -511,6 +512,24 @@ void TAlle_rekenoefeningenForm::set_division_bites_query(std::function<bool()> q
 void TAlle_rekenoefeningenForm::set_show_target_hook(std::function<void(Target)> hook) {
     show_target_hook_ = std::move(hook);
 }
+void TAlle_rekenoefeningenForm::set_unavailable_query(
+    std::function<QString(const MenuButton&)> query) {
+    unavailable_query_ = std::move(query);
+    mark_unavailable_buttons();
+}
+
+void TAlle_rekenoefeningenForm::mark_unavailable_buttons() {
+    if (!unavailable_query_) return;
+    for (const MenuButton& mb : menu_buttons()) {
+        if (mb.action != Action::Topic) continue;
+        const QString caption = unavailable_query_(mb);
+        QPushButton* b = button(QString::fromLatin1(mb.name));
+        if (caption.isEmpty() || !b) continue;
+        b->setText(caption);
+        b->setEnabled(false);
+    }
+}
+
 void TAlle_rekenoefeningenForm::add_calibration_listener(std::function<void(int)> listener) {
     calibration_listeners_.push_back(std::move(listener));
 }

@@ -48,6 +48,9 @@ public:
     void set_division_bites_query(std::function<bool()> query);
     // Replaces showing the target window (tests record instead).
     void set_show_target_hook(std::function<void(Target)> hook);
+    // For a topic button: the caption it shows, disabled, because its topic
+    // cannot be opened in this run (empty: the button works as usual).
+    void set_unavailable_query(std::function<QString(const MenuButton&)> query);
     // Called after the calibration with the new calibrated_bottom.
     void add_calibration_listener(std::function<void(int)> listener);
     // Called when a language is confirmed, before the texts are applied
@@ -116,6 +119,7 @@ private:
     void fit_to_visible_groups();
     void topic_box_toggled(int number, bool checked);
     void sync_language_radio();
+    void mark_unavailable_buttons();
 
     bool maintenance_;
     std::map<int, QGroupBox*> groups_;
@@ -125,6 +129,7 @@ private:
     std::map<Target, std::function<void(Preset)>> preset_handlers_;
     std::function<bool()> division_bites_query_;
     std::function<void(Target)> show_target_hook_;
+    std::function<QString(const MenuButton&)> unavailable_query_;
     std::vector<std::function<void(int)>> calibration_listeners_;
     std::vector<std::function<void()>> language_confirm_listeners_;
     std::vector<Preset> last_presets_;

@@ -89,6 +89,11 @@ void Program::wire_menu() {
         menu_->set_preset_handler(target, [w](Preset preset) { w->apply_preset(preset); });
         menu_->add_calibration_listener([w](int bottom) { w->apply_calibration(bottom); });
     }
+    menu_->set_unavailable_query([this](const MenuButton& b) {
+        auto it = practice_.find(b.target);
+        return it == practice_.end() ? QString()
+                                     : it->second->unavailable_caption(b.topic, b.category);
+    });
     auto division = practice_.find(Target::LongDivision);
     if (division != practice_.end()) {
         auto* d = static_cast<TStaartdeelForm*>(division->second);

@@ -117,6 +117,7 @@ struct ItemWriter {
     }
     QJsonObject operator()(const DrawnRoot& r) const {
         QJsonObject o{{"kind", "root"}, {"radicand", r.radicand}, {"line_y", r.line_y}};
+        if (!r.index.isEmpty()) o.insert(QStringLiteral("index"), r.index);
         put_rect(o, r.rect);
         return o;
     }

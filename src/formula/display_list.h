@@ -62,11 +62,13 @@ struct DrawnSuperscript {
     int line_y = 0;
 };
 
-// A root sign; `radicand` is what stands under it, when the writer knows it.
+// A root sign; `radicand` is what stands under it, when the writer knows it,
+// and `index` the small number of a root other than the square root.
 struct DrawnRoot {
     QString radicand;
     QRect rect;
     int line_y = 0;
+    QString index;
 };
 
 // The text of a hint row (0 is the lowest).

@@ -28,18 +28,19 @@ std::vector<Composite> composites(const DisplayList& display) {
     std::vector<Composite> out;
     for (const DrawnItem& item : display.items()) {
         if (const auto* f = std::get_if<DrawnFraction>(&item)) {
-            ReadToken t{ReadToken::Fraction, {}, f->top, f->bottom, f->rect.x(), Qt::black};
+            ReadToken t{ReadToken::Fraction, {}, f->top, f->bottom, f->rect.x(), Qt::black, {}};
             if (!f->top_exponent.isEmpty()) t.top += QStringLiteral("^") + f->top_exponent;
             if (!f->bottom_exponent.isEmpty()) t.bottom += QStringLiteral("^") + f->bottom_exponent;
             out.push_back({f->rect, f->line_y, t});
         } else if (const auto* s = std::get_if<DrawnSuperscript>(&item)) {
             out.push_back(
                 {s->rect, s->line_y,
-                 ReadToken{ReadToken::Superscript, s->text, {}, {}, s->rect.x(), Qt::black}});
+                 ReadToken{ReadToken::Superscript, s->text, {}, {}, s->rect.x(), Qt::black, {}}});
         } else if (const auto* r = std::get_if<DrawnRoot>(&item)) {
             out.push_back(
                 {r->rect, r->line_y,
-                 ReadToken{ReadToken::Root, r->radicand, {}, {}, r->rect.x(), Qt::black}});
+                 ReadToken{
+                     ReadToken::Root, r->radicand, {}, {}, r->rect.x(), Qt::black, r->index}});
         } else if (const auto* h = std::get_if<DrawnHint>(&item)) {
             // The hint's own run belongs to it and is read by read_hint.
             out.push_back({h->rect, -1, ReadToken{}});
@@ -85,7 +86,8 @@ QString ReadLine::text() const {
                 out += QLatin1Char('^') + t.text.trimmed();
                 continue;
             case ReadToken::Root:
-                part = QStringLiteral("V(") + t.text.trimmed() + QLatin1Char(')');
+                part = QStringLiteral("V") + t.index + QLatin1Char('(') + t.text.trimmed() +
+                       QLatin1Char(')');
                 break;
             case ReadToken::Text:
                 part = t.text.trimmed();
@@ -109,7 +111,8 @@ std::vector<ReadLine> read_lines(const DisplayList& display, const ReadOptions& 
             return c.rect.contains(t.rect);
         });
         if (inside) continue;
-        add_token(lines, t.pos.y(), ReadToken{ReadToken::Text, t.text, {}, {}, t.pos.x(), t.colour},
+        add_token(lines, t.pos.y(),
+                  ReadToken{ReadToken::Text, t.text, {}, {}, t.pos.x(), t.colour, {}},
                   options.tolerance);
     }
     std::sort(lines.begin(), lines.end(),

@@ -19,6 +19,7 @@ struct ReadToken {
     QString top, bottom;  // a fraction
     int x = 0;
     QColor colour;
+    QString index;  // a root other than the square root
 };
 
 struct ReadLine {
@@ -26,7 +27,8 @@ struct ReadLine {
     std::vector<ReadToken> tokens;
     // "5/6 + 1 1/2 =": texts trimmed, fractions as top/bottom (a part that
     // is more than a number in brackets: "(5 + 9)/6"), one blank between
-    // tokens; a superscript follows its base as "^3", a root reads "V(12)".
+    // tokens; a superscript follows its base as "^3", a root reads "V(12)", a cube
+    // root "V3(12)".
     QString text() const;
 };
 

@@ -256,6 +256,10 @@ private:
     QRect dirty_;
 };
 
+// The root sign's polyline with its corner at (x0, y0), scaled about it
+// (what basiswortelteken draws); its overbar starts at round(x0 + 35 * scale) - 1.
+QPolygon root_sign_polygon(int x0, int y0, double scale);
+
 inline QString int_text(long long n) {
     return int_to_text(static_cast<qint64>(n));
 }

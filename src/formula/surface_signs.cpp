@@ -15,13 +15,18 @@ constexpr int kRadicandGap = 2;
 
 }  // namespace
 
-RootSignEnd Surface::root_sign(int x0, int y0, double scale) {
+QPolygon root_sign_polygon(int x0, int y0, double scale) {
     static constexpr int kShape[5][2] = {{0, 25}, {5, 20}, {15, 50}, {30, 0}, {35, 0}};
     QPolygon sign;
     for (const auto& p : kShape) {
         sign << QPoint(x0 + static_cast<int>(std::lround(scale * p[0])),
                        y0 + static_cast<int>(std::lround(scale * p[1])));
     }
+    return sign;
+}
+
+RootSignEnd Surface::root_sign(int x0, int y0, double scale) {
+    const QPolygon sign = root_sign_polygon(x0, y0, scale);
     if (style_.root_sign.pen_width > 0) set_pen_width(style_.root_sign.pen_width);
     if (!measure_only) polyline(sign);
     return RootSignEnd{static_cast<int>(std::lround(x0 + 35 * scale)) - 1, y0};

@@ -2,9 +2,11 @@
 
 #include "drawing/cards/arithmetic_cards.h"
 #include "drawing/cards/roots_cards.h"
+#include "drawing/cards/derivative_cards.h"
 #include "practice/fractions/fractions_registration.h"
 #include "practice/integers/integers_registration.h"
 #include "practice/long_division/long_division_registration.h"
+#include "practice/multitopic/multitopic_registration.h"
 #include "practice/ratios/ratios_registration.h"
 #include "practice/roots/roots_registration.h"
 
@@ -20,9 +22,11 @@ void register_catalogue() {
     register_integers_window();
     register_fractions_window();
     register_long_division_window();
+    register_multitopic_window();
     // The explanation cards.
     register_arithmetic_cards();
     register_roots_cards();
+    register_derivative_cards();
 }
 
 }  // namespace cifrala

@@ -490,6 +490,20 @@ FloatingPanel* PracticeWindow::add_floating_panel(const QString& name) {
     return panel;
 }
 
+std::pair<FloatingPanel*, SurfacePane*> PracticeWindow::add_cloud_panel(const QString& panel_name,
+                                                                        const QString& pane_name,
+                                                                        QSize size,
+                                                                        const SurfaceStyle& style) {
+    FloatingPanel* panel = add_floating_panel(panel_name);
+    panel->setFrameStyle(QFrame::NoFrame);
+    SurfacePane* pane = add_pane(SurfaceRole::Cloud, pane_name, size, style, panel);
+    pane->surface().clearimage();
+    pane->move(0, 0);
+    panel->resize(pane->size());
+    panel->hide_button()->raise();
+    return {panel, pane};
+}
+
 void PracticeWindow::hide_floating_panels() {
     for (const auto& p : panels_)
         if (p) p->hide();

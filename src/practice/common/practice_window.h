@@ -19,6 +19,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "formula/surface.h"
@@ -117,6 +118,10 @@ public:
     int help_page() const;
     // An option a topic button of the menu sets before it shows the window.
     virtual void apply_preset(Preset preset) {}
+    // A topic that is built but cannot be opened in this run (a data file it
+    // needs is missing): the caption its menu button shows instead, disabled;
+    // empty when the topic can be opened.
+    virtual QString unavailable_caption(int topic, int category) const { return {}; }
 
     // --- shared handlers ---
     void Button1Click();  // "Volgende oefening"
@@ -206,6 +211,12 @@ protected:
 
     // A floating panel over the surface with its "Hide" button.
     FloatingPanel* add_floating_panel(const QString& name);
+    // The speech cloud: a frameless floating panel that holds the cloud's
+    // surface (SurfaceRole::Cloud), cleared, with the panel's "Hide" button
+    // on top.
+    std::pair<FloatingPanel*, SurfacePane*> add_cloud_panel(const QString& panel_name,
+                                                            const QString& pane_name, QSize size,
+                                                            const SurfaceStyle& style);
     void hide_floating_panels();
     // An option control of the window: shared click and key handling.
     void add_option_control(QAbstractButton* control);

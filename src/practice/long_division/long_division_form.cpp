@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
+#include <tuple>
 
 #include "drawing/cards/arithmetic_cards.h"
 #include "drawing/explanation/tekening_form.h"
@@ -197,14 +198,8 @@ void TStaartdeelForm::create_own_exercise_panel() {
 }
 
 void TStaartdeelForm::create_cloud_and_result_box() {
-    Panel3 = add_floating_panel(QStringLiteral("Panel3"));
-    Panel3->setFrameStyle(QFrame::NoFrame);
-    Image3 = add_pane(SurfaceRole::Cloud, QStringLiteral("Image3"), QSize(440, 230), cloud_style(),
-                      Panel3);
-    Image3->surface().clearimage();
-    Image3->move(0, 0);
-    Panel3->resize(Image3->size());
-    Panel3->hide_button()->raise();
+    std::tie(Panel3, Image3) = add_cloud_panel(QStringLiteral("Panel3"), QStringLiteral("Image3"),
+                                               QSize(440, 230), cloud_style());
 
     GroupBox3 = add_floating_panel(QStringLiteral("GroupBox3"));
     GroupBox3->set_top_margin(kResultBoxTopMargin);

@@ -35,4 +35,23 @@ HintStyle diffketting_hint_text() {
     return HintStyle{0, 10, 39, 39, false};
 }
 
+HintStyle diffketting_hint() {
+    return HintStyle{20, 3, 40, 40, false};
+}
+
+SurfaceStyle diffketting_style(int topic, int category, int font_size, bool courier) {
+    FrameRow row = frame_diffketting(topic, category);
+    row.font = courier ? FontSpec{QStringLiteral("Courier new"), font_size, true}
+                       : FontSpec{QStringLiteral("verdana"), font_size, false};
+    SurfaceStyle s;
+    apply_frame(s, row);
+    s.fraction_b = diffketting_fraction_style();
+    s.superscript = SuperscriptStyle{5, -9};
+    s.superscript_small = diffketting_superscript_small();
+    s.hint = diffketting_hint();
+    s.exponent_fraction.unit = 0;  // the worksheet's line unit
+    s.root_sign.pen_width = 3;
+    return s;
+}
+
 }  // namespace cifrala

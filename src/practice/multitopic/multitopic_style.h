@@ -12,5 +12,12 @@ SuperscriptStyle diffketting_superscript_small();
 HintStyle diffketting_hint_row();
 // gg_toonhinttxt: current size, margin 10, y = H - 39.
 HintStyle diffketting_hint_text();
+// toonhint: size 20, margin 3, y = H - 40.
+HintStyle diffketting_hint();
+
+// The worksheet of a topic: the frame and cursor of its topic and category,
+// "verdana" (or "Courier new" bold) of the topic's size, the window's
+// fractions, superscripts, hint line and root signs.
+SurfaceStyle diffketting_style(int topic, int category, int font_size, bool courier);
 
 }  // namespace cifrala

@@ -31,7 +31,7 @@ constexpr int kPrimeFactors = 2078;       // "Priemfactoren" (file 4)
 constexpr int kSquares = 2079;            // "Kwadraten" (file 4)
 constexpr int kCopyHintArea = 2461;       // copy the hint area (file 3, hint)
 constexpr int kHintAreaCover = 2462;      // the cover sheet of the hint area (file 3, hint)
-constexpr int kRenderDescription = 1392;  // the render mode's line for "roots"
+constexpr int kRenderDescription = 4952;  // the render mode's line for "roots"
 }  // namespace roots_tags
 
 namespace game_messages {
