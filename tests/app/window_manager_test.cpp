@@ -17,6 +17,7 @@
 
 #include "app/menu_form.h"
 #include "app/program.h"
+#include "drawing/explanation/tekening_form.h"
 #include "practice/ratios/ratios_form.h"
 #include "text/help.h"
 #include "text/help_form.h"
@@ -128,6 +129,26 @@ TEST_F(WindowManagerTest, FloatingWindowsStayAboveTheRatioWindowAfterAClick) {
         EXPECT_GT(level_of(keyboard()), practice);
         EXPECT_GT(level_of(help_form()), practice);
         EXPECT_EQ(active_window(), ratios.winId());
+    });
+}
+
+TEST_F(WindowManagerTest, TheExplanationWindowStaysAboveWithoutTakingTheKeys) {
+    in_ratio_window([](TverhoudingenForm& ratios) {
+        TtekeningForm* card = explanation_window();
+        card->powers_table_mode = true;
+        card->show_for(&ratios, [] { return QVariantMap{}; });
+        QTest::qWait(600);
+        EXPECT_EQ(active_window(), ratios.winId());
+        ratios.raise();
+        ratios.activateWindow();
+        QTest::qWait(600);
+        const int practice = level_of(&ratios);
+        ASSERT_GE(practice, 0);
+        EXPECT_GT(level_of(card), practice);
+        // Page Down and the typed digits still reach the practice window.
+        EXPECT_EQ(active_window(), ratios.winId());
+        card->powers_table_mode = false;
+        hide_explanation_window();
     });
 }
 

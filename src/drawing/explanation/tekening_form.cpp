@@ -14,9 +14,9 @@
 #include "drawing/cards/explanation_cards.h"
 #include "drawing/explanation/card_export.h"
 #include "drawing/explanation/card_view.h"
-#include "drawing/explanation/stay_above.h"
 #include "drawing/explanation/tekening_style.h"
 #include "formula/font_map.h"
+#include "text/floating_window.h"
 #include "text/language.h"
 #include "text/messages.h"
 #include "text/translation.h"
@@ -101,19 +101,15 @@ QToolButton* small_button(QWidget* parent, const char* name, const QIcon& icon) 
 
 }  // namespace
 
-// A tool window of the window that shows it: the window manager keeps it
-// above that window. It neither takes the keyboard when it is shown nor
-// when it is clicked, so Page Up and Page Down keep working in the
-// practice window.
-TtekeningForm::TtekeningForm(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::CustomizeWindowHint | Qt::WindowDoesNotAcceptFocus) {
+// A floating window above the practice window that shows it. It never takes
+// the keyboard, neither when it is shown nor when it is clicked, so Page Up
+// and Page Down keep working in the practice window.
+TtekeningForm::TtekeningForm(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("tekeningForm"));
     setWindowTitle(QStringLiteral("Toelichting"));
-    setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
     if (!instance()) instance() = this;
-    stay_above_ = new StayAbove(this);
+    floating_ = new FloatingWindow(this, FloatingWindow::Focus::Never);
 
     SpeedButton1 = small_button(this, "SpeedButton1", copy_icon());
     SpeedButton1->setToolTip(QStringLiteral("Copy"));
@@ -239,9 +235,7 @@ void TtekeningForm::show_for(QWidget* opener, ExerciseSource exercise) {
     exercise_ = std::move(exercise);
     reparent_to(opener);
     FormShow();
-    show();  // without activation: the opener keeps the keyboard
-    raise();
-    stay_above_->set_owner(opener);
+    show_floating(this);  // without activation: the opener keeps the keyboard
 }
 
 void TtekeningForm::FormShow() {

@@ -27,7 +27,7 @@ class QToolButton;
 namespace cifrala {
 
 class CardView;
-class StayAbove;
+class FloatingWindow;
 
 class TtekeningForm : public QWidget {
     Q_OBJECT
@@ -184,7 +184,7 @@ private:
     Surface* surface_ = nullptr;  // Image1's
     QPointer<QWidget> opener_;
     QPointer<QWidget> reference_;
-    StayAbove* stay_above_ = nullptr;
+    FloatingWindow* floating_ = nullptr;
     ExerciseSource exercise_;
     int shown_topic_ = 0;
     std::unique_ptr<GraphDrawing> graph_;
