@@ -137,20 +137,24 @@ struct ItemWriter {
 
 }  // namespace
 
-QJsonObject surface_to_json(const Surface& surface) {
+QJsonObject display_to_json(const DisplayList& display, QSize size) {
     QJsonArray items;
-    for (const DrawnItem& item : surface.display().items())
+    for (const DrawnItem& item : display.items())
         items.append(std::visit(ItemWriter{}, item));
-    const QStringList lines = read_line_texts(surface.display());
+    const QStringList lines = read_line_texts(display);
     QJsonArray line_array;
     for (const QString& l : lines)
         line_array.append(l);
-    return QJsonObject{{"width", surface.width()},
-                       {"height", surface.height()},
+    return QJsonObject{{"width", size.width()},
+                       {"height", size.height()},
                        {"items", items},
                        {"lines", line_array},
-                       {"hint", read_hint(surface.display())},
+                       {"hint", read_hint(display)},
                        {"answer", lines.isEmpty() ? QString() : lines.back()}};
+}
+
+QJsonObject surface_to_json(const Surface& surface) {
+    return display_to_json(surface.display(), QSize(surface.width(), surface.height()));
 }
 
 }  // namespace cifrala

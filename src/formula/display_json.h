@@ -4,6 +4,7 @@
 // pupil reads them, the hint and the last line (the answer) as text.
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QSize>
 
 #include "formula/display_list.h"
 
@@ -12,6 +13,8 @@ namespace cifrala {
 class Surface;
 
 QJsonObject surface_to_json(const Surface& surface);
+// The same for a display list drawn on a picture of the given size.
+QJsonObject display_to_json(const DisplayList& display, QSize size);
 
 // The items of a figure on their own, for tools that check a drawn graph
 // without reading its pixels:

@@ -3,6 +3,7 @@
 #include "drawing/cards/arithmetic_cards.h"
 #include "drawing/cards/roots_cards.h"
 #include "drawing/cards/derivative_cards.h"
+#include "practice/figures/graph_render_topic.h"
 #include "practice/fractions/fractions_registration.h"
 #include "practice/integers/integers_registration.h"
 #include "practice/long_division/long_division_registration.h"
@@ -23,6 +24,8 @@ void register_catalogue() {
     register_fractions_window();
     register_long_division_window();
     register_multitopic_window();
+    // Figures drawn without a window.
+    register_graph_render_topic();
     // The explanation cards.
     register_arithmetic_cards();
     register_roots_cards();

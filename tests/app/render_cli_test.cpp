@@ -47,6 +47,51 @@ TEST_F(RenderCli, APngFileIsThePicture) {
     EXPECT_EQ(picture.size(), QSize(1014, 678));
 }
 
+// A graph of the explanation window, drawn without a window: the vertex T
+// it marks is the lowest point of the parabola it draws.
+TEST_F(RenderCli, AGraphIsDrawnFromItsNumbers) {
+    const QString png = dir.filePath("graph.png");
+    ASSERT_EQ(run_render_cli({"graph", "--kind", "parabola", "--a", "1", "--b", "-2", "--c", "-3",
+                              "--width", "500", "--out", png}),
+              0);
+    EXPECT_EQ(QImage(png).width(), 500);
+
+    const QString out = dir.filePath("graph.json");
+    ASSERT_EQ(run_render_cli({"graph", "--kind", "parabola", "--a", "1", "--b", "-2", "--c", "-3",
+                              "--out", out}),
+              0);
+    QFile f(out);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QJsonObject o = QJsonDocument::fromJson(f.readAll()).object();
+    EXPECT_EQ(o["topic"].toString(), "graph");
+    QJsonArray curve;
+    QJsonObject vertex;
+    for (const QJsonValue v : o["items"].toArray()) {
+        const QJsonObject item = v.toObject();
+        if (item["kind"] == "curve" && curve.isEmpty()) curve = item["points"].toArray();
+        if (item["kind"] == "point" && item["name"] == "T") vertex = item;
+    }
+    ASSERT_GT(curve.size(), 10);
+    ASSERT_FALSE(vertex.isEmpty());
+    double lowest_x = 0, lowest_y = -1e9;  // screen y grows downwards
+    for (const QJsonValue p : curve) {
+        const QJsonArray xy = p.toArray();
+        if (xy[1].toDouble() > lowest_y) {
+            lowest_y = xy[1].toDouble();
+            lowest_x = xy[0].toDouble();
+        }
+    }
+    EXPECT_NEAR(vertex["x"].toDouble(), lowest_x, 3.0);
+    EXPECT_NEAR(vertex["y"].toDouble(), lowest_y, 3.0);
+
+    // Numbers of another kind, an unknown kind and a bad number are refused.
+    const QString bad = dir.filePath("bad.png");
+    EXPECT_EQ(run_render_cli({"graph", "--kind", "line", "--a", "1", "--out", bad}), 2);
+    EXPECT_EQ(run_render_cli({"graph", "--kind", "spiral", "--out", bad}), 2);
+    EXPECT_EQ(run_render_cli({"graph", "--kind", "parabola", "--a", "x", "--out", bad}), 2);
+    EXPECT_FALSE(QFile::exists(bad));
+}
+
 TEST_F(RenderCli, RefusalsAndUnwritableFiles) {
     EXPECT_EQ(run_render_cli({"nothing", "--out", dir.filePath("a.png")}), 2);
     EXPECT_EQ(run_render_cli({"fractions", "--kind", "0", "--out", dir.filePath("a.png")}), 2);

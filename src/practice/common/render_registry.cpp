@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "formula/display_json.h"
 #include "practice/common/practice_window.h"
 #include "text/messages.h"
 #include "util/random.h"
@@ -109,7 +110,7 @@ bool complete_render_options(const RenderTopic& topic, const RenderOptions& give
             if (error) *error = with_value(kBadValue, QStringLiteral("--") + it.key());
             return false;
         }
-        if (!o->values.contains(it.value())) {
+        if (!o->values.isEmpty() && !o->values.contains(it.value())) {
             if (error)
                 *error = with_value(
                     kBadValue, QStringLiteral("--") + it.key() + QLatin1Char(' ') + it.value());
@@ -131,6 +132,10 @@ std::unique_ptr<PracticeWindow> work_exercise(const RenderRequest& request, QStr
     }
     RenderOptions options;
     if (!complete_render_options(*topic, request.options, options, error)) return nullptr;
+    if (!topic->create) {
+        if (error) *error = with_value(kUnknownTopic, request.topic);
+        return nullptr;
+    }
     std::unique_ptr<PracticeWindow> window = topic->create(options);
     if (!window) return nullptr;
     seed_random(request.seed);
@@ -141,17 +146,48 @@ std::unique_ptr<PracticeWindow> work_exercise(const RenderRequest& request, QStr
     return window;
 }
 
+namespace {
+
+// A topic that draws its figure straight from the options; nullptr for one
+// that works an exercise (or an unknown topic, with the error text).
+const RenderTopic* figure_topic(const RenderRequest& request, RenderOptions& options,
+                                QString* error, bool& failed) {
+    failed = false;
+    const RenderTopic* topic = find_render_topic(request.topic);
+    if (!topic || !topic->draw) return nullptr;
+    failed = !complete_render_options(*topic, request.options, options, error);
+    return failed ? nullptr : topic;
+}
+
+}  // namespace
+
 QImage render_exercise(const RenderRequest& request, QString* error) {
+    RenderOptions options;
+    bool failed = false;
+    if (const RenderTopic* figure = figure_topic(request, options, error, failed))
+        return figure->draw(options, error, nullptr);
+    if (failed) return {};
     const std::unique_ptr<PracticeWindow> window = work_exercise(request, error);
     return window ? window->picture() : QImage();
 }
 
 QJsonObject render_exercise_json(const RenderRequest& request, QString* error) {
-    const std::unique_ptr<PracticeWindow> window = work_exercise(request, error);
-    if (!window) return {};
-    QJsonObject o = window->description();
+    RenderOptions options;
+    bool failed = false;
+    QJsonObject o;
+    if (const RenderTopic* figure = figure_topic(request, options, error, failed)) {
+        DisplayList items;
+        const QImage image = figure->draw(options, error, &items);
+        if (image.isNull()) return {};
+        o = display_to_json(items, image.size());
+    } else {
+        if (failed) return {};
+        const std::unique_ptr<PracticeWindow> window = work_exercise(request, error);
+        if (!window) return {};
+        o = window->description();
+        o.insert(QStringLiteral("seed"), static_cast<qint64>(request.seed));
+    }
     o.insert(QStringLiteral("topic"), request.topic);
-    o.insert(QStringLiteral("seed"), static_cast<qint64>(request.seed));
     return o;
 }
 
@@ -162,7 +198,7 @@ QStringList render_usage() {
         QString line = QStringLiteral("  ") + t->name;
         for (const RenderOption& o : t->options) {
             line += QStringLiteral(" [--") + o.name + QLatin1Char(' ') +
-                    o.values.join(QLatin1Char('|'));
+                    (o.values.isEmpty() ? QStringLiteral("N") : o.values.join(QLatin1Char('|')));
             if (!o.default_value.isEmpty()) line += QStringLiteral(" (") + o.default_value + ')';
             line += QLatin1Char(']');
         }

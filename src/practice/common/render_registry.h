@@ -19,6 +19,8 @@
 #include <memory>
 #include <vector>
 
+#include "formula/display_list.h"
+
 namespace cifrala {
 
 class PracticeWindow;
@@ -29,7 +31,7 @@ using RenderOptions = QMap<QString, QString>;
 
 struct RenderOption {
     QString name;           // without "--"
-    QStringList values;     // the values it takes
+    QStringList values;     // the values it takes; empty: any, the topic judges it
     QString default_value;  // when it is not given; empty: the topic chooses (at random)
 };
 
@@ -41,6 +43,10 @@ struct RenderTopic {
     // with a default is present, and every present value is one of the
     // declared ones.
     std::function<std::unique_ptr<PracticeWindow>(const RenderOptions&)> create;
+    // Instead of `create`: a figure drawn straight from the options (a graph
+    // of the explanation window). The picture and what it drew, or a null
+    // picture and an error text.
+    std::function<QImage(const RenderOptions&, QString* error, DisplayList* items)> draw;
 };
 
 void register_render_topic(RenderTopic topic);

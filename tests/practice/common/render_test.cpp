@@ -125,7 +125,7 @@ TEST(RenderOptions, TheUsageListsEveryTopicWithItsValuesAndDefaults) {
     for (const RenderTopic* t : render_topics()) {
         EXPECT_TRUE(usage.contains("  " + t->name)) << t->name.toStdString();
         for (const RenderOption& o : t->options) {
-            QString shown = "[--" + o.name + " " + o.values.join('|');
+            QString shown = "[--" + o.name + " " + (o.values.isEmpty() ? "N" : o.values.join('|'));
             if (!o.default_value.isEmpty()) shown += " (" + o.default_value + ")";
             EXPECT_TRUE(usage.contains(shown + "]")) << shown.toStdString();
         }
@@ -141,6 +141,13 @@ TEST(RenderJson, TheWorksheetOfEveryTopicReadsAsItsPicture) {
         ASSERT_TRUE(parse_render_request({t->name, "--seed", "11", "--out", "x.json"}, r, &error));
         const QJsonObject json = render_exercise_json(r, &error);
         ASSERT_FALSE(json.isEmpty()) << error.toStdString();
+        EXPECT_EQ(json["topic"].toString(), t->name);
+        if (t->draw) {  // a figure: no worksheet, but a picture of the same size
+            const QImage picture = render_exercise(r, &error);
+            EXPECT_EQ(json["width"].toInt(), picture.width());
+            EXPECT_FALSE(json["items"].toArray().isEmpty());
+            continue;
+        }
         const std::unique_ptr<PracticeWindow> w = work_exercise(r, &error);
         ASSERT_NE(w, nullptr);
         const QStringList lines = read_line_texts(w->surface().display());
@@ -148,7 +155,8 @@ TEST(RenderJson, TheWorksheetOfEveryTopicReadsAsItsPicture) {
         EXPECT_EQ(json["answer"].toString(), lines.back());
         EXPECT_EQ(json["lines"].toArray().size(), lines.size());
         EXPECT_EQ(json["width"].toInt(), w->surface().width());
-        EXPECT_EQ(json["items"].toArray().size(), static_cast<qsizetype>(w->surface().display().size()));
+        EXPECT_EQ(json["items"].toArray().size(),
+                  static_cast<qsizetype>(w->surface().display().size()));
         EXPECT_EQ(json["topic"].toString(), t->name);
     }
 }
@@ -156,8 +164,8 @@ TEST(RenderJson, TheWorksheetOfEveryTopicReadsAsItsPicture) {
 TEST(RenderJson, AFractionExerciseEndsOnItsValue) {
     RenderRequest r;
     QString error;
-    ASSERT_TRUE(parse_render_request({"fractions", "--kind", "1", "--seed", "3", "--out", "x.json"}, r,
-                                     &error));
+    ASSERT_TRUE(parse_render_request({"fractions", "--kind", "1", "--seed", "3", "--out", "x.json"},
+                                     r, &error));
     const QJsonObject json = render_exercise_json(r, &error);
     const std::unique_ptr<PracticeWindow> w = work_exercise(r, &error);
     const std::optional<testing::Rational> v = testing::final_value(w->surface());
@@ -168,7 +176,8 @@ TEST(RenderJson, AFractionExerciseEndsOnItsValue) {
     QString expected = rest == 0 ? QString::number(whole)
                                  : (whole != 0 ? QString::number(whole) + " " : QString()) +
                                        QString::number(rest) + "/" + QString::number(v->q);
-    EXPECT_TRUE(answer.endsWith(expected)) << answer.toStdString() << " / " << expected.toStdString();
+    EXPECT_TRUE(answer.endsWith(expected))
+        << answer.toStdString() << " / " << expected.toStdString();
 }
 
 }  // namespace
