@@ -16,7 +16,16 @@ namespace cifrala {
 
 namespace {
 
-constexpr const char* kRefusesTools = "cifrala_refuses_tools";
+constexpr const char* kRefusalWatched = "cifrala_tool_refusal_watched";
+
+const char* refusal_property(Tool tool) {
+    return tool == Tool::Calculator ? "cifrala_refuses_calculator" : "cifrala_refuses_keyboard";
+}
+
+void hide_refused_tools(const QWidget* window) {
+    if (refuses_tool(window, Tool::Calculator) && calculator_exists()) calculator()->hide();
+    if (refuses_tool(window, Tool::Keyboard) && keyboard_exists()) keyboard()->hide();
+}
 
 using Routes = std::map<std::pair<const QObject*, Tool>, std::function<void()>>;
 
@@ -31,19 +40,21 @@ void forget_routes(const QObject* window) {
         it = it->first.first == window ? r.erase(it) : std::next(it);
 }
 
-// Hides the tools while a window that refuses them is shown.
+// Hides the refused tools each time the window is shown.
 class ToolRefusal : public QObject {
 public:
-    explicit ToolRefusal(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+    explicit ToolRefusal(QWidget* window) : QObject(window), window_(window) {
+        window->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show) {
-            if (calculator_exists()) calculator()->hide();
-            if (keyboard_exists()) keyboard()->hide();
-        }
+        if (watched == window_ && event->type() == QEvent::Show) hide_refused_tools(window_);
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    QWidget* window_;
 };
 
 void toggle_calculator() {
@@ -79,14 +90,18 @@ void install_tool_shortcuts(QWidget* window) {
     QObject::connect(window, &QObject::destroyed, [window] { forget_routes(window); });
 }
 
-void refuse_tools(QWidget* window) {
-    if (refuses_tools(window)) return;
-    window->setProperty(kRefusesTools, true);
-    new ToolRefusal(window);
+void set_tool_refused(QWidget* window, Tool tool, bool refused) {
+    if (!window || refuses_tool(window, tool) == refused) return;
+    if (!window->property(kRefusalWatched).toBool()) {
+        window->setProperty(kRefusalWatched, true);
+        new ToolRefusal(window);
+    }
+    window->setProperty(refusal_property(tool), refused);
+    if (refused && window->isVisible()) hide_refused_tools(window);
 }
 
-bool refuses_tools(const QWidget* window) {
-    return window && window->property(kRefusesTools).toBool();
+bool refuses_tool(const QWidget* window, Tool tool) {
+    return window && window->property(refusal_property(tool)).toBool();
 }
 
 void route_tool_shortcut(QWidget* window, Tool tool, std::function<void()> action) {
@@ -94,7 +109,7 @@ void route_tool_shortcut(QWidget* window, Tool tool, std::function<void()> actio
 }
 
 void use_tool(QWidget* window, Tool tool) {
-    if (refuses_tools(window)) return;
+    if (refuses_tool(window, tool)) return;
     const auto route = routes().find({window, tool});
     if (route != routes().end() && route->second) {
         route->second();

@@ -78,26 +78,32 @@ TEST_F(ToolShortcutsTest, TheCalculatorHidesItselfWithF4) {
     EXPECT_FALSE(calc->isVisible());
 }
 
-TEST_F(ToolShortcutsTest, AWindowThatRefusesTheToolsHidesThemAndIgnoresTheKeys) {
+TEST_F(ToolShortcutsTest, AWindowThatRefusesTheCalculatorHidesItAndIgnoresItsKey) {
     QWidget test;
     auto* answer = new QLineEdit(&test);
     install_tool_shortcuts(&test);
-    refuse_tools(&test);
-    EXPECT_TRUE(refuses_tools(&test));
-    // Left open elsewhere, the tools go when the test is shown.
+    set_tool_refused(&test, Tool::Calculator, true);
+    EXPECT_TRUE(refuses_tool(&test, Tool::Calculator));
+    EXPECT_FALSE(refuses_tool(&test, Tool::Keyboard));
+    // Left open elsewhere, the calculator goes when the test is shown.
     calculator()->show();
-    keyboard()->show();
     test.show();
     EXPECT_FALSE(calculator()->isVisible());
-    EXPECT_FALSE(keyboard()->isVisible());
     test.activateWindow();
     answer->setFocus();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&test));
     QTest::keyClick(answer, Qt::Key_F4);
-    QTest::keyClick(answer, Qt::Key_F4, Qt::ShiftModifier);
     EXPECT_FALSE(calculator()->isVisible());
-    EXPECT_FALSE(keyboard()->isVisible());
-    EXPECT_FALSE(refuses_tools(&window));
+    // The keyboard only types: it still comes.
+    QTest::keyClick(answer, Qt::Key_F4, Qt::ShiftModifier);
+    EXPECT_TRUE(keyboard()->isVisible());
+    keyboard()->hide();
+    // Taken back (another topic of the same window), the key works again.
+    set_tool_refused(&test, Tool::Calculator, false);
+    QTest::keyClick(answer, Qt::Key_F4);
+    EXPECT_TRUE(calculator()->isVisible());
+    calculator()->hide();
+    EXPECT_FALSE(refuses_tool(&window, Tool::Calculator));
 }
 
 TEST_F(ToolShortcutsTest, AWindowMayRouteTheKeysToItsOwnButtons) {

@@ -261,6 +261,8 @@ void PracticeWindow::choose_mode() {
     const Caption title = mode_->title();
     if (title.number != 0)
         set_translated_caption(config_.translated, this, title.kind, title.number);
+    // The calculator would give the answers of a judged test away.
+    set_tool_refused(this, Tool::Calculator, mode_->judged());
     mode_->set_up();
 }
 
@@ -539,9 +541,8 @@ bool PracticeWindow::save_surface_picture(const QString& path) {
 }
 
 void PracticeWindow::save_picture_clicked() {
-    QString path =
-        ask_file_name({FileDialogRequest::Save, this, msg(practice_messages::kSaveTitle),
-                       msg(practice_messages::kSaveFilter), QString()});
+    QString path = ask_file_name({FileDialogRequest::Save, this, msg(practice_messages::kSaveTitle),
+                                  msg(practice_messages::kSaveFilter), QString()});
     if (!path.isEmpty()) {
         if (!path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
             path += QStringLiteral(".png");

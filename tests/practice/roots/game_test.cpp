@@ -19,6 +19,7 @@
 #include "practice/roots/roots_form.h"
 #include "practice/roots/roots_texts.h"
 #include "text/messages.h"
+#include "tools/tool_shortcuts.h"
 #include "util/number_settings.h"
 #include "util/random.h"
 #include "util/selection.h"
@@ -167,6 +168,16 @@ TEST_F(GameWindow, OpeningShowsThePanelWithItsCoverAndAScoreOfNothing) {
     click(0, kPlus);
     click(1, kPlus);
     EXPECT_EQ(game.tally.attempts(), 0);
+}
+
+// The calculator would give the game away; the roots mode of the same
+// window keeps it.
+TEST_F(GameWindow, TheGameRefusesTheCalculatorAndTheRootsModeDoesNot) {
+    EXPECT_TRUE(refuses_tool(&w, Tool::Calculator));
+    EXPECT_FALSE(refuses_tool(&w, Tool::Keyboard));
+    selection.topic_code = 22;
+    w.start_showing();
+    EXPECT_FALSE(refuses_tool(&w, Tool::Calculator));
 }
 
 TEST_F(GameWindow, ANewExerciseShowsTheNumbersAndStartsTheClock) {
