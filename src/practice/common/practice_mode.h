@@ -43,6 +43,9 @@ public:
     virtual const StepWorker* worker() const = 0;
     // The mode judges typed answers instead of working an exercise out.
     virtual bool judged() const { return false; }
+    // The calculator would give the answers away (a test of times tables,
+    // estimating, the operator game): the window refuses it in this mode.
+    virtual bool refuses_calculator() const { return false; }
 };
 
 // A mode made of functions, for windows whose work lives in the window.

@@ -261,8 +261,7 @@ void PracticeWindow::choose_mode() {
     const Caption title = mode_->title();
     if (title.number != 0)
         set_translated_caption(config_.translated, this, title.kind, title.number);
-    // The calculator would give the answers of a judged test away.
-    set_tool_refused(this, Tool::Calculator, mode_->judged());
+    set_tool_refused(this, Tool::Calculator, mode_->refuses_calculator());
     mode_->set_up();
 }
 

@@ -44,6 +44,7 @@ class JudgedIntegersMode : public IntegersMode {
 public:
     using IntegersMode::IntegersMode;
     bool judged() const override { return true; }
+    bool refuses_calculator() const override { return true; }
     void rekenstap() override {}
 };
 

@@ -26,6 +26,7 @@ public:
     void rekenstap() override {}
     const StepWorker* worker() const override { return nullptr; }
     bool judged() const override { return true; }
+    bool refuses_calculator() const override { return true; }
 
     // --- handlers ---
     void SpeedButton24Click();       // new exercise
