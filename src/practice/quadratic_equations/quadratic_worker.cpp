@@ -20,8 +20,8 @@ const QString kIs = QStringLiteral(" = ");
 const QString kX = QStringLiteral("x = ");
 const QString kTwo = QStringLiteral("  ");
 const QString kSix = QStringLiteral("      ");
-// The approximately-equal sign of the symbol font.
-constexpr int kApproximately = 187;
+// x and the approximately-equal sign.
+const QString kApproximately = QStringLiteral("x ≈ ");
 // A line with fractions needs this much more room below it.
 constexpr int kTallLineExtra = 18;
 
@@ -423,9 +423,21 @@ void QuadraticWorker::solve_with_discriminant() {
         sheet().breuktxt(QStringLiteral("-b"), QStringLiteral("2a"));
         sheet().my_textout(kIs);
         sheet().breuk(static_cast<int>(-B), static_cast<int>(two_a));
-        if (gcd_ll(B, two_a) > 1) {
+        const long long g = gcd_ll(B, two_a);
+        if (g > 1) {
+            // The reduced fraction (2A > 0), or the whole number it is, and
+            // an improper fraction also as a mixed number.
+            const long long n = -B / g, d = two_a / g;
             sheet().my_textout(kIs);
-            write_root(sheet(), -B, two_a, true);
+            if (d == 1) {
+                sheet().my_textout(int_text(n));
+            } else {
+                sheet().breuk(static_cast<int>(n), static_cast<int>(d));
+                if (std::llabs(n) > d) {
+                    sheet().my_textout(kIs);
+                    write_stage(sheet(), root_stages(n, d).back());
+                }
+            }
         }
         tall_line_ = true;
         solution.roots = {quotient(-B, two_a)};
@@ -472,13 +484,9 @@ void QuadraticWorker::solve_with_discriminant() {
 }
 
 void QuadraticWorker::write_approximations(double x1, double x2) {
-    sheet().my_textout(QStringLiteral("x "));
-    sheet().my_textoutSymbol(kApproximately);
-    sheet().my_textout(QLatin1Char(' ') + format_real(x1));
+    sheet().my_textout(kApproximately + format_real(x1));
     write_or(kTwo, kTwo);
-    sheet().my_textout(QStringLiteral("x "));
-    sheet().my_textoutSymbol(kApproximately);
-    sheet().my_textout(QLatin1Char(' ') + format_real(x2));
+    sheet().my_textout(kApproximately + format_real(x2));
     solution.roots = {x1, x2};
     solution.approximated = true;
     host().show_control(ControlRole::DecimalsGroup, true);

@@ -63,8 +63,15 @@ bool bare_factor(long long p, long long q) {
     return p == 0 || q == 0;
 }
 
-void write_factor(Surface& s, long long p, long long q) {
-    if (p == 0) {
+// A factor after another one: a bare factor with a minus sign gets
+// brackets, so that the product does not read as a difference.
+void write_factor(Surface& s, long long p, long long q, bool second = false) {
+    const bool negative_bare = bare_factor(p, q) && (p == 0 ? q < 0 : p < 0);
+    if (second && negative_bare) {
+        s.my_textout(QStringLiteral("("));
+        write_factor(s, p, q);
+        s.my_textout(QStringLiteral(")"));
+    } else if (p == 0) {
         s.my_textout(int_text(q));
     } else if (q == 0) {
         write_leading_term(s, p, 1);
@@ -146,7 +153,7 @@ void write_equation(Surface& s, const QuadraticExercise& e) {
             write_factor(s, e.p, e.q);
             // Two bare factors side by side would read as one term.
             if (bare_factor(e.p, e.q) && bare_factor(e.r, e.s)) s.my_textout(QStringLiteral(" · "));
-            write_factor(s, e.r, e.s);
+            write_factor(s, e.r, e.s, true);
             s.my_textout(kIs + int_text(e.t));
             break;
         default:

@@ -37,7 +37,7 @@ TEST_F(ExerciseFile, AGoodFileStaysOpenAtItsFirstTriple) {
         "good.txt", {". a comment", "1", "-5", "6", "2", "3/4", "-", ".x", "1 + 2", " - 7 ", "4"});
     const ExerciseFileCheck c = check_number_file(path);
     EXPECT_EQ(c.result, kOk);
-    EXPECT_EQ(c.lines, 6);
+    EXPECT_EQ(c.lines, 9);
     EXPECT_TRUE(read_file_is_open());
     int A = 0, B = 0, C = 0;
     EXPECT_EQ(read_number_triple(A, B, C), 0);
@@ -96,7 +96,7 @@ TEST_F(ExerciseFile, ATripleWithAZeroLeadingCoefficientIsRefused) {
 
 TEST_F(ExerciseFile, ValuesTooLargeForTheArithmeticAreRefused) {
     EXPECT_EQ(check_number_file(lines("big.txt", {"1", "10^9", "1"})).result, kTooLarge);
-    EXPECT_EQ(check_number_file(lines("huge.txt", {"1", "1", "-9^99"})).result, kTooLarge);
+    EXPECT_EQ(check_number_file(lines("huge.txt", {"1", "1", "-10^20"})).result, kTooLarge);
     EXPECT_EQ(check_number_file(lines("edge.txt", {"1000000", "-1000000", "1000000"})).result, kOk);
 }
 

@@ -60,7 +60,7 @@ TEST(FactorPairSearch, FindsThePairWheneverTheRootsAreWholeNumbers) {
 }
 
 TEST(FactorPairSearch, WithoutWholeRootsEveryPairIsListedOnceAndNoneIsFound) {
-    for (long long C : {-12LL, 12LL, 7LL, -7LL, 30LL}) {
+    for (long long C : {-7LL, 7LL, 30LL, -11LL, 4LL, 12LL, -29LL}) {
         const FactorPairSearch f = search_factor_pair(1, C);  // x² + x + C: no whole roots
         SCOPED_TRACE(C);
         EXPECT_FALSE(f.found);

@@ -56,12 +56,23 @@ public:
         }
         return n;
     }
-    QStringList sheet() const { return read_line_texts(w.surface().display()); }
+    // The lines without their blanks (the reader puts one between the runs
+    // of a line).
+    static QString compact(QString s) {
+        s.remove(QLatin1Char(' '));
+        return s;
+    }
+    static QStringList compact(QStringList l) {
+        for (QString& s : l)
+            s.remove(QLatin1Char(' '));
+        return l;
+    }
+    QStringList sheet() const { return compact(read_line_texts(w.surface().display())); }
     QString sheet_text() const { return sheet().join(QStringLiteral(" | ")); }
     QString hint() const { return read_hint(w.surface().display()); }
-    QStringList panel() const { return read_line_texts(w.Image4->surface().display()); }
+    QStringList panel() const { return compact(read_line_texts(w.Image4->surface().display())); }
     QString equation() const {
-        return read_line_texts(w.EquationStrip->surface().display()).join(' ');
+        return compact(read_line_texts(w.EquationStrip->surface().display()).join(' '));
     }
 
     TkwadrverglForm w;
@@ -129,15 +140,20 @@ inline std::vector<Statement> statements(const DisplayList& display) {
             } else {
                 continue;
             }
+            // Stages that are formulas rather than numbers ("-b/2a") may
+            // come first.
             bool all = true;
+            std::vector<QString> numbers;
             for (const QString& s : st.stages) {
                 const auto v = written_value(s);
                 if (!v) {
-                    all = false;
-                    break;
+                    if (!st.values.empty()) all = false;
+                    continue;
                 }
                 st.values.push_back(*v);
+                numbers.push_back(s);
             }
+            st.stages = numbers;
             if (all && !st.values.empty()) out.push_back(st);
         }
     }
