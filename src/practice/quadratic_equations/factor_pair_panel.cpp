@@ -41,6 +41,8 @@ bool write_listing(Surface& panel, const FactorPairSearch& f, long long B, long 
             fits = false;
             return;
         }
+        // A line that is too wide also asks for a smaller font.
+        if (kPairX + panel.text_width(text) > panel.width()) fits = false;
         panel.set_font_colour(red ? QColor(Qt::red) : QColor(Qt::black));
         put(kPairX, y, text);
         y += h;

@@ -3,7 +3,8 @@
 // for two numbers whose product is C and whose sum is B (x² + Bx + C), one
 // pair a line under the header "C =", the pair found in red; a search that
 // finds none ends with the red advice to use the abc formula. A listing that
-// would run past the bottom is written again a point smaller.
+// would run past the bottom or the right edge is written again a point
+// smaller.
 #include "practice/quadratic_equations/quadratic_exercise.h"
 
 namespace cifrala {

@@ -37,6 +37,8 @@ SurfaceStyle kwadratisch_worksheet_style() {
     apply_frame(s, frame_kwadratisch());
     s.fraction = kwadratisch_fraction_style();
     s.hint = HintStyle{kHintSize, kHintMargin, kHintBand, kHintBand, false};
+    // Long numbers from an exercise file stay on the sheet.
+    s.shrink_to_fit = true;
     return s;
 }
 

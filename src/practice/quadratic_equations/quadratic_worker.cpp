@@ -22,8 +22,10 @@ const QString kTwo = QStringLiteral("  ");
 const QString kSix = QStringLiteral("      ");
 // x and the approximately-equal sign.
 const QString kApproximately = QStringLiteral("x ≈ ");
-// A line with fractions needs this much more room below it.
+// A line with fractions needs this much more room below it, and above it
+// when the line before it has none.
 constexpr int kTallLineExtra = 18;
+constexpr int kTallLineRoom = 14;
 
 // x = n/d as a real.
 double quotient(long long n, long long d) {
@@ -54,7 +56,7 @@ void QuadraticWorker::begin(const QuadraticExercise& e, int hint) {
     solution = {};
     step = -1;
     finished = false;
-    tall_line_ = false;
+    tall_line_ = previous_tall_ = false;
     sheet().clearimage();
     host().show_control(ControlRole::SecondStep, false);
     host().show_control(ControlRole::SidePanel, false);
@@ -96,7 +98,14 @@ void QuadraticWorker::work_again() {
 void QuadraticWorker::next_line(double f) {
     sheet().newline(f);
     if (tall_line_) sheet().cursor.y += kTallLineExtra;
+    previous_tall_ = tall_line_;
     tall_line_ = false;
+}
+
+void QuadraticWorker::room_above() {
+    if (!previous_tall_) sheet().cursor.y += kTallLineRoom;
+    previous_tall_ = true;
+    tall_line_ = true;
 }
 
 void QuadraticWorker::write_or(const QString& before, const QString& after) {
@@ -121,7 +130,7 @@ void QuadraticWorker::eerste_denkstap() {
     if (finished || step >= 0) return;
     QuadraticExercise& e = exercise;
     sheet().clearimage();
-    tall_line_ = false;
+    tall_line_ = previous_tall_ = false;
     switch (e.form) {
         case kProductZero:
             write_linear(sheet(), e.p, e.q);
@@ -237,6 +246,7 @@ void QuadraticWorker::tweede_denkstap() {
 
 void QuadraticWorker::solve_product_zero() {
     const QuadraticExercise& e = exercise;
+    room_above();
     sheet().my_textout(kX);
     write_root(sheet(), -static_cast<long long>(e.q), e.p);
     write_or(kTwo, QString());
@@ -301,10 +311,11 @@ void QuadraticWorker::solve_standard() {
 
 void QuadraticWorker::solve_zero_constant() {
     const QuadraticExercise& e = exercise;
+    const long long n = -static_cast<long long>(e.B), d = e.A;
+    if (d != 1) room_above();
     sheet().my_textout(QStringLiteral("x = 0"));
     write_or(kTwo, kTwo);
     sheet().my_textout(kX);
-    const long long n = -static_cast<long long>(e.B), d = e.A;
     if (d == 1) {
         sheet().my_textout(int_text(n));
     } else {
@@ -394,6 +405,7 @@ void QuadraticWorker::solve_with_discriminant() {
         next_line();
         sheet().my_textout(msg(kSquareDiscriminant));
         next_line();
+        room_above();
         sheet().my_textout(kX);
         write_fraction_with_roots(sheet(), {{int_text(-B) + QStringLiteral(" ± "), int_text(D)}},
                                   int_text(two_a));
@@ -419,6 +431,7 @@ void QuadraticWorker::solve_with_discriminant() {
         write_filled_discriminant();
         sheet().my_textout(QStringLiteral(" = 0"));
         next_line();
+        room_above();
         sheet().my_textout(kX);
         sheet().breuktxt(QStringLiteral("-b"), QStringLiteral("2a"));
         sheet().my_textout(kIs);
@@ -456,6 +469,7 @@ void QuadraticWorker::solve_with_discriminant() {
     next_line();
     auto pair = [&](const QString& minus_b, const QString& coefficient, const QString& radicand,
                     const QString& bottom) {
+        if (!bottom.isEmpty()) room_above();
         sheet().my_textout(kX);
         write_fraction_with_roots(
             sheet(), {{minus_b + QStringLiteral(" + ") + coefficient, radicand}}, bottom);
@@ -510,6 +524,7 @@ void QuadraticWorker::solve_pure() {
     const QString radicand = A == 1 ? int_text(n) : int_text(n) + QLatin1Char('/') + int_text(A);
     next_line();
     if (A != 1) {
+        room_above();
         sheet().my_textout(QStringLiteral("x"));
         sheet().in_de_machttxt(QStringLiteral("2"));
         sheet().my_textout(kIs);

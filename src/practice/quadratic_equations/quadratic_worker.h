@@ -70,11 +70,14 @@ private:
     void end(int closing_hint);
     void write_or(const QString& before, const QString& after);
     void next_line(double f = 1.0);
+    // Before a line with fractions.
+    void room_above();
 
     Surface& strip();
     Surface& panel();
 
-    bool tall_line_ = false;  // the current line holds fractions
+    bool tall_line_ = false;      // the current line holds fractions
+    bool previous_tall_ = false;  // and the line before it
 };
 
 }  // namespace cifrala

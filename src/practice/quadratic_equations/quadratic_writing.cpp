@@ -20,6 +20,7 @@ constexpr double kLineRootScale = 0.7;
 constexpr int kLineRootCornerDy = -3;
 constexpr double kFractionRootScale = 0.5;
 constexpr int kFractionRootCornerDy = -2;
+constexpr int kCoefficientGap = 3;
 // A numerator with a root sits a little higher, clear of the bar.
 constexpr int kRootTopLift = 3;
 
@@ -33,6 +34,9 @@ void write_pieces(Surface& s, const std::vector<FormulaPiece>& pieces, double sc
                   int corner_dy) {
     for (const FormulaPiece& p : pieces) {
         if (!p.text.isEmpty()) s.my_textout(p.text);
+        // A coefficient stands a little apart from its root sign.
+        if (!p.text.isEmpty() && p.text.back().isDigit() && !p.radicand.isEmpty())
+            s.cursor.x += kCoefficientGap;
         if (!p.radicand.isEmpty()) s.worteluittxt(p.radicand, scale, corner_dy);
     }
 }

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <numeric>
 
+#include "practice/quadratic_equations/factor_pair_panel.h"
 #include "practice/quadratic_equations/quadratic_fixture.h"
 #include "util/random.h"
 
@@ -341,6 +342,37 @@ TEST_F(QuadraticStrip, ABareFactorWithAMinusAfterABracketKeepsItsOwnBracket) {
     EXPECT_EQ(equation(), compact(QStringLiteral("3x(x - 2) = 5")));
     begin_product(1, 0, -1, 0, -4);
     EXPECT_EQ(equation(), compact(QStringLiteral("x · (-x) = -4")));
+}
+
+}  // namespace
+}  // namespace cifrala
+
+namespace cifrala {
+namespace {
+
+class QuadraticPanel : public testing::QuadraticFixture {};
+
+TEST_F(QuadraticPanel, ALongListingIsWrittenSmallerUntilItFits) {
+    for (auto [B, C] :
+         std::vector<std::pair<int, int>>{{16, 63}, {1, -720720}, {2000, 720720}, {0, 0}}) {
+        if (C == 0) continue;
+        SCOPED_TRACE(C);
+        begin(1, B, C);
+        work_to_end();
+        ASSERT_TRUE(w.GroupBox2->isVisibleTo(&w));
+        const Surface& p = w.Image4->surface();
+        const auto texts = p.display().texts();
+        ASSERT_FALSE(texts.empty());
+        int size = texts.front().point_size;
+        for (const DrawnText& t : texts) {
+            EXPECT_EQ(t.point_size, size);
+            if (size > kFactorPanelSmallestFont) {
+                EXPECT_LE(t.rect.right(), p.width()) << t.text.toStdString();
+                EXPECT_LE(t.rect.bottom(), p.height()) << t.text.toStdString();
+            }
+        }
+        EXPECT_LE(size, kFactorPanelFontSize);
+    }
 }
 
 }  // namespace
