@@ -33,21 +33,21 @@ void paint_abc_formula(TtekeningForm& w, const CardRequest&) {
     s.set_bold(true);
     fitting_line(w, msg(kHeading), 18);
     s.set_bold(false);
-    w.newline(1.2);
+    w.newline(1.0);
     s.cursor.x = 10;
     w.my_textout_2(QStringLiteral("ax"));
     w.in_de_machttxt(QStringLiteral("2"));
     w.my_textout_2(QStringLiteral(" + bx + c = 0"));
-    w.newline(1.1);
+    w.newline(1.0);
     s.cursor.x = 10;
     w.my_textout_2(QStringLiteral("D = b"));
     w.in_de_machttxt(QStringLiteral("2"));
     w.my_textout_2(QStringLiteral(" - 4·a·c"));
-    w.newline(1.5);
+    w.newline(1.3);
     s.cursor.x = 10;
     w.my_textout_2(QStringLiteral("x = "));
     s.cursor.x = w.breuktxt(QStringLiteral("-b ± √D"), QStringLiteral("2a"));
-    w.newline(1.5);
+    w.newline(1.4);
     s.cursor.x = 10;
     fitting_line(w, msg(kCases), 12);
 }

@@ -41,7 +41,7 @@ bool write_listing(Surface& panel, const FactorPairSearch& f, long long B, long 
             fits = false;
             return;
         }
-        // A line that is too wide also asks for a smaller font.
+        // A pair that is too wide also asks for a smaller font.
         if (kPairX + panel.text_width(text) > panel.width()) fits = false;
         panel.set_font_colour(red ? QColor(Qt::red) : QColor(Qt::black));
         put(kPairX, y, text);
@@ -49,7 +49,20 @@ bool write_listing(Surface& panel, const FactorPairSearch& f, long long B, long 
     };
     for (const FactorPairLine& l : f.lines)
         line(l.red ? found_line(l, B) : pair_line(l), l.red);
-    if (!f.found) line(msg(quadratic_messages::kNoWholePair), true);
+    if (!f.found) {
+        // The advice is a sentence: it goes on over as many lines as it needs.
+        QString current;
+        for (const QString& word : msg(quadratic_messages::kNoWholePair).split(QLatin1Char(' '))) {
+            const QString longer = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
+            if (!current.isEmpty() && kPairX + panel.text_width(longer) > panel.width()) {
+                line(current, true);
+                current = word;
+            } else {
+                current = longer;
+            }
+        }
+        if (!current.isEmpty()) line(current, true);
+    }
     panel.set_font_colour(Qt::black);
     return fits;
 }

@@ -526,7 +526,6 @@ void TkwadrverglForm::SpeedButton10Click() {
         return QVariantMap{
             {QStringLiteral("a"), e.A0}, {QStringLiteral("b"), e.B0}, {QStringLiteral("c"), e.C0}};
     });
-    activateWindow();
     raise_help();
 }
 
