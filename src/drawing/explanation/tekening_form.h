@@ -218,7 +218,6 @@ constexpr int kPowersHeading = 2055;
 constexpr int kRootHeading = 2056;
 constexpr int kRootOddPositive = 2058;
 constexpr int kRootNegative = 2057;
-constexpr int kRootOdd = -57;
 constexpr int kSaveCaption = 2435;
 constexpr int kSaveFilter = 2436;
 constexpr int kSaveFailed = 2437;

@@ -62,9 +62,7 @@ void TtekeningForm::paint_root_notation() {
     newline(1.6);
     my_textout_2(msg(tekening_messages::kRootNegative));
     newline(1.2);
-    line(QStringLiteral("-a"),
-         QStringLiteral("   ") + msg(tekening_messages::kRootOdd) + QStringLiteral("   "),
-         QStringLiteral("-"));
+    line(QStringLiteral("-a"), QStringLiteral("   "), QStringLiteral("-"));
 }
 
 }  // namespace cifrala

@@ -19,6 +19,8 @@ enum class SurfaceRole {
     Cloud,      // the speech cloud
     HintArea,   // a separate hint area below the worksheet
     Second,     // a second sheet beside the worksheet
+    Strip,      // a strip above the worksheet that holds the exercise
+    SidePanel,  // the surface of a side panel beside the worksheet
 };
 
 // What a control does for the pupil; a window maps the roles it has to its
@@ -41,6 +43,9 @@ enum class ControlRole {
     Score,               // a score or value display and its text
     Clock,               // a clock or time bar
     PrimeFactors,        // a factoring choice: into prime factors (else into squares)
+    SecondStep,          // a second step button that takes the place of "Rekenstap"
+    SidePanel,           // a side panel beside the worksheet
+    DecimalsGroup,       // the choice of the number of decimals of approximations
 };
 
 class StepHost {

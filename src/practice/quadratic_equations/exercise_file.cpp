@@ -29,6 +29,11 @@ bool read_value_line(const QString& line, long long& value) {
     value = 0;
     if (t == QLatin1String("-")) return true;
     if (t.isEmpty() || t.size() > kLongestLine) return false;
+    // Bytes that no expression holds, and a lone absolute-value bar, which
+    // the expression reader would report in a message of its own.
+    for (QChar c : t)
+        if (c.unicode() < 0x21 || c.unicode() > 0x7e) return false;
+    if (t.count(QLatin1Char('|')) % 2 != 0) return false;
     if (!is_valid_expression(t)) return false;
     double v = 0;
     if (!eval_text(t, v) || !std::isfinite(v)) return false;

@@ -104,7 +104,8 @@ QuadraticExercise generate_standard(const QuadraticChoice& choice) {
             const int x2 = uniform(-h, R - 1 - h);
             const int k = uniform(0, 9);
             B = k <= 8 ? A * (-x1 - x2) : 0;
-            C = k == 8 ? 0 : A * x1 * x2;
+            // Without B the roots are x1 and -x1, so that they stay whole.
+            C = k == 8 ? 0 : k == 9 ? -A * x1 * x1 : A * x1 * x2;
         } while (B == 0 && C == 0);
     }
     return standard_exercise(A, B, C);
@@ -321,16 +322,13 @@ FactorPairSearch search_factor_pair(long long B, long long C) {
         for (long long i = C; i <= -1; ++i)
             if (C % i == 0) f.lines.push_back({C / i, i, false});
     } else {
-        long long last = -1;
+        // Each pair once with both signs: the negative ones with the larger
+        // number first, then the positive ones with the smaller first.
         for (long long i = -C; i <= C; ++i) {
             if (i == 0 || C % i != 0) continue;
             const long long co = C / i;
-            if ((i < 0 && std::llabs(i) > std::llabs(last)) ||
-                (i > 0 && std::llabs(i) < std::llabs(last))) {
-                f.lines.push_back(i < 0 ? FactorPairLine{co, i, false}
-                                        : FactorPairLine{i, co, false});
-                last = co;
-            }
+            if (i < 0 && std::llabs(i) >= std::llabs(co)) f.lines.push_back({co, i, false});
+            if (i > 0 && i <= co) f.lines.push_back({i, co, false});
         }
     }
     return f;
