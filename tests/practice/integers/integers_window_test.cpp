@@ -29,6 +29,16 @@ TEST_F(IntegersWindow, EveryTopicHasARowAndOnlyThreeAreBuilt) {
         EXPECT_EQ(row->name, t.name);
         const bool built = t.code == kArithmetic || t.code == kNumberLine || t.code == kTimesTables;
         EXPECT_EQ(w.serves(t.code, 0), built);
+        // The row makes the mode; the mode knows its row.
+        EXPECT_EQ(t.make_mode != nullptr, built);
+        if (built) {
+            const auto* mode = dynamic_cast<const IntegersMode*>(row->mode);
+            ASSERT_NE(mode, nullptr);
+            EXPECT_EQ(mode->topic().code, t.code);
+            EXPECT_EQ(mode->title().number, t.title_message);
+        } else {
+            EXPECT_EQ(row->mode, nullptr);
+        }
     }
     EXPECT_FALSE(w.serves(44, 0));
     EXPECT_EQ(integers_topics().size(), 10u);
