@@ -47,6 +47,13 @@ QToolButton* make_speed_button(QWidget* parent, const QString& name, Glyph glyph
 
 }  // namespace
 
+void fill_practice_yellow(QWidget* w) {
+    w->setAutoFillBackground(true);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, QColor(255, 255, 0));
+    w->setPalette(pal);
+}
+
 QToolButton* make_text_button(QWidget* parent, const QString& name, const QString& caption) {
     auto* b = new QToolButton(parent);
     b->setObjectName(name);
@@ -83,10 +90,7 @@ PracticeWindow::PracticeWindow(const PracticeWindowConfig& config, QWidget* pare
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::CustomizeWindowHint);
     setFont(make_font(QStringLiteral("Verdana"), 9, false));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(255, 255, 0));
-    setPalette(pal);
+    fill_practice_yellow(this);
 
     Image1 = new SurfacePane(config_.surface_rect.size(), config_.surface_style, this);
     Image1->setObjectName(config_.worksheet_name);
@@ -539,9 +543,8 @@ bool PracticeWindow::save_surface_picture(const QString& path) {
 }
 
 void PracticeWindow::save_picture_clicked() {
-    QString path =
-        ask_file_name({FileDialogRequest::Save, this, msg(practice_messages::kSaveTitle),
-                       msg(practice_messages::kSaveFilter), QString()});
+    QString path = ask_file_name({FileDialogRequest::Save, this, msg(practice_messages::kSaveTitle),
+                                  msg(practice_messages::kSaveFilter), QString()});
     if (!path.isEmpty()) {
         if (!path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
             path += QStringLiteral(".png");
