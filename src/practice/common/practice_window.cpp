@@ -47,6 +47,13 @@ QToolButton* make_speed_button(QWidget* parent, const QString& name, Glyph glyph
 
 }  // namespace
 
+void fill_practice_yellow(QWidget* w) {
+    w->setAutoFillBackground(true);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, QColor(255, 255, 0));
+    w->setPalette(pal);
+}
+
 QToolButton* make_text_button(QWidget* parent, const QString& name, const QString& caption) {
     auto* b = new QToolButton(parent);
     b->setObjectName(name);
@@ -83,10 +90,7 @@ PracticeWindow::PracticeWindow(const PracticeWindowConfig& config, QWidget* pare
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::CustomizeWindowHint);
     setFont(make_font(QStringLiteral("Verdana"), 9, false));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(255, 255, 0));
-    setPalette(pal);
+    fill_practice_yellow(this);
 
     Image1 = new SurfacePane(config_.surface_rect.size(), config_.surface_style, this);
     Image1->setObjectName(config_.worksheet_name);

@@ -265,6 +265,11 @@ private:
     std::map<SurfaceRole, QPointer<SurfacePane>> panes_;
 };
 
+// Fills a practice window, or a panel over it, with the windows' yellow.
+// Each panel needs its own: under a style sheet of the window's owner the
+// colour does not pass from the window to its children.
+void fill_practice_yellow(QWidget* w);
+
 // A tool button that shows only its caption and never takes the focus from
 // the answer fields.
 QToolButton* make_text_button(QWidget* parent, const QString& name, const QString& caption);

@@ -26,7 +26,8 @@ void ArithmeticMode::showing() {
 
 void ArithmeticMode::new_exercise() {
     w_.check_primary_level();
-    begin(generate_expression(w_.arithmetic_options()));
+    begin(ArithmeticWorker::new_expression(w_.surface(), w_.arithmetic_options(),
+                                           w_.expression_layout()));
 }
 
 void ArithmeticMode::own_exercise(const QString& expression) {

@@ -19,6 +19,8 @@ constexpr int kBottomClearance = 75;
 constexpr int kRightClearance = 5;
 // Below the top of a line its fractions reach this far beyond the text height.
 constexpr int kFractionDepth = 12;
+// Draws of a new expression at most; all but a few in a thousand fit at once.
+constexpr int kMostDraws = 200;
 
 }  // namespace
 
@@ -84,6 +86,14 @@ bool ArithmeticWorker::fits(Surface& sheet, const QString& expression,
     sheet.cursor = kept;
     sheet.measure_only = was_measuring;
     return right <= sheet.width() - kRightClearance && bottom <= sheet.height() - kBottomClearance;
+}
+
+QString ArithmeticWorker::new_expression(Surface& sheet, const ArithmeticOptions& options,
+                                         const ExpressionLayout& layout) {
+    QString e = generate_expression(options);
+    for (int draw = 1; draw < kMostDraws && !fits(sheet, e, layout); ++draw)
+        e = generate_expression(options);
+    return e;
 }
 
 }  // namespace cifrala

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "practice/common/step_worker.h"
+#include "practice/integers/arithmetic_generator.h"
 #include "practice/integers/arithmetic_writer.h"
 
 namespace cifrala {
@@ -25,6 +26,10 @@ public:
     // The whole worked solution of `expression` fits on `sheet` (measured
     // from the sheet's start position, nothing drawn).
     static bool fits(Surface& sheet, const QString& expression, const ExpressionLayout& layout);
+    // A new expression for the options whose worked solution fits on
+    // `sheet`: one that would run off it is drawn again.
+    static QString new_expression(Surface& sheet, const ArithmeticOptions& options,
+                                  const ExpressionLayout& layout);
 
     // Shown when a step cannot be taken.
     static constexpr int kCannotGoOn = 1819;

@@ -16,10 +16,8 @@
 #include "practice/common/floating_panel.h"
 #include "practice/integers/arithmetic_mode.h"
 #include "practice/integers/integers_style.h"
-#include "practice/integers/number_line_mode.h"
 #include "practice/integers/number_line_panel.h"
 #include "practice/integers/times_table_panel.h"
-#include "practice/integers/times_tables_mode.h"
 #include "text/help.h"
 #include "text/messages.h"
 #include "text/notify.h"
@@ -92,21 +90,14 @@ TGehele_getallen_Form::TGehele_getallen_Form(QWidget* parent)
     layout_bottom_row();
     fill_calibration_table();
 
-    // The topics in the order of the table; those not built yet are
-    // registered as such, so the menu says they are not available.
-    for (const IntegersTopic& t : integers_topics()) {
-        std::unique_ptr<PracticeMode> mode;
-        if (t.code == kArithmetic) {
-            auto m = std::make_unique<ArithmeticMode>(*this);
-            arithmetic_ = m.get();
-            mode = std::move(m);
-        } else if (t.code == kNumberLine) {
-            mode = std::make_unique<NumberLineMode>(*this);
-        } else if (t.code == kTimesTables) {
-            mode = std::make_unique<TimesTablesMode>(*this);
-        }
-        add_mode(t.name, t.code, kAnyCode, std::move(mode));
-    }
+    // The topics in the order of the table, each with the mode its row
+    // makes; those not built yet are registered without one, so the menu
+    // says they are not available.
+    for (const IntegersTopic& t : integers_topics())
+        add_mode(t.name, t.code, kAnyCode, t.make_mode ? t.make_mode(*this) : nullptr);
+    // The own exercise goes to integer arithmetic, whichever topic is shown.
+    if (const ModeRow* row = modes().find(kArithmetic, kAnyCode))
+        arithmetic_ = dynamic_cast<ArithmeticMode*>(row->mode);
     Button2->hide();
     add_language_listener(this, [this] { refresh_placeholder(); });
 }

@@ -1,19 +1,36 @@
 #include "practice/integers/integers_topics.h"
 
+#include "practice/integers/arithmetic_mode.h"
+#include "practice/integers/number_line_mode.h"
+#include "practice/integers/times_tables_mode.h"
+
 namespace cifrala {
 
 using namespace integers_topic;
 
+namespace {
+
+template <class Mode>
+std::unique_ptr<IntegersMode> make(TGehele_getallen_Form& window) {
+    return std::make_unique<Mode>(window);
+}
+
+}  // namespace
+
 const std::vector<IntegersTopic>& integers_topics() {
-    // code, name, title, font size, help, "Toon hint", "Eigen opgave", "Antwoord"
+    // code, name, title, font size, help, "Toon hint", "Eigen opgave", "Antwoord",
+    // the mode
     static const std::vector<IntegersTopic> topics = {
-        {kArithmetic, QStringLiteral("arithmetic"), 1926, 24, true, true, true, true},
-        {kNumberLine, QStringLiteral("numberline"), 1925, 32, false, false, false, false},
+        {kArithmetic, QStringLiteral("arithmetic"), 1926, 24, true, true, true, true,
+         make<ArithmeticMode>},
+        {kNumberLine, QStringLiteral("numberline"), 1925, 32, false, false, false, false,
+         make<NumberLineMode>},
         {kSpeed, QStringLiteral("speed"), 1924, 32, false, false, true, true},
         {kTimeCalculation, QStringLiteral("timecalculation"), 1927, 32, false, false, true, true},
         {kClock, QStringLiteral("clock"), 1938, 24, false, false, true, true},
         {kAverageSpeed, QStringLiteral("averagespeed"), 1948, 24, false, false, true, true},
-        {kTimesTables, QStringLiteral("timestables"), 1965, 32, false, false, false, false},
+        {kTimesTables, QStringLiteral("timestables"), 1965, 32, false, false, false, false,
+         make<TimesTablesMode>},
         {kPressure, QStringLiteral("pressure"), 1973, 32, false, true, false, false},
         {kConcentration, QStringLiteral("concentration"), 1974, 32, false, true, false, false},
         {kScale, QStringLiteral("scale"), 1975, 32, false, true, false, false},

@@ -40,7 +40,7 @@ NumberLinePanel::NumberLinePanel(QWidget* window, QSize size) : QFrame(window) {
     setObjectName(QStringLiteral("Panel5"));
     resize(size);
     // The window's yellow, over the worksheet.
-    setAutoFillBackground(true);
+    fill_practice_yellow(this);
     setMouseTracking(true);
 
     const int w = size.width();

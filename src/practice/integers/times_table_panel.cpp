@@ -91,7 +91,7 @@ QPushButton* panel_button(QWidget* parent, const QString& name, const QString& c
 TimesTablePanel::TimesTablePanel(QWidget* window) : QFrame(window) {
     setObjectName(QStringLiteral("Panel8"));
     // The window's yellow, over the whole window.
-    setAutoFillBackground(true);
+    fill_practice_yellow(this);
     create_settings();
     create_rows();
     create_input_group();

@@ -65,13 +65,6 @@ std::vector<QRadioButton*> radio_row(
     return out;
 }
 
-void yellow(QWidget* w) {
-    w->setAutoFillBackground(true);
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, QColor(255, 255, 0));
-    w->setPalette(p);
-}
-
 }  // namespace
 
 void TdiffkettingForm::create_type_lists() {
@@ -146,7 +139,7 @@ void TdiffkettingForm::create_type_lists() {
 
     Panel5 = new QFrame(this);
     Panel5->setObjectName(QStringLiteral("Panel5"));
-    yellow(Panel5);
+    fill_practice_yellow(Panel5);
     Label5 = make_label(Panel5, QStringLiteral("Label5"), QStringLiteral("Aantal decimalen"), 9);
     Label5->setGeometry(2, 0, 130, 32);
     register_text(Label5, TextKind::Label, kDecimalsLabel);
@@ -201,7 +194,7 @@ void TdiffkettingForm::create_option_controls() {
 void TdiffkettingForm::create_structure_group() {
     GroupBox3 = new QGroupBox(QStringLiteral("Kies structuur van de formule"), this);
     GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
-    yellow(GroupBox3);
+    fill_practice_yellow(GroupBox3);
     auto* column = new QVBoxLayout(GroupBox3);
     column->setContentsMargins(6, 2, 6, 4);
     RadioButton4 = new QRadioButton(QStringLiteral("a sin ( b ( x - c )) + d"), GroupBox3);
@@ -236,14 +229,14 @@ void TdiffkettingForm::create_strips_and_cloud() {
     // "Stop" free.
     Panel8 = new QFrame(this);
     Panel8->setObjectName(QStringLiteral("Panel8"));
-    yellow(Panel8);
+    fill_practice_yellow(Panel8);
     Panel8->setGeometry(288, kBottomRow - 3, Button3->x() - 4 - 288, 40);
     Panel8->hide();
 
     // The number line of the estimating topics: 0 to 100 in steps of 10.
     Panel12 = new QFrame(this);
     Panel12->setObjectName(QStringLiteral("Panel12"));
-    yellow(Panel12);
+    fill_practice_yellow(Panel12);
     Panel12->setGeometry(Image1->x() + 60, Image1->y() + 420, 880, 110);
     SurfaceStyle scale_style;
     scale_style.font = FontSpec{QStringLiteral("verdana"), 14, false};

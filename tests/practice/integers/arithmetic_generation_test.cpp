@@ -20,7 +20,7 @@
 namespace cifrala {
 namespace {
 
-constexpr int kSeeds = 250;
+constexpr int kSeeds = 1000;
 // No generated exercise takes more steps than this.
 constexpr int kMostSteps = 20;
 
@@ -167,28 +167,48 @@ TEST(GeneratedArithmetic, EveryStepIsOneRewritingThatKeepsTheValue) {
 }
 
 TEST(GeneratedArithmetic, TheOptionsShapeTheExpression) {
+    const QRegularExpression squared_negative(QStringLiteral("\\(\\x{00C8}\\d+\\)"));
     for (const ArithmeticOptions& o : every_combination()) {
         SCOPED_TRACE(describe(o));
         const int range = o.larger ? 30 : 10;
+        // "Ook machten" at primary-school level works as "Ook vermenigvuldigen".
+        const ArithmeticOptions::Operators operators =
+            o.primary && o.operators == ArithmeticOptions::Powers ? ArithmeticOptions::Multiply
+                                                                  : o.operators;
+        const bool powers = operators == ArithmeticOptions::Powers;
+        const bool multiply = operators >= ArithmeticOptions::Multiply;
+        const bool divide = operators >= ArithmeticOptions::Divide;
+        // How many of the expressions show each option at work.
+        int products = 0, divisions = 0, squares = 0, brackets = 0, beyond_ten = 0;
         for (int seed = 1; seed <= kSeeds; ++seed) {
             seed_random(static_cast<quint32>(seed));
             const QString e = generate_expression(o);
             SCOPED_TRACE(e.toStdString());
-            const bool powers = o.operators == ArithmeticOptions::Powers && !o.primary;
-            if (o.operators == ArithmeticOptions::AddSubtract) EXPECT_FALSE(e.contains('*'));
-            if (o.operators <= ArithmeticOptions::Multiply) EXPECT_FALSE(e.contains('/'));
-            if (!powers) EXPECT_FALSE(e.contains('^'));
+            const bool bracket = QString(e).remove(squared_negative).contains('(');
+            products += e.contains('*');
+            divisions += e.contains('/');
+            squares += e.contains('^');
+            brackets += bracket;
+            if (!multiply) {
+                EXPECT_FALSE(e.contains('*'));
+            }
+            if (!divide) {
+                EXPECT_FALSE(e.contains('/'));
+            }
+            if (!powers) {
+                EXPECT_FALSE(e.contains('^'));
+            }
             // Brackets only with "Ook haakjes", besides those of a squared negative number.
-            if (!o.brackets)
-                EXPECT_FALSE(QString(e)
-                                 .remove(QRegularExpression(QStringLiteral("\\(\\x{00C8}\\d+\\)")))
-                                 .contains('('));
+            if (!o.brackets) {
+                EXPECT_FALSE(bracket);
+            }
             const std::vector<int> numbers = given_numbers(e);
             EXPECT_GE(numbers.size(), 3u);
             EXPECT_LE(numbers.size(), 5u);
             for (size_t i = 0; i < numbers.size(); ++i) {
                 const int n = numbers[i];
                 EXPECT_NE(n, 0);
+                if (std::abs(n) > 10) ++beyond_ten;
                 if (o.primary) {
                     EXPECT_GE(n, 1);
                     EXPECT_LE(n, i == 0 ? range + 5 : range);
@@ -197,6 +217,22 @@ TEST(GeneratedArithmetic, TheOptionsShapeTheExpression) {
                     EXPECT_LT(n, range);
                 }
             }
+        }
+        // Every option chosen is seen at work in a good part of the exercises.
+        if (multiply) {
+            EXPECT_GT(products, kSeeds / 10);
+        }
+        if (divide) {
+            EXPECT_GT(divisions, kSeeds / 10);
+        }
+        if (powers) {
+            EXPECT_GT(squares, kSeeds / 10);
+        }
+        if (o.brackets) {
+            EXPECT_GT(brackets, kSeeds / 5);
+        }
+        if (o.larger) {
+            EXPECT_GT(beyond_ten, kSeeds / 2);
         }
     }
 }
@@ -229,17 +265,23 @@ TEST(GeneratedArithmetic, PrimarySchoolLevelSubtractsOnlySmallerNumbersAndHasNoP
 TEST(GeneratedArithmetic, EveryWorkedSolutionFitsOnTheSheet) {
     Surface sheet(1014, 658, gehele_getallen_style(-1, 24));
     sheet.set_font(sheet.style().font);
+    int redrawn = 0, drawn = 0;
     for (const ArithmeticOptions& o : every_combination()) {
         SCOPED_TRACE(describe(o));
         for (bool mixed : {true, false}) {
+            const ExpressionLayout layout{mixed, o.primary};
             for (int seed = 1; seed <= kSeeds; ++seed) {
                 seed_random(static_cast<quint32>(seed));
-                const QString e = generate_expression(o);
-                EXPECT_TRUE(ArithmeticWorker::fits(sheet, e, {mixed, o.primary}))
-                    << e.toStdString();
+                const QString e = ArithmeticWorker::new_expression(sheet, o, layout);
+                EXPECT_TRUE(ArithmeticWorker::fits(sheet, e, layout)) << e.toStdString();
+                seed_random(static_cast<quint32>(seed));
+                redrawn += generate_expression(o) != e;
+                ++drawn;
             }
         }
     }
+    // A second draw is rare: the options decide what is asked, not the sheet.
+    EXPECT_LT(redrawn, drawn / 100);
 }
 
 TEST(GeneratedArithmetic, TheSameSeedGivesTheSameExpression) {

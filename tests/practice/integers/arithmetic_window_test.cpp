@@ -30,7 +30,7 @@ TEST_F(ArithmeticWindow, EveryWrittenLineHasTheValueOfTheFirst) {
         w.CheckBox6->setChecked(combination & 8);
         w.CheckBox7->setChecked(combination & 16);
         (combination & 32 ? w.RadioButton5 : w.RadioButton8)->setChecked(true);
-        for (int seed = 1; seed <= 12; ++seed) {
+        for (int seed = 1; seed <= 40; ++seed) {
             seed_random(static_cast<quint32>(100 * combination + seed));
             w.Button1Click();
             const QString expression = w.arithmetic().arithmetic_worker().expression();
@@ -39,6 +39,16 @@ TEST_F(ArithmeticWindow, EveryWrittenLineHasTheValueOfTheFirst) {
             EXPECT_FALSE(w.step_available());
             EXPECT_TRUE(w.next_available());
             const std::vector<ReadLine> read = lines();
+            // Everything written stays above the frame line over the hint band
+            // (the bottom 50 pixels).
+            const int frame_line = w.surface().height() - 70;
+            for (const DrawnText& t : w.surface().display().texts()) {
+                if (t.rect.top() < w.surface().height() - 50) {
+                    EXPECT_LT(t.rect.bottom(), frame_line) << t.text.toStdString();
+                }
+            }
+            for (const DrawnFraction& f : w.surface().display().fractions())
+                EXPECT_LT(f.rect.bottom(), frame_line) << f.top.toStdString();
             if (hints.empty() || hints.back() == msg(arithmetic_hints::kDivisionByZero)) continue;
             EXPECT_EQ(hints.back(), msg(1540));
             EXPECT_EQ(read.size(), hints.size() + 1);

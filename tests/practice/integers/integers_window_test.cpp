@@ -29,6 +29,16 @@ TEST_F(IntegersWindow, EveryTopicHasARowAndOnlyThreeAreBuilt) {
         EXPECT_EQ(row->name, t.name);
         const bool built = t.code == kArithmetic || t.code == kNumberLine || t.code == kTimesTables;
         EXPECT_EQ(w.serves(t.code, 0), built);
+        // The row makes the mode; the mode knows its row.
+        EXPECT_EQ(t.make_mode != nullptr, built);
+        if (built) {
+            const auto* mode = dynamic_cast<const IntegersMode*>(row->mode);
+            ASSERT_NE(mode, nullptr);
+            EXPECT_EQ(mode->topic().code, t.code);
+            EXPECT_EQ(mode->title().number, t.title_message);
+        } else {
+            EXPECT_EQ(row->mode, nullptr);
+        }
     }
     EXPECT_FALSE(w.serves(44, 0));
     EXPECT_EQ(integers_topics().size(), 10u);
@@ -60,6 +70,35 @@ TEST_F(IntegersWindow, ShowingWaitsForANewExercise) {
     EXPECT_FALSE(w.Button7->isVisibleTo(&w));
     EXPECT_TRUE(w.Panel3->isVisibleTo(&w));
     EXPECT_FALSE(w.Panel4->isVisibleTo(&w));
+}
+
+TEST_F(IntegersWindow, TheCoverSheetLiesFiftyPixelsBelowTheTopOfTheSheet) {
+    open(kArithmetic);
+    w.Button1Click();
+    w.show_cover_sheet();
+    ASSERT_TRUE(w.cover_sheet()->isVisibleTo(&w));
+    EXPECT_EQ(w.cover_sheet()->objectName(), QStringLiteral("Panel1"));
+    EXPECT_EQ(w.cover_sheet()->y(), w.Image1->y() + 50);
+    EXPECT_TRUE(w.copy_button->isVisibleTo(&w));
+    // A new exercise takes it away.
+    w.Button1Click();
+    EXPECT_FALSE(w.cover_sheet()->isVisibleTo(&w));
+}
+
+TEST_F(IntegersWindow, StopPutsTheAnswerBoxAndThePanelsAway) {
+    open(kArithmetic);
+    own(QStringLiteral("2+3"));
+    w.Button7Click();
+    ASSERT_TRUE(w.Groupbox5->isVisibleTo(&w));
+    w.Button3Click();
+    EXPECT_EQ(w.result(), 1);
+    EXPECT_FALSE(w.Groupbox5->isVisibleTo(&w));
+    EXPECT_FALSE(w.Panel5->isVisibleTo(&w));
+    EXPECT_FALSE(w.Panel8->isVisibleTo(&w));
+    // Shown again, the sheet waits for a new exercise.
+    open(kArithmetic);
+    EXPECT_FALSE(w.step_available());
+    EXPECT_FALSE(w.Button7->isVisibleTo(&w));
 }
 
 TEST_F(IntegersWindow, SwitchingTopicsPutsThePreviousTopicAway) {
@@ -102,6 +141,23 @@ TEST_F(IntegersWindow, TheWindowIsRegisteredBeforeTheMenu) {
     ASSERT_NE(it, entries.end());
     EXPECT_TRUE(it->before_menu);
     EXPECT_EQ(it->name, QStringLiteral("integers"));
+}
+
+// The menu that owns the window has a style sheet, under which a panel does
+// not take the colour of the window it lies on.
+TEST(IntegersPanels, AreYellowUnderTheStyleSheetOfTheWindowsOwner) {
+    QWidget menu;
+    menu.setStyleSheet(QStringLiteral("QGroupBox { border: 2px solid #007b8a; }"));
+    TGehele_getallen_Form w(&menu);
+    const QColor yellow(255, 255, 0);
+    selection.topic_code = kTimesTables;
+    w.start_showing();
+    // Left of the time bar, above the first product.
+    EXPECT_EQ(w.Panel8->grab().toImage().pixelColor(5, 100), yellow);
+    selection.topic_code = kNumberLine;
+    w.start_showing();
+    // Left of the labels.
+    EXPECT_EQ(w.Panel5->grab().toImage().pixelColor(5, 300), yellow);
 }
 
 TEST(IntegersRender, TheWorkedExerciseAsJson) {
