@@ -102,7 +102,8 @@ PracticeWindow::PracticeWindow(const PracticeWindowConfig& config, QWidget* pare
     create_standard_controls();
     surface().hints_enabled = [this] { return hint_check->isChecked(); };
 
-    cover_sheet_ = new CoverSheet(this, config_.cover_sheet_name, Image1, config_.cover_distance);
+    cover_sheet_ = new CoverSheet(this, config_.cover_sheet_name, Image1, config_.cover_distance,
+                                  config_.cover_drag_limit);
     register_text(cover_sheet_->hide_button(), TextKind::HintOnly, practice_tags::kHide, true);
     register_text(cover_sheet_, TextKind::HintOnly, practice_tags::kCoverSheet, true);
     connect(cover_sheet_, &CoverSheet::hidden_by_pupil, this, [this] { option_click(); });
@@ -539,9 +540,8 @@ bool PracticeWindow::save_surface_picture(const QString& path) {
 }
 
 void PracticeWindow::save_picture_clicked() {
-    QString path =
-        ask_file_name({FileDialogRequest::Save, this, msg(practice_messages::kSaveTitle),
-                       msg(practice_messages::kSaveFilter), QString()});
+    QString path = ask_file_name({FileDialogRequest::Save, this, msg(practice_messages::kSaveTitle),
+                                  msg(practice_messages::kSaveFilter), QString()});
     if (!path.isEmpty()) {
         if (!path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
             path += QStringLiteral(".png");
