@@ -26,7 +26,7 @@ using testing::MultiTopicTest;
 using testing::StatedExpression;
 using testing::value_at;
 
-constexpr int kSeeds = 60;
+constexpr int kSeeds = 120;
 constexpr int kHintBand = 40;
 
 // Where the function and its forms can be compared: a spread of points, and
