@@ -10,6 +10,7 @@
 #include "practice/common/render_registry.h"
 #include "text/language.h"
 #include "text/messages.h"
+#include "text/notify.h"
 #include "util/number_settings.h"
 
 namespace cifrala {
@@ -44,6 +45,20 @@ int refused(const RenderRequest& request, const QString& error) {
     return 2;
 }
 
+// Nobody is there to close a message box: while the render mode runs, the
+// reports a window makes (a damaged data file, say) go to standard error.
+class MessagesToStandardError {
+public:
+    MessagesToStandardError()
+        : previous_(set_message_handler([](const ShownMessage& m) { print_line(m.text); })) {}
+    ~MessagesToStandardError() { set_message_handler(previous_); }
+    MessagesToStandardError(const MessagesToStandardError&) = delete;
+    MessagesToStandardError& operator=(const MessagesToStandardError&) = delete;
+
+private:
+    MessageHandler previous_;
+};
+
 // "F.json" gets the worksheet's display list, anything else its picture.
 bool wants_json(const QString& out) {
     return out.endsWith(QLatin1String(".json"), Qt::CaseInsensitive);
@@ -59,6 +74,7 @@ bool write_json(const QString& path, const QJsonObject& json) {
 }  // namespace
 
 int run_render_cli(const QStringList& args) {
+    const MessagesToStandardError reports;
     select_startup_language();
     const QStringList rest = take_language(args);
     init_number_settings();

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 
 #include "app/render_cli.h"
+#include "support/message_recorder.h"
+#include "support/temp_data_dir.h"
 #include "text/language.h"
 #include "util/selection.h"
 
@@ -38,6 +40,21 @@ TEST_F(RenderCli, AJsonFileDescribesTheWorksheet) {
     EXPECT_FALSE(o["items"].toArray().isEmpty());
     EXPECT_FALSE(o["lines"].toArray().isEmpty());
     EXPECT_FALSE(o["hint"].toString().isEmpty());
+}
+
+// A window that reports a fault while it is made (here the multi-topic
+// window with a damaged table of root equations) writes the report to
+// standard error instead of waiting for a message box to be closed.
+TEST_F(RenderCli, AReportDoesNotWaitForAMessageBox) {
+    testing::TempDataDir data;
+    for (const char* f : {"anederlands.msg", "aenglish.msg"})
+        data.copy_shipped(QString::fromLatin1(f));
+    data.write_lines(QStringLiteral("awortel.txt"), {QStringLiteral("1"), QStringLiteral("x")});
+    testing::MessageRecorder boxes;
+    const QString out = dir.filePath("power.json");
+    EXPECT_EQ(run_render_cli({"multitopic", "--topic", "9", "--out", out}), 0);
+    EXPECT_EQ(boxes.count(), 0);
+    EXPECT_TRUE(QFile::exists(out));
 }
 
 TEST_F(RenderCli, APngFileIsThePicture) {

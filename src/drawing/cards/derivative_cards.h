@@ -8,14 +8,14 @@ namespace cifrala {
 
 // Headings of the cards.
 namespace derivative_card_messages {
-constexpr int kPowers = 1651;
-constexpr int kProductRule = 1652;
-constexpr int kQuotientRule = 1653;
-constexpr int kChainRule = 1654;
-constexpr int kChainAndProductRule = 1655;
-constexpr int kLogarithms = 1656;
-constexpr int kExponentials = 1657;
-constexpr int kSinusoids = 1658;
+constexpr int kPowers = 4985;
+constexpr int kProductRule = 4986;
+constexpr int kQuotientRule = 4987;
+constexpr int kChainRule = 4988;
+constexpr int kChainAndProductRule = 4989;
+constexpr int kLogarithms = 4990;
+constexpr int kExponentials = 4991;
+constexpr int kSinusoids = 4992;
 }  // namespace derivative_card_messages
 
 void register_derivative_cards();

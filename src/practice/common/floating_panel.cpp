@@ -65,8 +65,11 @@ void FloatingPanel::mouseDoubleClickEvent(QMouseEvent*) {
 }
 
 // The cover sheet has the colour of inactive window captions.
-CoverSheet::CoverSheet(QWidget* parent, const QString& name, QWidget* surface, int distance)
-    : SurfacePanel(parent, name, surface, QColor(191, 205, 219)), distance_(distance) {
+CoverSheet::CoverSheet(QWidget* parent, const QString& name, QWidget* surface, int distance,
+                       int drag_limit)
+    : SurfacePanel(parent, name, surface, QColor(191, 205, 219)),
+      distance_(distance),
+      drag_limit_(drag_limit < 0 ? distance : drag_limit) {
     setCursor(Qt::SizeAllCursor);
 }
 
@@ -79,7 +82,7 @@ void CoverSheet::show_over_surface() {
 }
 
 void CoverSheet::drag(const QRect& surface, QPoint anchor, QPoint at) {
-    setGeometry(drag_cover_sheet(surface, distance_, geometry(), anchor, at));
+    setGeometry(drag_cover_sheet(surface, drag_limit_, geometry(), anchor, at));
 }
 
 void CoverSheet::mouseDoubleClickEvent(QMouseEvent*) {

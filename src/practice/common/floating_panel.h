@@ -69,9 +69,13 @@ private:
 class CoverSheet : public SurfacePanel {
     Q_OBJECT
 public:
-    CoverSheet(QWidget* parent, const QString& name, QWidget* surface, int distance);
+    // `drag_limit`: how close to the surface's top the pupil may drag the
+    // sheet (-1: no closer than where it starts, `distance`).
+    CoverSheet(QWidget* parent, const QString& name, QWidget* surface, int distance,
+               int drag_limit = -1);
 
     int distance() const { return distance_; }
+    int drag_limit() const { return drag_limit_; }
     // Covers the surface from `distance` below its top to its bottom.
     void show_over_surface();
 
@@ -81,6 +85,7 @@ protected:
 
 private:
     int distance_;
+    int drag_limit_;
 };
 
 }  // namespace cifrala

@@ -106,7 +106,8 @@ PracticeWindow::PracticeWindow(const PracticeWindowConfig& config, QWidget* pare
     create_standard_controls();
     surface().hints_enabled = [this] { return hint_check->isChecked(); };
 
-    cover_sheet_ = new CoverSheet(this, config_.cover_sheet_name, Image1, config_.cover_distance);
+    cover_sheet_ = new CoverSheet(this, config_.cover_sheet_name, Image1, config_.cover_distance,
+                                  config_.cover_drag_limit);
     register_text(cover_sheet_->hide_button(), TextKind::HintOnly, practice_tags::kHide, true);
     register_text(cover_sheet_, TextKind::HintOnly, practice_tags::kCoverSheet, true);
     connect(cover_sheet_, &CoverSheet::hidden_by_pupil, this, [this] { option_click(); });

@@ -53,7 +53,8 @@ struct PracticeWindowConfig {
     QSize client_size{1016, 720};
     QRect surface_rect{1, 1, 1014, 678};
     SurfaceStyle surface_style;
-    int cover_distance = 80;  // cover sheet: distance below the surface's top
+    int cover_distance = 80;    // cover sheet: distance below the surface's top
+    int cover_drag_limit = -1;  // how far up it may be dragged (-1: to where it starts)
     bool has_levels = true;
     // Component names where windows differ.
     QString hint_check_name = QStringLiteral("CheckBox1");

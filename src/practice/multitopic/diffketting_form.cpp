@@ -41,6 +41,7 @@ PracticeWindowConfig diffketting_config() {
     c.surface_rect = QRect(1, 1, 1014, 678);
     c.surface_style = diffketting_style(kAnyCode, kAnyCode, 26, false);
     c.cover_distance = kCoverDistance;
+    c.cover_drag_limit = 0;  // the pupil may drag it up to the worksheet's top edge
     c.cover_sheet_name = QStringLiteral("Panel1");
     return c;
 }

@@ -85,8 +85,25 @@ void FormulaWriter::newline(double f, const Formula& next) {
 }
 
 void FormulaWriter::formula(const Formula& f, int y, int depth, bool in_exponent) {
-    for (const Piece& p : f)
+    const Piece* before = nullptr;
+    for (const Piece& p : f) {
+        s_.cursor.x += gap_between(before, p);
         piece(p, y, depth, in_exponent);
+        before = &p;
+    }
+}
+
+// A minus sign right before a fraction would run into its bar, and the
+// index of a root right after a number would read as that number's
+// exponent: both get a little room.
+int FormulaWriter::gap_between(const Piece* before, const Piece& next) {
+    if (!before || before->kind != Piece::Text || before->text.isEmpty()) return 0;
+    const QChar last = before->text.back();
+    if (next.kind == Piece::Fraction && last == QLatin1Char('-'))
+        return std::max(1, s_.text_width(QStringLiteral(" ")) / 3);
+    if (next.kind == Piece::Root && next.index != 2 && last.isDigit())
+        return s_.text_width(QStringLiteral(" "));
+    return 0;
 }
 
 void FormulaWriter::piece(const Piece& p, int y, int depth, bool in_exponent) {

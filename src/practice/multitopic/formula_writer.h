@@ -41,6 +41,8 @@ private:
     void fraction(const Piece& p, int y, int depth);
     void exponent_fraction(const Piece& p, int y);
     void root(const Piece& p, int y, int depth);
+    // Extra room before `next` after the piece written before it.
+    int gap_between(const Piece* before, const Piece& next);
     // The width of a part written at this depth, measured without drawing.
     int measure(const Formula& f, int depth, bool in_exponent);
     // How far above (negative) or below the top of its text line the ink of

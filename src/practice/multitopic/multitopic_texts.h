@@ -30,9 +30,9 @@ constexpr int kOnePeriodFirst = 2171;      // file 4
 namespace multitopic_messages {
 constexpr int kMethodSchool = 1901;     // the percentage method preset from "Rekenen en Algebra"
 constexpr int kMethodEconomics = 1900;  // from "Economie"
-constexpr int kRenderDescription = 1390;
-constexpr int kRootTableMissing = 1391;  // "awortel.txt not found"
-constexpr int kRootTableDamaged = 1392;
+constexpr int kRenderDescription = 4981;
+constexpr int kRootTableMissing = 4982;  // "awortel.txt not found"
+constexpr int kRootTableDamaged = 4983;
 }  // namespace multitopic_messages
 
 }  // namespace cifrala

@@ -11,7 +11,7 @@ namespace cifrala {
 
 namespace {
 
-constexpr int kFaultMessage = 1393;  // "The table of root equations cannot be read:"
+constexpr int kFaultMessage = 4984;  // "The table of root equations cannot be read:"
 
 // The number on the next line; 0 when there is one, else the number of the
 // line that should have held it.

@@ -1,15 +1,17 @@
 // The differentiation topics checked as mathematics: for every category and
 // level over many exercises, every line the worksheet states, read back from
 // the worksheet as an expression, is the exercise's function or its
-// derivative, compared at several points with a central difference quotient
-// of the function on the first line; the worksheet ends with the derivative,
-// and nothing leaves the worksheet.
+// derivative. The function is built from the exercise's numbers on its own
+// (exercise_functions.h), and the derivative lines are compared at several
+// points with a central difference quotient of that function; the worksheet
+// ends with the derivative, and nothing leaves the worksheet.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <set>
 
 #include "formula/display_reader.h"
+#include "practice/multitopic/exercise_functions.h"
 #include "practice/multitopic/multitopic_fixture.h"
 #include "practice/multitopic/topics/chain_rule.h"
 #include "practice/multitopic/worksheet_expressions.h"
@@ -24,7 +26,7 @@ using testing::MultiTopicTest;
 using testing::StatedExpression;
 using testing::value_at;
 
-constexpr int kSeeds = 60;
+constexpr int kSeeds = 120;
 constexpr int kHintBand = 40;
 
 // Where the function and its forms can be compared: a spread of points, and
@@ -57,9 +59,11 @@ struct Comparison {
     QString fault;
 };
 
-Comparison compare(const std::vector<StatedExpression>& stated, const std::vector<double>& xs) {
+// `f` is the exercise's function; every stated form of f(x) must give its
+// value, every stated form of f'(x) its difference quotient.
+Comparison compare(const QString& f, const std::vector<StatedExpression>& stated,
+                   const std::vector<double>& xs) {
     Comparison c;
-    const QString& f = stated.front().text;
     for (double x : xs) {
         const double h = 1e-5 * std::max(1.0, std::fabs(x));
         const auto f0 = value_at(f, x);
@@ -122,7 +126,9 @@ TEST_F(DifferentiationMath, EveryStatedLineIsTheFunctionOrItsDerivative) {
                 ASSERT_GE(stated.size(), 2u);
                 EXPECT_FALSE(stated.front().derivative) << "the first line is not f(x)";
                 EXPECT_TRUE(stated.back().derivative) << "the last line is not f'(x)";
-                const Comparison c = compare(stated, points_for(worker()));
+                const QString f = testing::exercise_function(worker());
+                ASSERT_FALSE(f.isEmpty());
+                const Comparison c = compare(f, stated, points_for(worker()));
                 EXPECT_GE(c.points, 2)
                     << "too few points to compare " << stated.front().shown.toStdString();
                 EXPECT_TRUE(c.fault.isEmpty()) << c.fault.toStdString();

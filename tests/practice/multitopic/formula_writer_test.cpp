@@ -64,6 +64,36 @@ TEST(FormulaWriter, AFractionIsCentredAndTheCursorMovesPastIt) {
     EXPECT_EQ(one[0].pos.y(), 95);
 }
 
+TEST(FormulaWriter, AMinusSignKeepsClearOfTheFractionBarAfterIt) {
+    Sheet sheet;
+    sheet.s.cursor = {100, 100};
+    Formula f = formula(QStringLiteral("-"));
+    f << fraction_piece(formula(QStringLiteral("5")), formula(QStringLiteral("2")));
+    sheet.write(f);
+    const auto minus = sheet.s.display().find_texts(QStringLiteral("-"));
+    ASSERT_EQ(minus.size(), 1u);
+    const auto bars = sheet.s.display().lines();
+    ASSERT_EQ(bars.size(), 1u);
+    EXPECT_GE(bars[0].from.x() - (minus[0].rect.right() + 1), 2);
+}
+
+TEST(FormulaWriter, TheIndexOfARootAfterANumberStandsApart) {
+    // The same root after "5" and after nothing: after the number it starts
+    // further to the right than the number's width alone.
+    Sheet alone;
+    alone.s.cursor = {100, 100};
+    alone.write(x_root(rational(3, 10)));
+    Sheet after;
+    after.s.cursor = {100, 100};
+    const int five = after.s.text_width(QStringLiteral("5"));
+    after.write(formula(QStringLiteral("5"), x_root(rational(3, 10))));
+    const auto index_alone = alone.s.display().find_texts(QStringLiteral("10"));
+    const auto index_after = after.s.display().find_texts(QStringLiteral("10"));
+    ASSERT_EQ(index_alone.size(), 1u);
+    ASSERT_EQ(index_after.size(), 1u);
+    EXPECT_GE(index_after[0].pos.x() - index_alone[0].pos.x(), five + 4);
+}
+
 TEST(FormulaWriter, ALineThatDoesNotFitIsWrittenSmaller) {
     Sheet sheet;
     Polynomial many;

@@ -4,14 +4,17 @@
 // restored, the hint line with its parameter and the menu's presets.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
 
 #include "formula/display_reader.h"
 #include "formula/surface_pane.h"
+#include "practice/common/floating_panel.h"
 #include "practice/multitopic/multitopic_fixture.h"
 #include "practice/multitopic/topic_table.h"
 #include "text/messages.h"
@@ -113,6 +116,35 @@ TEST_F(Frame, ClosingOtherwiseAlsoRestoresTheDecimals) {
     EXPECT_EQ(number_settings.decimals, 7);
     EXPECT_EQ(selection.category_code, -1);
     EXPECT_FALSE(window->GroupBox3->isVisibleTo(window.get()));
+}
+
+// A mouse event at `at` (in the sheet's own coordinates).
+void send_mouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+    QMouseEvent e(type, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::LeftButton, buttons,
+                  Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+TEST_F(Frame, TheCoverSheetStartsEightyPixelsDownAndGoesUpToTheTopEdge) {
+    open(12, 1);
+    window->show();
+    window->Button1Click();
+    window->show_cover_sheet();
+    CoverSheet* sheet = window->cover_sheet();
+    ASSERT_TRUE(sheet->isVisible());
+    const QRect worksheet = window->Image1->geometry();
+    EXPECT_EQ(sheet->geometry(),
+              QRect(worksheet.x(), worksheet.y() + 80, worksheet.width(), worksheet.height() - 80));
+    // Dragged far up and to the left it stops at the worksheet's top left
+    // corner, its right and bottom edges still on the worksheet's.
+    send_mouse(sheet, QEvent::MouseButtonPress, {20, 20}, Qt::LeftButton);
+    send_mouse(sheet, QEvent::MouseMove, {-300, -500}, Qt::LeftButton);
+    send_mouse(sheet, QEvent::MouseButtonRelease, {-300, -500}, Qt::NoButton);
+    EXPECT_EQ(sheet->geometry(), worksheet);
+    // A new exercise takes it away.
+    window->Button1Click();
+    EXPECT_FALSE(sheet->isVisible());
+    window->hide();
 }
 
 TEST_F(Frame, TheHintLineAppendsTheParameterWhenTheTopicCountsOne) {
