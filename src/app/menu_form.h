@@ -60,7 +60,7 @@ public:
     // integration choices, centres the window and loads the topic settings.
     void first_show();
 
-    // --- the Part's operations -------------------------------------------
+    // --- settings and visibility ------------------------------------------
     void init();               // load the settings, overhevelen, hide the panel
     void overhevelen();        // button visibility from the check boxes
     void check_hoofdmenus();   // groups and subjects from their members

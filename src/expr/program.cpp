@@ -183,7 +183,7 @@ private:
     // Splits the text between the parentheses at the semicolons that are
     // not inside inner parentheses or brackets.
     std::vector<QStringView> split_arguments(QStringView args) const {
-        std::vector<QStringView> parts;
+        std::vector<QStringView> arguments;
         int depth = 0;
         qsizetype from = 0;
         for (qsizetype i = 0; i < args.size(); ++i) {
@@ -193,12 +193,12 @@ private:
             else if ((c == u')' || c == u']') && depth > 0)
                 --depth;
             else if (c == u';' && depth == 0) {
-                parts.push_back(args.mid(from, i - from));
+                arguments.push_back(args.mid(from, i - from));
                 from = i + 1;
             }
         }
-        parts.push_back(args.mid(from));
-        return parts;
+        arguments.push_back(args.mid(from));
+        return arguments;
     }
 
     void emit_list_calls() {
@@ -226,29 +226,29 @@ private:
             }
             const QStringView inner = QStringView(text_).mid(e.open + 1, e.close - e.open - 1);
             const ArgumentShape shape = argument_shape(e.code);
-            std::vector<QStringView> parts = split_arguments(inner);
+            std::vector<QStringView> arguments = split_arguments(inner);
             ListCall call;
             call.code = e.code;
             if (shape.count == 0) {
                 // max and min: every piece is an argument
-            } else if (shape.optional_first && parts.size() == 1) {
+            } else if (shape.optional_first && arguments.size() == 1) {
                 call.defaulted_first = true;
                 call.default_first = shape.default_first;
-            } else if (static_cast<int>(parts.size()) < shape.count) {
+            } else if (static_cast<int>(arguments.size()) < shape.count) {
                 fail_list(shape.missing_message);
                 return;
-            } else if (static_cast<int>(parts.size()) > shape.count) {
+            } else if (static_cast<int>(arguments.size()) > shape.count) {
                 // the rest belongs to the last argument
-                const qsizetype start = parts[shape.count - 1].data() - inner.data();
-                parts.resize(shape.count);
-                parts.back() = inner.mid(start);
+                const qsizetype start = arguments[shape.count - 1].data() - inner.data();
+                arguments.resize(shape.count);
+                arguments.back() = inner.mid(start);
             }
-            if (shape.no_comma_in_last && parts.back().contains(u',')) {
+            if (shape.no_comma_in_last && arguments.back().contains(u',')) {
                 fail_list(shape.missing_message);
                 return;
             }
-            for (QStringView part : parts) {
-                call.args.push_back(Compiler(part, var1_, var2_, depth_ + 1).compile());
+            for (QStringView argument : arguments) {
+                call.args.push_back(Compiler(argument, var1_, var2_, depth_ + 1).compile());
             }
             program_->calls.push_back(std::move(call));
             const int dst =

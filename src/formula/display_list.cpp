@@ -132,10 +132,10 @@ std::vector<DrawnText> DisplayList::find_texts(const QString& text) const {
 }
 
 QString DisplayList::joined_text(const QString& separator) const {
-    QStringList parts;
+    QStringList pieces;
     for (const DrawnText& t : texts())
-        parts << t.text;
-    return parts.join(separator);
+        pieces << t.text;
+    return pieces.join(separator);
 }
 
 }  // namespace cifrala

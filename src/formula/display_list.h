@@ -46,7 +46,7 @@ struct DrawnImage {
     QRect rect;
 };
 
-// A stacked fraction (also a mixed number's fraction part); a minus written in
+// A stacked fraction (also a mixed number's fraction piece); a minus written in
 // front of it is a text run of its own. `line_y` is the top of the line it
 // stands on.
 struct DrawnFraction {

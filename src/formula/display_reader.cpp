@@ -8,7 +8,7 @@ namespace {
 
 // A composite item: its area and the token it reads as. One that lies
 // inside a composite drawn after it (a fraction under a root sign, a small
-// root in a numerator) is part of that one and reads only through it.
+// root in a numerator) belongs to that one and reads only through it.
 struct Composite {
     QRect rect;
     int line_y = 0;
@@ -16,11 +16,11 @@ struct Composite {
     bool nested = false;
 };
 
-void mark_nested(std::vector<Composite>& parts) {
-    for (size_t i = 0; i < parts.size(); ++i) {
-        if (parts[i].line_y < 0) continue;
-        for (size_t j = i + 1; j < parts.size() && !parts[i].nested; ++j)
-            parts[i].nested = parts[j].line_y >= 0 && parts[j].rect.contains(parts[i].rect);
+void mark_nested(std::vector<Composite>& pieces) {
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        if (pieces[i].line_y < 0) continue;
+        for (size_t j = i + 1; j < pieces.size() && !pieces[i].nested; ++j)
+            pieces[i].nested = pieces[j].line_y >= 0 && pieces[j].rect.contains(pieces[i].rect);
     }
 }
 
@@ -60,9 +60,9 @@ void add_token(std::vector<ReadLine>& lines, int y, const ReadToken& token, int 
     lines.push_back(ReadLine{y, {token}});
 }
 
-// A part of a fraction that is more than one number keeps its brackets.
-QString bracketed(const QString& part) {
-    const QString t = part.trimmed();
+// A numerator or denominator that is more than one number keeps its brackets.
+QString bracketed(const QString& piece) {
+    const QString t = piece.trimmed();
     bool plain = !t.isEmpty();
     for (qsizetype i = 0; i < t.size() && plain; ++i) {
         const QChar c = t[i];
@@ -77,37 +77,37 @@ QString bracketed(const QString& part) {
 QString ReadLine::text() const {
     QString out;
     for (const ReadToken& t : tokens) {
-        QString part;
+        QString piece;
         switch (t.kind) {
             case ReadToken::Fraction:
-                part = bracketed(t.top) + QLatin1Char('/') + bracketed(t.bottom);
+                piece = bracketed(t.top) + QLatin1Char('/') + bracketed(t.bottom);
                 break;
             case ReadToken::Superscript:
                 out += QLatin1Char('^') + t.text.trimmed();
                 continue;
             case ReadToken::Root:
-                part = QStringLiteral("V") + t.index + QLatin1Char('(') + t.text.trimmed() +
-                       QLatin1Char(')');
+                piece = QStringLiteral("V") + t.index + QLatin1Char('(') + t.text.trimmed() +
+                        QLatin1Char(')');
                 break;
             case ReadToken::Text:
-                part = t.text.trimmed();
+                piece = t.text.trimmed();
                 break;
         }
-        if (part.isEmpty()) continue;
+        if (piece.isEmpty()) continue;
         if (!out.isEmpty()) out += QLatin1Char(' ');
-        out += part;
+        out += piece;
     }
     return out;
 }
 
 std::vector<ReadLine> read_lines(const DisplayList& display, const ReadOptions& options) {
-    const std::vector<Composite> parts = composites(display);
+    const std::vector<Composite> pieces = composites(display);
     std::vector<ReadLine> lines;
-    for (const Composite& c : parts)
+    for (const Composite& c : pieces)
         if (c.line_y >= 0 && !c.nested) add_token(lines, c.line_y, c.token, options.tolerance);
     for (const DrawnText& t : display.texts()) {
         if (options.black_only && t.colour != QColor(Qt::black)) continue;
-        const bool inside = std::any_of(parts.begin(), parts.end(), [&](const Composite& c) {
+        const bool inside = std::any_of(pieces.begin(), pieces.end(), [&](const Composite& c) {
             return c.rect.contains(t.rect);
         });
         if (inside) continue;
@@ -134,10 +134,10 @@ QString read_hint(const DisplayList& display) {
     std::vector<DrawnHint> hints = display.hints();
     std::stable_sort(hints.begin(), hints.end(),
                      [](const DrawnHint& a, const DrawnHint& b) { return a.row > b.row; });
-    QStringList parts;
+    QStringList pieces;
     for (const DrawnHint& h : hints)
-        parts << h.text;
-    return parts.join(QLatin1Char(' '));
+        pieces << h.text;
+    return pieces.join(QLatin1Char(' '));
 }
 
 }  // namespace cifrala

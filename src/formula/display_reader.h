@@ -25,7 +25,7 @@ struct ReadToken {
 struct ReadLine {
     int y = 0;
     std::vector<ReadToken> tokens;
-    // "5/6 + 1 1/2 =": texts trimmed, fractions as top/bottom (a part that
+    // "5/6 + 1 1/2 =": texts trimmed, fractions as top/bottom (a piece that
     // is more than a number in brackets: "(5 + 9)/6"), one blank between
     // tokens; a superscript follows its base as "^3", a root reads "V(12)", a cube
     // root "V3(12)".

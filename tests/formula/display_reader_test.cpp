@@ -26,8 +26,8 @@ TEST(Composites, AFractionRecordsItsPartsAndEnclosesThem) {
     EXPECT_EQ(fractions[0].top, "3");
     EXPECT_EQ(fractions[0].bottom, "4");
     EXPECT_EQ(fractions[0].line_y, 20);
-    for (const char* part : {"3", "4"})
-        EXPECT_TRUE(fractions[0].rect.contains(testing::only_text(s, part).rect)) << part;
+    for (const char* piece : {"3", "4"})
+        EXPECT_TRUE(fractions[0].rect.contains(testing::only_text(s, piece).rect)) << piece;
     // The minus stands in front, outside the fraction.
     EXPECT_FALSE(fractions[0].rect.intersects(testing::only_text(s, "-").rect));
 }
@@ -140,7 +140,7 @@ TEST(Json, ItemsInDrawingOrderAndTheAnswerAsText) {
     QStringList kinds;
     for (const auto& i : items)
         kinds << i.toObject()["kind"].toString();
-    // Two frame lines, the run, the fraction's parts and bar, the fraction, the hint.
+    // Two frame lines, the run, the fraction's pieces and bar, the fraction, the hint.
     EXPECT_EQ(kinds, QStringList({"line", "line", "text", "text", "text", "line", "fraction",
                                   "text", "hint"}));
     const QJsonObject fraction = items[6].toObject();

@@ -97,7 +97,7 @@ private:
             const Sample& a = samples_[static_cast<size_t>(iv.a)];
             const Sample& b = samples_[static_cast<size_t>(iv.b)];
             const bool budget = evaluations + static_cast<int>(ts.size()) < limits_.max_evaluations;
-            // Two failures: one look between them for a narrow defined part.
+            // Two failures: one look between them for a narrow defined piece.
             const bool look = a.ok || b.ok ? iv.depth < kMaxDepth : iv.depth < 2;
             if (!look || !budget) {
                 close(iv);
@@ -173,7 +173,7 @@ private:
     std::unique_ptr<bool[]> ok_;
 };
 
-// Liang-Barsky: the part of segment a-b inside r, false when none.
+// Liang-Barsky: the piece of segment a-b inside r, false when none.
 bool clip_segment(QPointF& a, QPointF& b, const QRectF& r) {
     double t0 = 0, t1 = 1;
     const double dx = b.x() - a.x(), dy = b.y() - a.y();

@@ -32,7 +32,7 @@ struct SamplingLimits {
 CurveSamples sample_curve(const CurvePositions& positions, double t0, double t1, const QRectF& clip,
                           const SamplingLimits& limits = {});
 
-// Clips a polyline to `clip`: the parts inside, each a polyline.
+// Clips a polyline to `clip`: the pieces inside, each a polyline.
 std::vector<QPolygonF> clip_polyline(const QPolygonF& line, const QRectF& clip);
 
 }  // namespace cifrala

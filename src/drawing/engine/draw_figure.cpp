@@ -73,13 +73,13 @@ void draw_segments(const Figure& f, Surface::Canvas& canvas) {
         const FigurePoint* b = point(f, seg.b);
         if (!a || !b) continue;
         QPolygonF line{a->surface, b->surface};
-        const std::vector<QPolygonF> parts =
+        const std::vector<QPolygonF> pieces =
             clip_polyline(line, QRectF(0, 0, f.surface_width, f.surface_height));
-        if (parts.empty()) continue;
+        if (pieces.empty()) continue;
         painter.setPen(QPen(seg.colour, seg.width, seg.style, Qt::FlatCap));
-        painter.drawLine(parts[0][0], parts[0][1]);
+        painter.drawLine(pieces[0][0], pieces[0][1]);
         canvas.record(
-            DrawnLine{parts[0][0].toPoint(), parts[0][1].toPoint(), seg.width, seg.colour});
+            DrawnLine{pieces[0][0].toPoint(), pieces[0][1].toPoint(), seg.width, seg.colour});
     }
 }
 

@@ -73,7 +73,7 @@ public:
     void newline(double f = 1.0);
     void in_de_machttxt(const QString& text);
     void in_de_subtxt(const QString& text);
-    // Stacked fractions (centred in the wider part); they leave the cursor
+    // Stacked fractions (centred in the wider piece); they leave the cursor
     // and return the x at which the caller continues. A bottom of INT_MAX
     // stands for an empty denominator.
     int breuktxt(const QString& top, const QString& bottom);
@@ -171,7 +171,7 @@ private:
     void place_lower_right();
     void place_in_lower_right(const QRect& reference);
     void reparent_to(QWidget* owner);
-    // A stacked fraction whose parts are runs of text and superscripts.
+    // A stacked fraction whose pieces are runs of text and superscripts.
     struct Run {
         QString text;
         bool superscript = false;

@@ -16,7 +16,7 @@ struct SolutionMarks {
 
 // `breaks` are where the truth can change (zeros, poles, the end of the
 // domain); `holds` tells whether the inequality holds at x; an end point is
-// part of the solution when `included` says so.
+// piece of the solution when `included` says so.
 void add_solution_set(Figure& f, SolutionMarks& marks, std::vector<double> breaks,
                       const std::function<bool(double)>& holds,
                       const std::function<bool(double)>& included);

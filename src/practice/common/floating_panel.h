@@ -1,7 +1,7 @@
 #pragma once
 // Panels that lie over a practice window's drawing surface: floating panels
 // (explanations, the own-exercise panel, result boxes), which the pupil drags
-// around, and the cover sheet, with which the pupil hides the lower part of
+// around, and the cover sheet, with which the pupil hides the lower side of
 // the worked solution and uncovers it step by step. Each has a small "Hide"
 // button.
 #include <QFrame>

@@ -55,7 +55,7 @@ public:
     bool running() const { return timer_.isActive(); }
     int total_ms() const { return total_ms_; }
     int remaining_ms() const;
-    // The part of the time that is left, 1 at the start, 0 when up.
+    // The share of the time that is left, 1 at the start, 0 when up.
     double fraction_left() const;
     // Stands in for the passing of time (tests, the render mode): as if
     // `ms` more had passed, with the ticks that belong to it.

@@ -77,8 +77,8 @@ public:
     QLineEdit* Edit2;            // second numerator
     QLineEdit* Edit3;            // first denominator
     QLineEdit* Edit4;            // second denominator
-    QLineEdit* Edit5;            // second whole part
-    QLineEdit* Edit6;            // first whole part
+    QLineEdit* Edit5;            // second whole number
+    QLineEdit* Edit6;            // first whole number
     QLineEdit* Edit7;            // numerator to simplify
     QLineEdit* Edit8;            // denominator to simplify
     QRadioButton* RadioButton4;  // "+"

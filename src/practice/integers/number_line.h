@@ -1,6 +1,6 @@
 #pragma once
 // Placing a fraction on the number line from 0 to 10: the number (a whole
-// part and a reduced fraction), where it lies on the line, how a release of
+// piece and a reduced fraction), where it lies on the line, how a release of
 // the card is judged, and the drawings of the line, the card and the arrow
 // that shows the right place.
 #include <QString>

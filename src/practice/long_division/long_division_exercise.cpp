@@ -33,7 +33,7 @@ FirstPart first_part(const QString& dividend_text, qint64 divisor) {
         value = 10 * value + dividend_text[i].digitValue();
         if (value >= divisor) {
             fp.exists = true;
-            fp.part = dividend_text.left(i + 1);
+            fp.piece = dividend_text.left(i + 1);
             fp.rest = dividend_text.mid(i + 1);
             return fp;
         }

@@ -1,6 +1,6 @@
 #pragma once
 // The exercises of the long division window: the generated numbers of each
-// level, the first part of a written division, and the chunk the chunk
+// level, the first piece of a written division, and the chunk the chunk
 // method takes next.
 #include <QString>
 #include <QtGlobal>
@@ -18,11 +18,11 @@ struct Division {
 Division generate_division(int level);
 
 // The leading digits of the dividend that form the first number at least
-// as large as the divisor, and the digits after them. No part when the
+// as large as the divisor, and the digits after them. No piece when the
 // dividend is smaller than the divisor.
 struct FirstPart {
     bool exists = false;
-    QString part;
+    QString piece;
     QString rest;
 };
 FirstPart first_part(const QString& dividend_text, qint64 divisor);
@@ -54,12 +54,12 @@ constexpr int kRemainderIs = 5244;      // # remainder
 constexpr int kDividendIs = 5245;       // # dividend (row 2)
 constexpr int kDivisorIs = 5246;        // # divisor (row 1)
 constexpr int kHowOften = 5247;         // # "number : divisor"
-constexpr int kFirstPart = 6055;        // # first part, # "part : divisor"
+constexpr int kFirstPart = 6055;        // # first piece, # "piece : divisor"
 constexpr int kNoFirstPart = 6058;      // # divisor, # dividend
 constexpr int kChunkStart = 6059;       // # dividend, # divisor
 constexpr int kRestWord = 2309;         // "rest" in "(rest 4)"
 constexpr int kNotPositive = 2304;      // own exercise: a number is not above 0
-constexpr int kTooLongForSheet = 5290;  // own exercise: # digits fit after the first part
+constexpr int kTooLongForSheet = 5290;  // own exercise: # digits fit after the first piece
 }  // namespace division_messages
 
 }  // namespace cifrala

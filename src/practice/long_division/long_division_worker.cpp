@@ -118,7 +118,7 @@ void LongDivisionWorker::stage0() {
     const FirstPart fp = first_part(dividend_text_, divisor);
     number_x_ = working_x_;
     if (fp.exists) {
-        number_ = fp.part;
+        number_ = fp.piece;
         digits_left_ = fp.rest;
         digit_ = value_of(number_) / divisor;
         msg_param1 = dividend_text_;
@@ -206,7 +206,7 @@ bool LongDivisionWorker::sheet_full() const {
 }
 
 int LongDivisionWorker::digits_that_fit(const Surface& sheet) {
-    // The first part's product and remainder, then two lines for every digit
+    // The first piece's product and remainder, then two lines for every digit
     // brought down (the digit with the product under it, the remainder).
     int y = kTopY + kLine + kLine + 2;
     int n = 0;
@@ -359,7 +359,7 @@ void LongDivisionWorker::subtraction_line(int from_x, int to_x) {
     s_.line(to_x + 5, minus_y, to_x + 15, minus_y);
 }
 
-// The running result in "both" mode: the whole part found so far, or after
+// The running result in "both" mode: the whole number found so far, or after
 // the comma the decimals exactly as they were found.
 void LongDivisionWorker::update_result_box() {
     Surface& r = host().surface(SurfaceRole::ResultBox);

@@ -1,7 +1,7 @@
 #pragma once
 // The written long division in the Dutch layout (divisor, slanted stroke,
 // dividend, slanted stroke, quotient), one stage per "Rekenstap": first
-// part, quotient digit with the speech cloud, product and remainder,
+// piece, quotient digit with the speech cloud, product and remainder,
 // bringing down the next digit, the decimal comma and the result box. In
 // "both" mode every product keeps its place value (trailing zeros)
 // and the rest is divided in one further chunk, with the running result in
@@ -38,7 +38,7 @@ public:
     static constexpr int kLine = 40;
 
     // How many digits the classic layout can bring down after the first
-    // part on a sheet like `sheet` before it is full.
+    // piece on a sheet like `sheet` before it is full.
     static int digits_that_fit(const Surface& sheet);
 
     // --- state (read by the window and the tests) ---
@@ -47,7 +47,7 @@ public:
     bool past_comma = false;
     int decimals = 0;
     QString decimal_digits;       // the decimals written so far
-    qint64 running_quotient = 0;  // the whole part found so far
+    qint64 running_quotient = 0;  // the whole number found so far
     qint64 remainder = 0;
 
 private:
@@ -79,7 +79,7 @@ private:
 
     // Layout.
     int working_y_ = 0, working_x_ = 0, quotient_x_ = 0;
-    int number_x_ = 0;      // where the current part (or number) begins
+    int number_x_ = 0;      // where the current piece (or number) begins
     int next_digit_x_ = 0;  // where the next digit comes down
     int remainder_x_ = 0;
     // The numbers being worked on.

@@ -37,7 +37,7 @@ public:
     // --- the frame ---
     // Showing the window for a topic: controls, worksheet, no exercise yet.
     void FormShow(const TopicRow& row);
-    // "Volgende oefening" after the shared part (panels and cover sheet
+    // "Volgende oefening" after what all topics share (panels and cover sheet
     // hidden): generation, the exercise written, "Rekenstap" shown.
     void start_exercise(MultiTopicMode& mode);
     // "Rekenstap": the next step of the exercise.

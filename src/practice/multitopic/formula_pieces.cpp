@@ -4,7 +4,7 @@ namespace cifrala {
 
 namespace {
 
-// A part of a fraction that is more than one number or name keeps brackets.
+// A piece of a fraction that is more than one number or name keeps brackets.
 QString part_text(const Formula& f) {
     const QString t = plain_text(f).trimmed();
     bool plain = !t.isEmpty();

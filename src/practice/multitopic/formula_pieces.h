@@ -1,7 +1,7 @@
 #pragma once
 // A line of the multi-topic worksheet as the workers build it before it is
 // written: runs of text, superscripts (whose content may hold a small
-// fraction), stacked fractions whose parts are themselves formulas, and
+// fraction), stacked fractions whose pieces are themselves formulas, and
 // roots with an index. The writer (formula_writer.h) measures and draws it;
 // plain_text gives the line as it reads ("2x^2 -3x", "(x+1)/(2V(x))").
 #include <QString>

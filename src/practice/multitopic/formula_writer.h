@@ -2,7 +2,7 @@
 // Writes formulas (formula_pieces.h) on a surface at its Formula cursor, in
 // the multi-topic window's typesetting: superscripts 5 points smaller at
 // y - 9, stacked fractions centred in their common width with the window's
-// fraction offsets (the parts themselves may hold superscripts and roots),
+// fraction offsets (the pieces themselves may hold superscripts and roots),
 // small fractions inside an exponent, and root signs that reach over what
 // stands under them. What is drawn is recorded on the surface's display
 // list as the pupil reads it: one fraction, superscript or root item per
@@ -43,10 +43,10 @@ private:
     void root(const Piece& p, int y, int depth);
     // Extra room before `next` after the piece written before it.
     int gap_between(const Piece* before, const Piece& next);
-    // The width of a part written at this depth, measured without drawing.
+    // The width of a piece written at this depth, measured without drawing.
     int measure(const Formula& f, int depth, bool in_exponent);
     // How far above (negative) or below the top of its text line the ink of
-    // a part begins, and where the ink of a part ends below that top, in the
+    // a piece begins, and where the ink of a piece ends below that top, in the
     // current font.
     int ink_top(const Formula& f, bool in_exponent);
     int ink_bottom(const Formula& f);

@@ -2,7 +2,7 @@
 // The quadratic equation of the quadratic-equations window: the standard
 // form A·x² + B·x + C = 0 or one of three product forms, how it is drawn
 // by level and options, and the arithmetic the worked solution needs
-// (discriminant, square parts, the roots of a linear equation in stages,
+// (discriminant, square factors, the roots of a linear equation in stages,
 // the search for the factor pair of the product-sum method).
 #include <QString>
 #include <vector>

@@ -37,7 +37,7 @@ void write_root(Surface& s, long long n, long long d, bool reduced_only = false)
 // One stage.
 void write_stage(Surface& s, const RootStage& stage);
 
-// A part of the numerator of a fraction: a text, or a root over a radicand
+// A piece of the numerator of a fraction: a text, or a root over a radicand
 // (with a coefficient in front when it is not empty).
 struct FormulaPiece {
     QString text;

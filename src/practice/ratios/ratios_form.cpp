@@ -606,7 +606,7 @@ QPoint TverhoudingenForm::calculator_place() const {
     // Right of the worksheet, at the window's top: above the value, "Check",
     // the tool buttons, the keyboard with its letter panel and the bottom row
     // with the level group. A screen too narrow for it pushes it back over
-    // the worksheet's right part, which the table leaves empty.
+    // the worksheet's right side, which the table leaves empty.
     return mapToGlobal(QPoint(Image1->geometry().right() + 8, 0));
 }
 

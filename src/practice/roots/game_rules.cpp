@@ -162,9 +162,9 @@ int clock_ticks(int level, int clock) {
 }
 
 QColor clock_colour(int progress, int maximum) {
-    const double part = maximum > 0 ? static_cast<double>(progress) / maximum : 1.0;
-    if (part <= 0.4) return QColor(0, 128, 0);
-    if (part <= 0.6) return QColor(255, 0, 255);
+    const double used = maximum > 0 ? static_cast<double>(progress) / maximum : 1.0;
+    if (used <= 0.4) return QColor(0, 128, 0);
+    if (used <= 0.6) return QColor(255, 0, 255);
     return QColor(255, 0, 0);
 }
 

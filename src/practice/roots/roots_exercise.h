@@ -1,7 +1,7 @@
 #pragma once
 // The exercises of "Wortels herleiden": a square root of a whole number, of
 // a mixed number or of a decimal, drawn by level, and the arithmetic of
-// simplifying it (the square part, the prime factors, the square factors).
+// simplifying it (the largest square factor, the prime factors, the square factors).
 #include <QString>
 #include <vector>
 

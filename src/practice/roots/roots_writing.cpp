@@ -18,7 +18,7 @@ int fraction_end_gap(const Surface& s) {
     return std::max(0, s.style().fraction.gap_after - 1);
 }
 
-// A root part of a fraction sits a little further from the bar than a
+// A root piece of a fraction sits a little further from the bar than a
 // number does, so that its overbar stays clear of the fraction bar.
 constexpr int kRootTopLift = 3;
 constexpr int kRootBottomDrop = 6;
@@ -57,10 +57,10 @@ void wortel_uit_txt(Surface& s, const QString& radicand) {
 }
 
 void wortel_uit_product(Surface& s, const std::vector<int>& factors) {
-    QStringList parts;
+    QStringList pieces;
     for (int f : factors)
-        parts << int_text(f);
-    wortel_uit_txt(s, parts.join(kTimes));
+        pieces << int_text(f);
+    wortel_uit_txt(s, pieces.join(kTimes));
 }
 
 void wortel_uit_breuk(Surface& s, int top, int bottom) {

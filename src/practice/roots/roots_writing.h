@@ -18,10 +18,10 @@ void wortel_uit_txt(Surface& s, const QString& radicand);
 void wortel_uit_product(Surface& s, const std::vector<int>& factors);
 // One root sign over the fraction top/bottom.
 void wortel_uit_breuk(Surface& s, int top, int bottom);
-// One root sign over the whole part and the fraction of a mixed number.
+// One root sign over the whole number and the fraction of a mixed number.
 void wortel_uit_breuk_abc(Surface& s, int whole, int top, int bottom);
 
-// A part of a fraction: a coefficient, a root, or a coefficient and a root
+// A piece of a fraction: a coefficient, a root, or a coefficient and a root
 // ("3√2"); `radicand` empty: no root.
 struct RootTerm {
     QString coefficient;
@@ -32,10 +32,10 @@ RootTerm root_term(int n);
 RootTerm root_term(const QString& radicand);
 // s√r: s alone when r = 1, √r alone when s = 1.
 RootTerm coefficient_root_term(int s, int r);
-// How the part reads: "3 V(2)", "V(80)", "10".
+// How the piece reads: "3 V(2)", "V(80)", "10".
 QString term_reading(const RootTerm& term);
 
-// A stacked fraction with these parts, in the fraction size.
+// A stacked fraction with these pieces, in the fraction size.
 void breuk_met_wortels(Surface& s, const RootTerm& top, const RootTerm& bottom);
 // s√r in the line's size (s alone when r = 1, √r alone when s = 1).
 void coefficient_root(Surface& s, int coefficient, int radicand);

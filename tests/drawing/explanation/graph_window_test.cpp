@@ -31,8 +31,8 @@ protected:
         DefaultNumberSettings::TearDown();
     }
     const DisplayList& list() const { return w.surface().display(); }
-    bool has_text_containing(const QString& part) const {
-        return list().joined_text().contains(part);
+    bool has_text_containing(const QString& piece) const {
+        return list().joined_text().contains(piece);
     }
     TtekeningForm w;
 };

@@ -80,7 +80,7 @@ TEST_F(Primitives, StackedFractions) {
     EXPECT_LT(bar.from.y(), bottom.rect.bottom());
     EXPECT_LE(bar.from.x(), top.pos.x());
     EXPECT_GE(bar.to.x(), top.rect.right());
-    // Centred in the wider part; the cursor stays, the caller goes on at next.
+    // Centred in the wider piece; the cursor stays, the caller goes on at next.
     EXPECT_NEAR(bottom.rect.center().x(), top.rect.center().x(), 1);
     EXPECT_EQ(x(), 20);
     EXPECT_GT(next, bar.to.x());

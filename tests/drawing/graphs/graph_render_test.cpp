@@ -5,8 +5,8 @@
 #include <QJsonObject>
 #include <random>
 
-#include "formula/display_json.h"
 #include "drawing/graphs/graph_render.h"
+#include "formula/display_json.h"
 #include "support/number_settings_fixture.h"
 #include "text/messages.h"
 

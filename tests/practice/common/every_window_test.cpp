@@ -12,9 +12,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QToolButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QToolButton>
 
 #include "practice/common/floating_panel.h"
 #include "practice/common/window_cases.h"
@@ -149,8 +149,8 @@ TEST_F(EveryWindow, StopClosesWithResultOne) {
 // missing.
 bool diagnostic(const QString& text) {
     static const QRegularExpression missing(QStringLiteral("^error [2-8]$"));
-    return missing.match(text.trimmed()).hasMatch() ||
-           text.contains(QLatin1String("nrnotfound")) || text.contains(QLatin1String("msg error")) ||
+    return missing.match(text.trimmed()).hasMatch() || text.contains(QLatin1String("nrnotfound")) ||
+           text.contains(QLatin1String("msg error")) ||
            text.contains(QLatin1String("missing file"));
 }
 

@@ -59,7 +59,8 @@ private:
 
 class CountingMode : public PracticeMode {
 public:
-    CountingMode(PracticeWindow& w, int from, int title) : w_(w), worker_(w), from_(from), title_(title) {}
+    CountingMode(PracticeWindow& w, int from, int title)
+        : w_(w), worker_(w), from_(from), title_(title) {}
     Caption title() const override { return {TextKind::Message, title_}; }
     int help_page() const override { return 696; }
     void set_up() override { ++set_ups; }
@@ -85,7 +86,8 @@ public:
         side = new QLabel(this);
         score = new QLabel(this);
         set_role(ControlRole::Explain, side);
-        set_role(ControlRole::Score, score, {}, [this](const QString& t) { score->setText("#" + t); });
+        set_role(ControlRole::Score, score, {},
+                 [this](const QString& t) { score->setText("#" + t); });
         three = static_cast<CountingMode*>(
             add_mode("three", 7, kAnyCode, std::make_unique<CountingMode>(*this, 3, 1987)));
         five = static_cast<CountingMode*>(

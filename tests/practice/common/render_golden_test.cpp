@@ -98,7 +98,8 @@ QStringList golden_requests(const QString& topic) {
     return out;
 }
 
-const QString kGoldenPath = QStringLiteral(CIFRALA_TEST_SOURCE_DIR "/common/data/render_golden.txt");
+const QString kGoldenPath =
+    QStringLiteral(CIFRALA_TEST_SOURCE_DIR "/common/data/render_golden.txt");
 
 TEST(RenderGolden, TheRecordHasEveryRequest) {
     const QString write_to = qEnvironmentVariable("CIFRALA_WRITE_GOLDEN");

@@ -9,15 +9,15 @@
 namespace cifrala::testing {
 
 QString Line::text() const {
-    QStringList parts;
+    QStringList pieces;
     for (const Token& t : tokens) {
         if (t.fraction) {
-            parts << t.top + "/" + t.bottom;
+            pieces << t.top + "/" + t.bottom;
         } else if (!t.text.trimmed().isEmpty()) {
-            parts << t.text.trimmed();
+            pieces << t.text.trimmed();
         }
     }
-    return parts.join(' ');
+    return pieces.join(' ');
 }
 
 std::vector<Line> read_lines(const Surface& s) {
@@ -72,7 +72,7 @@ std::optional<Rational> final_value(const Surface& s) {
     }
     bool negative = false;
     long long whole = 0;
-    Rational part{0, 1};
+    Rational piece{0, 1};
     bool any = false;
     for (const Token& t : tail) {
         if (t.fraction) {
@@ -80,7 +80,7 @@ std::optional<Rational> final_value(const Surface& s) {
             const long long p = t.top.toLongLong(&ok1);
             const long long q = t.bottom.toLongLong(&ok2);
             if (!ok1 || !ok2 || q == 0) return std::nullopt;
-            part = Rational{p, q};
+            piece = Rational{p, q};
             any = true;
             continue;
         }
@@ -96,7 +96,7 @@ std::optional<Rational> final_value(const Surface& s) {
         any = true;
     }
     if (!any) return std::nullopt;
-    Rational v = reduce(whole * part.q + part.p, part.q);
+    Rational v = reduce(whole * piece.q + piece.p, piece.q);
     if (negative) v.p = -v.p;
     return v;
 }

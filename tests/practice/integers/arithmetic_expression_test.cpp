@@ -62,7 +62,7 @@ TEST(Rewriting, TheSquareOfANegativeNumberIsWorkedOutInOnePress) {
     // Typed with a plain minus the sign stays with the base as well.
     EXPECT_EQ(rewrite_once(QStringLiteral("(-3)^2")).expression, QStringLiteral("9"));
     EXPECT_EQ(rewrite_once(QStringLiteral("5-(-2)^3")).expression, QStringLiteral("5--8"));
-    // Without brackets the minus is not part of the base.
+    // Without brackets the minus does not belong to the base.
     EXPECT_EQ(rewrite_once(QStringLiteral("-3^2")).expression, QStringLiteral("-9"));
     EXPECT_EQ(rewrite_once(QStringLiteral("2+(4)^2")).expression, QStringLiteral("2+4^2"));
 }

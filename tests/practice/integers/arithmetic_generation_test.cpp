@@ -81,7 +81,7 @@ bool only_signs_simplified(const QString& a, const QString& b) {
 }
 
 // One operation, or one bracket around a number removed (with its power,
-// for a negative base): some part of a, cut at the edges of numbers, is
+// for a negative base): some piece of a, cut at the edges of numbers, is
 // replaced by one number, and the rest is as it was.
 bool one_part_replaced(const QString& a, const QString& b) {
     qsizetype common_front = 0;
@@ -105,7 +105,7 @@ bool one_part_replaced(const QString& a, const QString& b) {
     return false;
 }
 
-// "One rewriting": signs simplified, or one part replaced by its value.
+// "One rewriting": signs simplified, or one piece replaced by its value.
 ::testing::AssertionResult one_rewriting(const QString& a, const QString& b) {
     if (only_signs_simplified(a, b) || one_part_replaced(a, b))
         return ::testing::AssertionSuccess();
@@ -218,7 +218,7 @@ TEST(GeneratedArithmetic, TheOptionsShapeTheExpression) {
                 }
             }
         }
-        // Every option chosen is seen at work in a good part of the exercises.
+        // Every option chosen is seen at work in many of the exercises.
         if (multiply) {
             EXPECT_GT(products, kSeeds / 10);
         }

@@ -41,7 +41,7 @@ TEST_F(LongDivisionFixture, SevenByNineWithoutDecimalsEndsAtOnceWithSevenNinths)
     const Surface& r = w.result_surface();
     EXPECT_TRUE(shows(r, QStringLiteral("7")));
     EXPECT_TRUE(shows(r, QStringLiteral("9")));
-    // No common factor: no reduced form, no whole part.
+    // No common factor: no reduced form, no whole number.
     EXPECT_TRUE(r.display().find_texts(QStringLiteral(" = ")).empty());
     EXPECT_TRUE(shows(w.surface(), message(kRemainderIs, QStringLiteral("7"))));
 }
@@ -49,7 +49,7 @@ TEST_F(LongDivisionFixture, SevenByNineWithoutDecimalsEndsAtOnceWithSevenNinths)
 TEST_F(LongDivisionFixture, SevenByNineWithDecimalsAddsASevenEachPress) {
     w.CheckBox2->setChecked(true);
     own(QStringLiteral("7"), QStringLiteral("9"));
-    w.Button2Click();  // layout: no first part, hint 6058
+    w.Button2Click();  // layout: no first piece, hint 6058
     EXPECT_TRUE(shows(w.surface(), message(6058, QStringLiteral("9"), QStringLiteral("7"))));
     w.Button2Click();  // quotient 0, product, remainder 7
     EXPECT_EQ(quotient_text(), QStringLiteral("0"));
@@ -416,11 +416,11 @@ TEST(LongDivisionExercise, ChooseChunk) {
 TEST(LongDivisionExercise, FirstPart) {
     const FirstPart a = first_part(QStringLiteral("1583"), 13);
     EXPECT_TRUE(a.exists);
-    EXPECT_EQ(a.part, QStringLiteral("15"));
+    EXPECT_EQ(a.piece, QStringLiteral("15"));
     EXPECT_EQ(a.rest, QStringLiteral("83"));
     EXPECT_FALSE(first_part(QStringLiteral("7"), 9).exists);
     const FirstPart b = first_part(QStringLiteral("120"), 4);
-    EXPECT_EQ(b.part, QStringLiteral("12"));
+    EXPECT_EQ(b.piece, QStringLiteral("12"));
     EXPECT_EQ(b.rest, QStringLiteral("0"));
 }
 

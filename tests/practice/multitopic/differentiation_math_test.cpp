@@ -30,7 +30,7 @@ constexpr int kSeeds = 120;
 constexpr int kHintBand = 40;
 
 // Where the function and its forms can be compared: a spread of points, and
-// points inside the domain of the exercise's inner part.
+// points inside the domain of the exercise's inner piece.
 std::vector<double> points_for(const TopicWorker& w) {
     std::vector<double> xs{-2.73, -1.91, -1.37, -0.71, -0.33, 0.29, 0.63, 1.17, 1.73, 2.41, 3.37};
     const auto* chain = dynamic_cast<const ChainRuleWorker*>(&w);

@@ -80,7 +80,7 @@ std::vector<StatedExpression> stated_expressions(const DisplayList& display) {
     bool derivative = false;
     int number = 0;
     for (const ReadLine& line : read_lines(display)) {
-        // Fractions keep their parts in brackets, so a reading is one
+        // Fractions keep their pieces in brackets, so a reading is one
         // expression text between the "=" signs.
         QString reading;
         for (const ReadToken& token : line.tokens) {
@@ -109,10 +109,10 @@ std::vector<StatedExpression> stated_expressions(const DisplayList& display) {
             derivative = false;
             rest = rest.mid(4);
         }
-        const QStringList parts = rest.split(QLatin1Char('='), Qt::SkipEmptyParts);
-        for (const QString& part : parts) {
-            if (part.contains(QLatin1Char('[')) || part.trimmed().isEmpty()) continue;
-            out.push_back({derivative, engine_text(part), line.text(), number});
+        const QStringList pieces = rest.split(QLatin1Char('='), Qt::SkipEmptyParts);
+        for (const QString& piece : pieces) {
+            if (piece.contains(QLatin1Char('[')) || piece.trimmed().isEmpty()) continue;
+            out.push_back({derivative, engine_text(piece), line.text(), number});
         }
         ++number;
     }

@@ -18,7 +18,7 @@ struct StatedExpression {
 };
 
 // Every expression the worksheet states, top to bottom. A line that
-// continues with "=" states the same function as the line above it. Parts
+// continues with "=" states the same function as the line above it. Pieces
 // that are rules rather than expressions ("[g]' · h") are left out.
 std::vector<StatedExpression> stated_expressions(const DisplayList& display);
 

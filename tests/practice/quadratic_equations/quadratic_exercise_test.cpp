@@ -1,5 +1,5 @@
 // The quadratic equation's arithmetic: the factor-pair search, the stages
-// of a root, square parts, and the exercises every level and option draws.
+// of a root, square factors, and the exercises every level and option draws.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -120,22 +120,22 @@ struct Statement {
 };
 
 // Every statement about x on the worksheet: each line is cut at the word
-// between two solutions, and a part that begins with "x =" or "x ≈" is a
+// between two solutions, and a piece that begins with "x =" or "x ≈" is a
 // statement when its stages are numbers.
 inline std::vector<Statement> statements(const DisplayList& display) {
     std::vector<Statement> out;
     const QString word = QLatin1Char(' ') + msg(quadratic_messages::kOr) + QLatin1Char(' ');
     for (const QString& line : read_line_texts(display)) {
-        for (QString part : (line + QLatin1Char(' ')).split(word)) {
-            part = part.trimmed();
+        for (QString piece : (line + QLatin1Char(' ')).split(word)) {
+            piece = piece.trimmed();
             Statement st;
             st.line = line;
-            if (part.startsWith(QStringLiteral("x ≈"))) {
+            if (piece.startsWith(QStringLiteral("x ≈"))) {
                 st.approximate = true;
-                part = part.mid(3);
-                st.stages = {part};
-            } else if (part.startsWith(QStringLiteral("x ="))) {
-                const QStringList l = part.mid(3).split(QStringLiteral(" = "));
+                piece = piece.mid(3);
+                st.stages = {piece};
+            } else if (piece.startsWith(QStringLiteral("x ="))) {
+                const QStringList l = piece.mid(3).split(QStringLiteral(" = "));
                 st.stages.assign(l.begin(), l.end());
             } else {
                 continue;

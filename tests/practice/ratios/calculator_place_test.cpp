@@ -27,7 +27,7 @@ TEST(RatiosCalculatorPlace, ClearOfTheLevelGroupAndTheKeyboardsLetters) {
     EXPECT_FALSE(box.intersects(keyboard()->frameGeometry()));
     EXPECT_FALSE(box.intersects(
         QRect(keyboard()->Panel1->mapToGlobal(QPoint(0, 0)), keyboard()->Panel1->size())));
-    // Nor anything else of the window but the worksheet's empty right part.
+    // Nor anything else of the window but the worksheet's empty right side.
     for (QWidget* w : form.findChildren<QWidget*>()) {
         if (w->parentWidget() != &form || !w->isVisibleTo(&form) ||
             w == static_cast<QWidget*>(form.Image1))

@@ -87,7 +87,7 @@ inline bool read_term(QString text, long long& coefficient, long long& radicand)
 }
 
 // What follows the last "=" of the last line (the whole line when it has
-// none): a whole part, a fraction whose parts may hold roots, a root.
+// none): a whole number, a fraction whose pieces may hold roots, a root.
 inline std::optional<RootValue> last_value(const DisplayList& display) {
     const std::vector<ReadLine> lines = read_lines(display);
     if (lines.empty()) return std::nullopt;
