@@ -852,7 +852,7 @@ inline bool step_written(Step step) {
             break;
         }
         case Step::kPower: {
-            const double n = std::nearbyint(b);
+            const double n = nearest_whole(b);
             if (std::fabs(b - n) < 1e-5) {
                 if (n < 0 && is_zero(a)) return {kPowerTooLarge, 0};
                 r.value = n == 0 ? 1 : std::pow(a, n);
