@@ -37,7 +37,7 @@ inline constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e
 template <typename Residual>
 [[gnu::always_inline]] inline double round_with_residual(double y, Residual residual) {
     const double r = nearest_whole(y);  // y < 2^52
-    const double frac = y - r;  // exact: y and r are close and y < 2^53
+    const double frac = y - r;          // exact: y and r are close and y < 2^53
     if (frac == 0.5 || frac == -0.5) {
         // The residual decides; a true tie stays with the even choice.
         const double rest = residual();
