@@ -9,6 +9,7 @@
 #include "support/number_settings_fixture.h"
 #include "util/format.h"
 #include "util/number_settings.h"
+#include "util/round15.h"
 
 namespace cifrala {
 namespace {
@@ -200,3 +201,40 @@ TEST_F(FormatTest, RoundingToFifteenDigitsOnTiesAndPowersOfTen) {
 
 }  // namespace
 }  // namespace cifrala
+
+// The quick whole-number rounding agrees with the library's, halves
+// included, over the whole range where a double still has a fraction.
+TEST(NearestWhole, AgreesWithNearbyint) {
+    const double cases[] = {0.5,
+                            1.5,
+                            2.5,
+                            -0.5,
+                            -1.5,
+                            -2.5,
+                            -0.0,
+                            0.0,
+                            0.49999999999999994,
+                            4503599627370495.5,
+                            -4503599627370495.5,
+                            4503599627370496.0,
+                            9007199254740993.0,
+                            1e300,
+                            -1e300,
+                            3.0000000001,
+                            -2.9999999};
+    for (double x : cases) {
+        EXPECT_EQ(cifrala::nearest_whole(x), std::nearbyint(x)) << x;
+        EXPECT_EQ(std::signbit(cifrala::nearest_whole(x)), std::signbit(std::nearbyint(x))) << x;
+    }
+    EXPECT_TRUE(std::isnan(cifrala::nearest_whole(std::nan(""))));
+    EXPECT_TRUE(std::isinf(cifrala::nearest_whole(-INFINITY)));
+    std::mt19937_64 gen(11);
+    std::uniform_real_distribution<double> mantissa(-10, 10);
+    std::uniform_int_distribution<int> exponent(-3, 17);
+    for (int i = 0; i < 100000; ++i) {
+        const double x = mantissa(gen) * std::pow(10.0, exponent(gen));
+        ASSERT_EQ(cifrala::nearest_whole(x), std::nearbyint(x)) << x;
+        const double half = std::floor(x) + 0.5;  // ties go to the even neighbour
+        ASSERT_EQ(cifrala::nearest_whole(half), std::nearbyint(half)) << half;
+    }
+}
