@@ -198,6 +198,7 @@ void TwortelsherleidenForm::showing() {
 
 void TwortelsherleidenForm::closing() {
     hide_explanation_window();
+    if (equations_) equations_->hide_all();
     game_->stop();
 }
 
