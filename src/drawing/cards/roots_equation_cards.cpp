@@ -27,8 +27,8 @@ constexpr int kSubtract = 5279;  // subtract # on both sides
 constexpr int kDivide = 5280;    // divide both sides by #
 constexpr int kReduce = 5281;    // divide top and bottom by #
 constexpr int kAdd = 5282;       // add # on both sides
-constexpr int kRootNotNegative = 5420;
-constexpr int kAllToTheLeft = 5421;
+constexpr int kRootNotNegative = 5420;  // # is the right-hand side
+constexpr int kAllToTheLeft = 5421;     // # is 0
 }  // namespace m
 
 constexpr int kMinWidth = 400;
@@ -190,9 +190,22 @@ EquationCardText roots_card(const QVariantMap& e) {
             text(t, m::kSquare);
             t.formula = QStringLiteral("(V(") + radicand + QStringLiteral("))² = ") + radicand;
             break;
-        case 6:
-            text(t, m::kRootNotNegative);
+        case 6: {
+            // The number the root equals once it stands alone.
+            long long top = r - p, bottom = q;
+            if (bottom < 0) {
+                top = -top;
+                bottom = -bottom;
+            }
+            const long long g = std::gcd(top, bottom);
+            if (g > 1) {
+                top /= g;
+                bottom /= g;
+            }
+            text(t, m::kRootNotNegative,
+                 bottom == 1 ? num(top) : num(top) + QLatin1Char('/') + num(bottom));
             break;
+        }
         default:
             break;
     }
@@ -204,7 +217,7 @@ EquationCardText quadratic_card(const QVariantMap& e) {
     switch (value(e, "step")) {
         case 1:
         case 2:
-            text(t, m::kAllToTheLeft);
+            text(t, m::kAllToTheLeft, QStringLiteral("0"));
             break;
         case 4:
         case 5:

@@ -194,6 +194,9 @@ TEST_F(EquationCards, EveryCardFitsItsFrameAndShowsItsTexts) {
             EXPECT_GE(w->surface().height(), 50);
             EXPECT_LE(w->surface().height(), 170);
             const QStringList lines = read_line_texts(w->surface().display());
+            for (const QString& line : lines)
+                EXPECT_FALSE(line.contains("error") || line.contains("notfound"))
+                    << topic << " " << step << " " << line.toStdString();
             for (size_t i = 0; i < t.messages.size(); ++i) {
                 msg_param1 = t.parameters[i];
                 EXPECT_TRUE(lines.contains(msg(t.messages[i]).simplified()) ||
