@@ -29,6 +29,7 @@ constexpr int kReduce = 5281;    // divide top and bottom by #
 constexpr int kAdd = 5282;       // add # on both sides
 constexpr int kRootNotNegative = 5420;  // # is the right-hand side
 constexpr int kAllToTheLeft = 5421;     // # is 0
+constexpr int kFactorOutX = 5422;       // the constant # is 0
 }  // namespace m
 
 constexpr int kMinWidth = 400;
@@ -224,6 +225,14 @@ EquationCardText quadratic_card(const QVariantMap& e) {
             text(t, m::kDivide, num(value(e, "a")));
             break;
         case 6:
+            if (value(e, "c") == 0) {
+                // Without a constant x is factored out.
+                text(t, m::kFactorOutX, QStringLiteral("0"));
+                t.formula = QStringLiteral("x") + QChar(178) + signed_term(value(e, "b")) +
+                            QStringLiteral("x = x(x") + signed_term(value(e, "b")) +
+                            QStringLiteral(")");
+                break;
+            }
             text(t, m::kProductSum);
             t.formula = QStringLiteral("? × ? = ") + num(value(e, "c")) +
                         QStringLiteral("     ? + ? = ") + num(value(e, "b"));

@@ -174,6 +174,13 @@ TEST_F(EquationCards, QuadraticShowsItsCards) {
     EXPECT_EQ(messages_of(61, rec.shown_values[0]), std::vector<int>{5421});
     EXPECT_EQ(equation_card_text(61, rec.shown_values[2]).parameters.front(), "2");
     EXPECT_EQ(messages_of(61, rec.shown_values[4]), std::vector<int>{2036});
+    // Without a constant the card of step 6 factors x out, as the next line does.
+    rec.shown_values.clear();
+    worker.begin(elementary_quadratic(1, 0, 5, 0, 0));
+    work(worker);
+    ASSERT_FALSE(rec.shown_values.empty());
+    EXPECT_EQ(messages_of(61, rec.shown_values.back()), std::vector<int>{5422});
+    EXPECT_TRUE(sheet().contains("x ( x - 5 ) = 0"));
 }
 
 TEST_F(EquationCards, EveryCardFitsItsFrameAndShowsItsTexts) {
