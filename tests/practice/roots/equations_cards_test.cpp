@@ -3,10 +3,13 @@
 // the press performs, which says what that step does.
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+
 #include "drawing/cards/explanation_cards.h"
 #include "drawing/cards/roots_equation_cards.h"
 #include "drawing/explanation/tekening_form.h"
 #include "formula/display_reader.h"
+#include "practice/common/render_registry.h"
 #include "practice/roots/equations/fraction_equation.h"
 #include "practice/roots/equations/power_equation.h"
 #include "practice/roots/equations/quadratic_elementary.h"
@@ -212,6 +215,38 @@ TEST_F(EquationCards, EveryCardFitsItsFrameAndShowsItsTexts) {
             }
         }
     }
+}
+
+}  // namespace
+}  // namespace cifrala::testing
+
+namespace cifrala::testing {
+namespace {
+
+TEST(EquationRender, EveryTopicAndLevelIsWorkedOffscreen) {
+    for (const char* topic : {"58", "59", "60", "61"}) {
+        for (const char* level : {"1", "2", "3"}) {
+            SCOPED_TRACE(std::string(topic) + " " + level);
+            RenderRequest r;
+            QString error;
+            ASSERT_TRUE(parse_render_request({"roots", "--topic", topic, "--level", level,
+                                              "--seed", "9", "--out", "x.json"},
+                                             r, &error));
+            const QJsonObject o = render_exercise_json(r, &error);
+            ASSERT_FALSE(o.isEmpty()) << error.toStdString();
+            const QJsonArray lines = o.value("lines").toArray();
+            ASSERT_GE(lines.size(), 2);
+            EXPECT_TRUE(lines.first().toString().contains('x'));
+            EXPECT_EQ(lines.last().toString(), msg(1540));
+            // The same seed gives the same exercise.
+            EXPECT_EQ(render_exercise_json(r, &error).value("lines"), o.value("lines"));
+            EXPECT_FALSE(render_exercise(r, &error).isNull());
+        }
+    }
+    RenderRequest bad;
+    QString error;
+    EXPECT_FALSE(parse_render_request({"roots", "--topic", "57", "--out", "x.png"}, bad, &error) &&
+                 !render_exercise(bad, &error).isNull());
 }
 
 }  // namespace
