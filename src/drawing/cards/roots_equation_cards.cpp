@@ -23,10 +23,10 @@ constexpr int kProductSum = 2036;
 constexpr int kTurnRound = 2037;
 constexpr int kSquare = 1598;
 constexpr int kProductZero = 1853;
-constexpr int kSubtract = 5279;  // subtract # on both sides
-constexpr int kDivide = 5280;    // divide both sides by #
-constexpr int kReduce = 5281;    // divide top and bottom by #
-constexpr int kAdd = 5282;       // add # on both sides
+constexpr int kSubtract = 5279;         // subtract # on both sides
+constexpr int kDivide = 5280;           // divide both sides by #
+constexpr int kReduce = 5281;           // divide top and bottom by #
+constexpr int kAdd = 5282;              // add # on both sides
 constexpr int kRootNotNegative = 5420;  // # is the right-hand side
 constexpr int kAllToTheLeft = 5421;     // # is 0
 constexpr int kFactorOutX = 5422;       // the constant # is 0
@@ -123,8 +123,8 @@ EquationCardText fractions_card(const QVariantMap& e) {
                 break;
             case 6:
                 text(t, m::kProductSum);
-                t.formula = QStringLiteral("? × ? = ") + num(r * s) + QStringLiteral("     ? + ? = ") +
-                            num(-r - s);
+                t.formula = QStringLiteral("? × ? = ") + num(r * s) +
+                            QStringLiteral("     ? + ? = ") + num(-r - s);
                 break;
             case 7:
                 text(t, m::kProductSum);
@@ -138,8 +138,7 @@ EquationCardText fractions_card(const QVariantMap& e) {
         }
         return t;
     }
-    const QString denominator =
-        coefficient_x(mm) + (r != 0 ? signed_term(r) : QString());
+    const QString denominator = coefficient_x(mm) + (r != 0 ? signed_term(r) : QString());
     switch (step) {
         case 0:
             move_term(t, p);
@@ -265,8 +264,8 @@ void paint_equation_card(TtekeningForm& w, const CardRequest& r) {
     for (const QString& line : lines + QStringList{t.formula})
         widest = std::max(widest, fitted_width(s, line, room));
     const int size = s.font_size();
-    const int width = std::clamp(widest + 2 * kLeft + TtekeningForm::kCopyButtonRoom, kMinWidth,
-                                 kMaxWidth);
+    const int width =
+        std::clamp(widest + 2 * kLeft + TtekeningForm::kCopyButtonRoom, kMinWidth, kMaxWidth);
     const int line_height = s.line_step(1.0);
     int height = kTop + static_cast<int>(lines.size()) * static_cast<int>(line_height * kTextLine);
     if (!t.formula.isEmpty()) height += static_cast<int>(line_height * kFormulaLine);

@@ -32,11 +32,10 @@ QString root_text(const ReadToken& t) {
         radicand = radicand.mid(1);
     }
     // The square root by the engine's own function, which also takes 0.
-    const QString power =
-        index == QLatin1String("2")
-            ? QStringLiteral("sqr(") + radicand + QStringLiteral(")")
-            : QStringLiteral("((") + radicand + QStringLiteral(")^(1/") + index +
-                  QStringLiteral("))");
+    const QString power = index == QLatin1String("2")
+                              ? QStringLiteral("sqr(") + radicand + QStringLiteral(")")
+                              : QStringLiteral("((") + radicand + QStringLiteral(")^(1/") + index +
+                                    QStringLiteral("))");
     return negative ? QStringLiteral("(-") + power + QStringLiteral(")") : power;
 }
 

@@ -192,8 +192,8 @@ TEST_F(EquationCards, EveryCardFitsItsFrameAndShowsItsTexts) {
         ASSERT_NE(card, nullptr);
         EXPECT_EQ(card->placement, CardPlacement::Keep);
         for (int step : {0, 1, 2, 3, 4, 5, 6, 7, 98}) {
-            QVariantMap values{{"step", step}, {"kind", 1}, {"a", 3},  {"b", -4}, {"c", 5},
-                               {"n", 2},       {"p", 3},    {"q", -2}, {"m", 6},  {"r", 1},
+            QVariantMap values{{"step", step}, {"kind", 1}, {"a", 3},   {"b", -4},    {"c", 5},
+                               {"n", 2},       {"p", 3},    {"q", -2},  {"m", 6},     {"r", 1},
                                {"s", 2},       {"t", 0},    {"top", 1}, {"bottom", 2}};
             const EquationCardText t = equation_card_text(topic, values);
             if (t.messages.empty()) continue;
@@ -229,9 +229,9 @@ TEST(EquationRender, EveryTopicAndLevelIsWorkedOffscreen) {
             SCOPED_TRACE(std::string(topic) + " " + level);
             RenderRequest r;
             QString error;
-            ASSERT_TRUE(parse_render_request({"roots", "--topic", topic, "--level", level,
-                                              "--seed", "9", "--out", "x.json"},
-                                             r, &error));
+            ASSERT_TRUE(parse_render_request(
+                {"roots", "--topic", topic, "--level", level, "--seed", "9", "--out", "x.json"}, r,
+                &error));
             const QJsonObject o = render_exercise_json(r, &error);
             ASSERT_FALSE(o.isEmpty()) << error.toStdString();
             const QJsonArray lines = o.value("lines").toArray();

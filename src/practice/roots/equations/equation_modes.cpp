@@ -111,8 +111,8 @@ private:
 }  // namespace
 
 EquationControls::EquationControls(TwortelsherleidenForm& w) : QObject(&w), w_(w) {
-    SpeedButton12 = make_text_button(&w, QStringLiteral("SpeedButton12"),
-                                     QStringLiteral("Voorkennis"));
+    SpeedButton12 =
+        make_text_button(&w, QStringLiteral("SpeedButton12"), QStringLiteral("Voorkennis"));
     SpeedButton14 =
         make_text_button(&w, QStringLiteral("SpeedButton14"), QStringLiteral("Formules"));
     SpeedButton12->setGeometry(608, kBottomRow + 1, 100, 30);
@@ -182,7 +182,8 @@ void EquationControls::hide_all() {
 
 void EquationControls::set_panel_height(int height) {
     GroupBox6->resize(kPanel.width(), height);
-    Image3->resize_surface(QSize(kPanelSurfaceSize.width(), std::max(1, height - kPanelSurfaceGap)));
+    Image3->resize_surface(
+        QSize(kPanelSurfaceSize.width(), std::max(1, height - kPanelSurfaceGap)));
 }
 
 // --- the explanation window ---
@@ -193,9 +194,8 @@ bool EquationControls::explanation_allowed() const {
 
 void EquationControls::show_card() {
     const EquationWorker* worker = card_worker_;
-    explanation_window()->show_for(&w_, [worker] {
-        return worker ? worker->card_values() : QVariantMap{};
-    });
+    explanation_window()->show_for(
+        &w_, [worker] { return worker ? worker->card_values() : QVariantMap{}; });
     w_.activateWindow();
 }
 

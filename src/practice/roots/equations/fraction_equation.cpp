@@ -96,10 +96,14 @@ void FractionWorker::begin(const FractionEquation& equation) {
 }
 
 QVariantMap FractionWorker::card_values() const {
-    return {{QStringLiteral("step"), card_step},    {QStringLiteral("kind"), e.kind},
-            {QStringLiteral("p"), e.p},             {QStringLiteral("q"), e.q},
-            {QStringLiteral("m"), e.m},             {QStringLiteral("r"), e.r},
-            {QStringLiteral("s"), e.s},             {QStringLiteral("top"), reduced_top},
+    return {{QStringLiteral("step"), card_step},
+            {QStringLiteral("kind"), e.kind},
+            {QStringLiteral("p"), e.p},
+            {QStringLiteral("q"), e.q},
+            {QStringLiteral("m"), e.m},
+            {QStringLiteral("r"), e.r},
+            {QStringLiteral("s"), e.s},
+            {QStringLiteral("top"), reduced_top},
             {QStringLiteral("bottom"), reduced_bottom}};
 }
 

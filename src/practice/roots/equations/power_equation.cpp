@@ -346,7 +346,8 @@ void PowerWorker::isolate_x_line() {
     };
     const auto whole_value = [&](long long top) {
         signed_fraction(sheet_, top, s, false, false);
-        if (std::abs(e.s) != 1 && (std::gcd(abs_ll(top), abs_ll(s)) > 1 || abs_ll(s) < abs_ll(top))) {
+        if (std::abs(e.s) != 1 &&
+            (std::gcd(abs_ll(top), abs_ll(s)) > 1 || abs_ll(s) < abs_ll(top))) {
             sheet_.my_textout(kIs);
             vereenvoudigde_breuk(sheet_, top, s);
         }

@@ -35,13 +35,13 @@ private:
     // (s·x + t) with its brackets when s ≠ 1 or t ≠ 0, else x.
     void expression(bool brackets);
     void power_of_expression();
-    void divided_line();       // step 3
-    void quotient_line();      // step 6
-    void root_line();          // step 7
-    void isolate_sx_line();    // step 8
-    void isolate_x_line();     // step 9
+    void divided_line();     // step 3
+    void quotient_line();    // step 6
+    void root_line();        // step 7
+    void isolate_sx_line();  // step 8
+    void isolate_x_line();   // step 9
     void no_solution();
-    // The t part of the last line: -t/s.
+    // The term -t/s at the end of the last line.
     void t_part();
 
     struct Closing {

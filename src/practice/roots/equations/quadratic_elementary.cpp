@@ -65,8 +65,7 @@ ElementaryQuadratic generate_elementary_quadratic(int level) {
     return elementary_quadratic(a, u, v, r, B);
 }
 
-QuadraticElementaryWorker::QuadraticElementaryWorker(StepHost& host,
-                                                     EquationExplainer& explainer,
+QuadraticElementaryWorker::QuadraticElementaryWorker(StepHost& host, EquationExplainer& explainer,
                                                      std::function<void(int)> panel_height)
     : EquationWorker(host, explainer, false), panel_height_(std::move(panel_height)) {}
 
@@ -127,7 +126,8 @@ void QuadraticElementaryWorker::right_side() {
         return;
     }
     if (e.r != 0) {
-        sheet_.my_textout(number_text(e.r) + (e.B < 0 ? QStringLiteral(" + ") : QStringLiteral(" - ")));
+        sheet_.my_textout(number_text(e.r) +
+                          (e.B < 0 ? QStringLiteral(" + ") : QStringLiteral(" - ")));
     } else if (e.B > 0) {
         sheet_.my_textout(QStringLiteral("-"));
     }
@@ -259,8 +259,8 @@ void QuadraticElementaryWorker::perform(int n) {
         case 100:
             explainer_.hide();
             line(kLine);
-            sheet_.my_textout(QStringLiteral("x ( x") + added_term_text(e.b) + QStringLiteral(" )") +
-                              kIsZero);
+            sheet_.my_textout(QStringLiteral("x ( x") + added_term_text(e.b) +
+                              QStringLiteral(" )") + kIsZero);
             break;
         case 101:
             line(kLine);

@@ -71,8 +71,10 @@ void RootWorker::begin(const RootEquation& equation) {
 }
 
 QVariantMap RootWorker::card_values() const {
-    return {{QStringLiteral("step"), card_step}, {QStringLiteral("p"), e.p},
-            {QStringLiteral("q"), e.q},          {QStringLiteral("m"), e.m},
+    return {{QStringLiteral("step"), card_step},
+            {QStringLiteral("p"), e.p},
+            {QStringLiteral("q"), e.q},
+            {QStringLiteral("m"), e.m},
             {QStringLiteral("r"), e.r}};
 }
 
