@@ -297,6 +297,37 @@ TEST_F(EquationEdges, UndoBringsTheEquationBeforeBackOnce) {
     EXPECT_FALSE(eq().SpeedButton15->isVisibleTo(&w));
 }
 
+TEST_F(EquationEdges, StopHidesThePanelAndTheButtonsOfTheEquationTopics) {
+    open(61);
+    start_quadratic(elementary_quadratic(1, 2, 3, 0, 0));
+    work_to_end();
+    ASSERT_TRUE(eq().GroupBox6->isVisibleTo(&w));
+    w.Button3Click();
+    EXPECT_FALSE(eq().GroupBox6->isVisibleTo(&w));
+    open(58);
+    ASSERT_TRUE(eq().SpeedButton12->isVisibleTo(&w));
+    w.Button3Click();
+    EXPECT_FALSE(eq().SpeedButton12->isVisibleTo(&w));
+    EXPECT_FALSE(eq().SpeedButton14->isVisibleTo(&w));
+}
+
+TEST_F(EquationEdges, ALevelChosenDuringAnExerciseWaitsForTheNext) {
+    open(60);
+    w.set_level(0);
+    seed_random(11);
+    w.Button1Click();
+    press();
+    const QStringList before = sheet();
+    w.set_level(2);
+    EXPECT_EQ(sheet(), before);
+    work_to_end();
+    // Level 1 draws every number below 6 in size.
+    const RootEquation e = eq().roots().e;
+    for (int v : {e.p, e.m, e.r})
+        EXPECT_LT(std::abs(v), 6);
+    EXPECT_LE(std::abs(e.q), 6);
+}
+
 TEST_F(EquationEdges, TheReferenceCardsOfPowers) {
     open(58);
     eq().SpeedButton12Click();
