@@ -24,7 +24,7 @@
 namespace cifrala::testing {
 namespace {
 
-constexpr int kSeeds = 120;
+constexpr int kSeeds = 300;
 
 class EquationTopics : public ::testing::TestWithParam<int> {
 protected:
@@ -116,6 +116,17 @@ void check_sheet(const DisplayList& display, const std::vector<double>& expected
             for (const EquationClause& c : line.clauses)
                 holds = holds || clause_holds(c, x);
             EXPECT_TRUE(holds) << line.shown.toStdString() << " at x = " << x;
+        }
+        // ... and nowhere else: the line has no solution of its own.
+        for (double x : {-7.31, -1.13, 0.61, 2.93, 11.71}) {
+            const bool near_solution = std::any_of(expected.begin(), expected.end(), [x](double e) {
+                return std::fabs(e - x) < 1e-3;
+            });
+            if (near_solution) continue;
+            for (const EquationClause& c : line.clauses)
+                EXPECT_FALSE(clause_holds(c, x) && c.shown.contains('x') &&
+                             !solution_of(c).has_value())
+                    << line.shown.toStdString() << " holds at x = " << x;
         }
         // A clause that gives x its value: the value and every form of it
         // after further "=" are one number.
