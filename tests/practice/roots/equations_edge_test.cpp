@@ -290,6 +290,15 @@ TEST_F(EquationEdges, UndoBringsTheEquationBeforeBackOnce) {
     EXPECT_EQ(eq().quadratic().step, first_step);
     EXPECT_FALSE(eq().SpeedButton15->isVisibleTo(&w));
     EXPECT_FALSE(eq().quadratic().can_undo());
+    // An exercise worked to its end comes back as it was written, before
+    // its coefficients were divided.
+    start_quadratic(elementary_quadratic(3, 2, 5, 4, -2));
+    const QStringList worked = sheet();
+    work_to_end();
+    start_quadratic(elementary_quadratic(1, 1, 2, 0, 0));
+    ASSERT_TRUE(eq().quadratic().undo());
+    EXPECT_EQ(sheet(), worked);
+    EXPECT_EQ(eq().quadratic().e.b, 3 * (-2 - 5));
     // The first press hides it.
     w.Button1Click();
     EXPECT_TRUE(eq().SpeedButton15->isVisibleTo(&w));

@@ -74,7 +74,7 @@ void QuadraticElementaryWorker::new_exercise(int level) {
 }
 
 void QuadraticElementaryWorker::begin(const ElementaryQuadratic& q) {
-    if (started) previous_ = e;
+    if (started) previous_ = drawn_;
     write(q);
 }
 
@@ -88,6 +88,7 @@ bool QuadraticElementaryWorker::undo() {
 
 void QuadraticElementaryWorker::write(const ElementaryQuadratic& q) {
     e = q;
+    drawn_ = q;
     started = true;
     step = 0;
     card_step = 0;

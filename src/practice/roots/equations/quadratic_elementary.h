@@ -48,6 +48,7 @@ private:
     void right_side();
     void show_rijtje_bij(long long x);
 
+    ElementaryQuadratic drawn_;  // as it was written, before the steps divided b and c
     std::optional<ElementaryQuadratic> previous_;
     std::function<void(int)> panel_height_;
 };
