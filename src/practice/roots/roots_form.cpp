@@ -13,6 +13,7 @@
 #include "drawing/explanation/tekening_form.h"
 #include "formula/surface_pane.h"
 #include "practice/common/floating_panel.h"
+#include "practice/roots/equations/equation_modes.h"
 #include "practice/roots/game_mode.h"
 #include "practice/roots/game_panel.h"
 #include "practice/roots/roots_hints.h"
@@ -35,14 +36,12 @@ constexpr int kHintAreaHeight = 104;
 constexpr int kBottomRow = 684;
 
 // The topics whose modes are not built yet: the parabolas and function
-// values, and the equations.
+// values.
 struct PlannedMode {
     const char* name;
     int topic;
 };
-constexpr PlannedMode kPlannedModes[] = {{"parabolas", 56},      {"function_value", 57},
-                                         {"powers", 58},         {"fractions", 59},
-                                         {"roots_equation", 60}, {"quadratic", 61}};
+constexpr PlannedMode kPlannedModes[] = {{"parabolas", 56}, {"function_value", 57}};
 
 PracticeWindowConfig roots_config() {
     PracticeWindowConfig c;
@@ -89,6 +88,9 @@ void TwortelsherleidenForm::add_modes() {
         add_mode(QStringLiteral("roots"), 22, kAnyCode, std::make_unique<RootsMode>(*this)));
     for (const PlannedMode& m : kPlannedModes)
         add_mode(QString::fromLatin1(m.name), m.topic, kAnyCode, nullptr);
+    equations_ = new EquationControls(*this);
+    for (EquationControls::ModeEntry& m : equations_->make_modes())
+        add_mode(QString::fromLatin1(m.name), m.topic, kAnyCode, std::move(m.mode));
     game_ = static_cast<GameMode*>(
         add_mode(QStringLiteral("game"), 62, kAnyCode, std::make_unique<GameMode>(*this, *Panel5)));
     // Every other topic the window is opened for is worked as topic 22.
@@ -179,6 +181,7 @@ void TwortelsherleidenForm::set_frame(const RootsFrame& frame) {
     Panel2->hide();
     Panel5->Timer1->stop();
     Panel5->hide();
+    if (equations_) equations_->hide_all();
     Button1->show();
     CheckBox1->setVisible(frame.hint_area);
     Image2->setVisible(frame.hint_area);
@@ -195,6 +198,7 @@ void TwortelsherleidenForm::showing() {
 
 void TwortelsherleidenForm::closing() {
     hide_explanation_window();
+    if (equations_) equations_->hide_all();
     game_->stop();
 }
 

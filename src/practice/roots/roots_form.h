@@ -2,9 +2,10 @@
 // The roots window: one frame for eight topics of the menu. "Wortels
 // herleiden" (topic 22, and any topic without a mode of its own) works
 // roots out step by step with the hint area under the worksheet; "Maak
-// kloppend" (62) is a game on a panel over the whole window. The parabola,
-// function-value and equation topics (56 to 61) are registered as not built
-// yet; each mode sets the frame up with set_frame (the worksheet 572 pixels
+// kloppend" (62) is a game on a panel over the whole window; the equation
+// topics (58 to 61) work equations out on the whole worksheet. The parabola
+// and function-value topics (56, 57) are registered as not built yet; each
+// mode sets the frame up with set_frame (the worksheet 572 pixels
 // high with the hint area, or 681 without it) and adds what it shows.
 #include "practice/common/practice_window.h"
 
@@ -15,6 +16,7 @@ class QRadioButton;
 namespace cifrala {
 
 class CoverSheet;
+class EquationControls;
 class GameMode;
 class GamePanel;
 class RootsMode;
@@ -47,6 +49,7 @@ public:
     Surface& hint_area() { return surface(SurfaceRole::HintArea); }
     RootsMode& roots_mode() const { return *roots_; }
     GameMode& game_mode() const { return *game_; }
+    EquationControls& equations() const { return *equations_; }
     // Starts an exercise as soon as the window is shown (render mode).
     void set_start_on_show(bool on) { start_on_show_ = on; }
 
@@ -72,6 +75,7 @@ protected:
 private:
     friend class RootsMode;
     friend class GameMode;
+    friend class EquationControls;
 
     void create_factoring_group();
     void create_hint_area();
@@ -81,6 +85,7 @@ private:
 
     RootsMode* roots_ = nullptr;
     GameMode* game_ = nullptr;
+    EquationControls* equations_ = nullptr;
     bool start_on_show_ = false;
 };
 

@@ -22,8 +22,10 @@ namespace {
 TEST_F(RootsFixture, TheModesByTopicCode) {
     EXPECT_TRUE(w.serves(22, 0));
     EXPECT_TRUE(w.serves(62, 0));
-    for (int topic = 56; topic <= 61; ++topic)
+    for (int topic = 56; topic <= 57; ++topic)
         EXPECT_FALSE(w.serves(topic, 0)) << topic;
+    for (int topic = 58; topic <= 61; ++topic)
+        EXPECT_TRUE(w.serves(topic, 0)) << topic;
     // Any other code is worked as topic 22.
     EXPECT_TRUE(w.serves(17, 3));
     selection.topic_code = 17;
