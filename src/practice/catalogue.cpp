@@ -4,6 +4,7 @@
 #include "drawing/cards/derivative_cards.h"
 #include "drawing/cards/quadratic_cards.h"
 #include "drawing/cards/roots_cards.h"
+#include "drawing/cards/roots_function_cards.h"
 #include "practice/figures/graph_render_topic.h"
 #include "practice/fractions/fractions_registration.h"
 #include "practice/integers/integers_registration.h"
@@ -32,6 +33,7 @@ void register_catalogue() {
     // The explanation cards.
     register_arithmetic_cards();
     register_roots_cards();
+    register_roots_function_cards();
     register_derivative_cards();
     register_quadratic_cards();
 }

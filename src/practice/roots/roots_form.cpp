@@ -15,6 +15,9 @@
 #include "practice/common/floating_panel.h"
 #include "practice/roots/game_mode.h"
 #include "practice/roots/game_panel.h"
+#include "practice/roots/function_value_mode.h"
+#include "practice/roots/parabola_mode.h"
+#include "practice/roots/roots_card_picture.h"
 #include "practice/roots/roots_hints.h"
 #include "practice/roots/roots_mode.h"
 #include "practice/roots/roots_style.h"
@@ -34,15 +37,13 @@ constexpr int kHintAreaTop = 1 + kRootsWorksheetWithHints + 3;
 constexpr int kHintAreaHeight = 104;
 constexpr int kBottomRow = 684;
 
-// The topics whose modes are not built yet: the parabolas and function
-// values, and the equations.
+// The topics whose modes are not built yet: the equations.
 struct PlannedMode {
     const char* name;
     int topic;
 };
-constexpr PlannedMode kPlannedModes[] = {{"parabolas", 56},      {"function_value", 57},
-                                         {"powers", 58},         {"fractions", 59},
-                                         {"roots_equation", 60}, {"quadratic", 61}};
+constexpr PlannedMode kPlannedModes[] = {
+    {"powers", 58}, {"fractions", 59}, {"roots_equation", 60}, {"quadratic", 61}};
 
 PracticeWindowConfig roots_config() {
     PracticeWindowConfig c;
@@ -87,6 +88,9 @@ TwortelsherleidenForm::~TwortelsherleidenForm() = default;
 void TwortelsherleidenForm::add_modes() {
     roots_ = static_cast<RootsMode*>(
         add_mode(QStringLiteral("roots"), 22, kAnyCode, std::make_unique<RootsMode>(*this)));
+    add_mode(QStringLiteral("parabolas"), 56, kAnyCode, std::make_unique<ParabolaMode>(*this));
+    function_value_ = static_cast<FunctionValueMode*>(add_mode(
+        QStringLiteral("function_value"), 57, kAnyCode, std::make_unique<FunctionValueMode>(*this)));
     for (const PlannedMode& m : kPlannedModes)
         add_mode(QString::fromLatin1(m.name), m.topic, kAnyCode, nullptr);
     game_ = static_cast<GameMode*>(
@@ -180,6 +184,9 @@ void TwortelsherleidenForm::set_frame(const RootsFrame& frame) {
     Panel5->Timer1->stop();
     Panel5->hide();
     Button1->show();
+    for (const auto& c : mode_controls_)
+        if (c) c->hide();
+    side_card = RootsCard{};
     CheckBox1->setVisible(frame.hint_area);
     Image2->setVisible(frame.hint_area);
     SpeedButton5->setVisible(frame.hint_area);
@@ -187,6 +194,20 @@ void TwortelsherleidenForm::set_frame(const RootsFrame& frame) {
         Image1->resize_surface(QSize(kSurfaceWidth, frame.worksheet_height));
     surface().clearimage();
     hint_area().clearimage();
+}
+
+void TwortelsherleidenForm::apply_preset(Preset preset) {
+    if (preset == Preset::ShowPanel4 && function_value_) function_value_->show_options();
+}
+
+QImage TwortelsherleidenForm::picture() const {
+    return picture_with_card(PracticeWindow::picture(), side_card);
+}
+
+QJsonObject TwortelsherleidenForm::description() const {
+    QJsonObject o = PracticeWindow::description();
+    add_card_description(o, side_card);
+    return o;
 }
 
 void TwortelsherleidenForm::showing() {
