@@ -28,13 +28,26 @@ Rational read(const QVariantMap& v, const QString& name) {
                     v.value(name + QStringLiteral("_d"), 1).toLongLong());
 }
 
+// The messages wrapped over the card, in the largest size (14 points down
+// to 8) at which they fit its height.
 void message_card(TtekeningForm& w, int width, int height, std::initializer_list<int> messages) {
     w.init(width, height);
     Surface& s = w.surface();
-    s.set_font_size(14);
-    s.cursor = {kLeft, 8};
-    for (int m : messages)
-        write_wrapped(w, msg(m));
+    const auto write = [&] {
+        s.cursor = {kLeft, 6};
+        for (int m : messages)
+            write_wrapped(w, msg(m), 0.62);
+    };
+    int size = 14;
+    for (; size > 8; --size) {
+        s.set_font_size(size);
+        s.measure_only = true;
+        write();
+        s.measure_only = false;
+        if (s.cursor.y <= height) break;
+    }
+    s.set_font_size(size);
+    write();
 }
 
 // Every mixed number among a, b, c and x as the fraction it stands for:
@@ -119,16 +132,26 @@ void paint_function_value(TtekeningForm& w, const CardRequest& r) {
     const Rational a = read(v, QStringLiteral("a")), b = read(v, QStringLiteral("b")),
                    c = read(v, QStringLiteral("c")), x = read(v, QStringLiteral("x"));
     switch (v.value(QStringLiteral("step")).toInt()) {
-        case 0: message_card(w, 700, 90, {kIntroduction, kBrackets}); break;
-        case 1: message_card(w, 700, 90, {value_message(x)}); break;
+        case 0:
+            message_card(w, 700, 90, {kIntroduction, kBrackets});
+            break;
+        case 1:
+            message_card(w, 700, 90, {value_message(x)});
+            break;
         case 2: {
             const Rational numbers[] = {a, b, c, x};
             fractions_card(w, numbers, 4);
             break;
         }
-        case 3: message_card(w, 500, 130, {kSquareOfFraction}); break;
-        case 4: products_card(w, a, b, c, x); break;
-        default: message_card(w, 700, 90, {kAddNumerators}); break;
+        case 3:
+            message_card(w, 500, 130, {kSquareOfFraction});
+            break;
+        case 4:
+            products_card(w, a, b, c, x);
+            break;
+        default:
+            message_card(w, 700, 90, {kAddNumerators});
+            break;
     }
     place_card(w, v);
 }

@@ -99,8 +99,8 @@ void balance_card(TtekeningForm& w, const Parabola& p) {
     const QColor black = s.font_colour();
     s.set_font_colour(Qt::red);
     at_left(w);
-    const QString take = (p.b < 0 ? QStringLiteral("+") : QStringLiteral("-")) +
-                         int_to_text(std::llabs(p.b));
+    const QString take =
+        (p.b < 0 ? QStringLiteral("+") : QStringLiteral("-")) + int_to_text(std::llabs(p.b));
     const int eq = kLeft + s.text_width(left + signed_term(p.b, false) + QStringLiteral(" ="));
     s.cursor.x = kLeft + s.text_width(left + QStringLiteral(" "));
     w.my_textout_2(take);
@@ -146,7 +146,7 @@ void vertex_card(TtekeningForm& w, const Parabola& p) {
         w.my_textout_2(kIs);
         write_card_number(w, x, false);
     }
-    w.newline(2.0);
+    w.newline(1.6);
     at_left(w);
     // Y_top = a·X² + b·X + c with X written as it is.
     w.my_textout_2(QStringLiteral("Y"));
@@ -174,7 +174,8 @@ void vertex_card(TtekeningForm& w, const Parabola& p) {
     const Rational first = Rational(p.a) * x * x, second = Rational(p.b) * x;
     const qint64 den = x.d * x.d;
     const auto over = [&](qint64 numerator, bool first_term) {
-        if (!first_term) w.my_textout_2(numerator < 0 ? QStringLiteral(" - ") : QStringLiteral(" + "));
+        if (!first_term)
+            w.my_textout_2(numerator < 0 ? QStringLiteral(" - ") : QStringLiteral(" + "));
         if (first_term && numerator < 0) w.my_textout_2(QStringLiteral("-"));
         const QString n = int_to_text(std::llabs(numerator));
         if (den == 1) {
@@ -183,14 +184,14 @@ void vertex_card(TtekeningForm& w, const Parabola& p) {
             write_card_fraction(w, n, int_to_text(den));
         }
     };
-    w.newline(2.0);
+    w.newline(1.6);
     s.cursor.x = after_is;
     w.my_textout_2(kIs);
     over(first.n * (den / first.d), true);
     if (p.b != 0) over(second.n * (den / second.d), false);
     if (p.c != 0) over(p.c * den, false);
     const Rational y = first + second + Rational(p.c);
-    w.newline(2.0);
+    w.newline(1.6);
     s.cursor.x = after_is;
     w.my_textout_2(kIs);
     const qint64 sum = y.n * (den / y.d);
@@ -232,8 +233,8 @@ void reveal_card(TtekeningForm& w, const Parabola& p, qint64 X) {
     w.newline(1.2);
     s.cursor.x = column;
     // a · X², b · X as numbers.
-    QString line = QStringLiteral("= ") + int_to_text(p.a) + QStringLiteral(" · ") +
-                   int_to_text(X * X);
+    QString line =
+        QStringLiteral("= ") + int_to_text(p.a) + QStringLiteral(" · ") + int_to_text(X * X);
     if (p.b != 0)
         line += (p.b < 0 ? QStringLiteral(" - ") : QStringLiteral(" + ")) +
                 int_to_text(std::llabs(p.b)) + QStringLiteral(" · ") + factor(X);

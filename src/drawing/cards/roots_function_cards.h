@@ -1,10 +1,9 @@
 #pragma once
 // The cards of the roots window's parabola (topic 56) and function-value
-// (topic 57) modes, drawn by the step of the exercise the window reports
-// (Algorithms 1a of the explanation window): for the parabola a text card,
-// the axis of symmetry solved in balance form, the vertex worked out with
-// fractions, the graph (teken_de_parabool) and the card of one table value;
-// for the function value one card per step. The values they read:
+// (topic 57) modes, drawn by the step of the exercise the window reports:
+// for the parabola a text card, the axis of symmetry solved in balance form,
+// the vertex worked out with fractions, the graph (teken_de_parabool) and
+// the card of one table value; for the function value one card per step. The values they read:
 //   56: a, b, c, step, x_axis, x_top_num, x_top_den, x_min, x_max and, while
 //       a table value is revealed, reveal_x;
 //   57: step and a, b, c, x as <name>_n / <name>_d.

@@ -33,7 +33,8 @@ int function_value_limit(int level) {
     return level <= 0 ? 6 : level == 1 ? 10 : 20;
 }
 
-FunctionValueExercise generate_function_value(int level, NumberKind value, NumberKind coefficients) {
+FunctionValueExercise generate_function_value(int level, NumberKind value,
+                                              NumberKind coefficients) {
     const int L = function_value_limit(level);
     FunctionValueExercise e;
     if (coefficients == NumberKind::MaybeFraction) {
@@ -58,12 +59,16 @@ FunctionValueExercise generate_function_value(int level, NumberKind value, Numbe
         }
     }
     switch (value) {
-        case NumberKind::WholeNotNegative: e.x = Rational(draw(0, L - 1)); break;
+        case NumberKind::WholeNotNegative:
+            e.x = Rational(draw(0, L - 1));
+            break;
         case NumberKind::WholeMaybeNegative:
             e.x = Rational(draw(1, L - 1));
             if (random(2) == 1) e.x = -e.x;
             break;
-        case NumberKind::MaybeFraction: e.x = drawn_fraction(L); break;
+        case NumberKind::MaybeFraction:
+            e.x = drawn_fraction(L);
+            break;
     }
     return e;
 }

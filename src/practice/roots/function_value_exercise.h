@@ -27,12 +27,12 @@ int function_value_limit(int level);
 FunctionValueExercise generate_function_value(int level, NumberKind value, NumberKind coefficients);
 
 struct FunctionValueWorking {
-    Rational square;            // x²
-    Rational first, second;     // a·x² and b·x, reduced
-    qint64 common = 1;          // N = lcm(their denominators, that of c)
+    Rational square;                // x²
+    Rational first, second;         // a·x² and b·x, reduced
+    qint64 common = 1;              // N = lcm(their denominators, that of c)
     qint64 n1 = 0, n2 = 0, n3 = 0;  // the three numerators over N
-    qint64 sum = 0;             // n1 + n2 + n3
-    Rational value;             // the function value, reduced
+    qint64 sum = 0;                 // n1 + n2 + n3
+    Rational value;                 // the function value, reduced
 };
 FunctionValueWorking work_function_value(const FunctionValueExercise& e);
 

@@ -38,8 +38,8 @@ public:
     QVariantMap card_values() const;
 
     FloatingPanel* Panel4 = nullptr;
-    QGroupBox* GroupBox4 = nullptr;  // "In te vullen waarde"
-    QGroupBox* GroupBox5 = nullptr;  // "Coëfficiënten"
+    QGroupBox* GroupBox4 = nullptr;             // "In te vullen waarde"
+    QGroupBox* GroupBox5 = nullptr;             // "Coëfficiënten"
     QRadioButton* value_buttons[3] = {};        // RadioButton8 .. RadioButton10
     QRadioButton* coefficient_buttons[3] = {};  // RadioButton11 .. RadioButton13
 

@@ -100,7 +100,9 @@ void FunctionValueWorker::perform(int n) {
     const FunctionValueExercise& e = exercise;
     performed = n;
     switch (n) {
-        case 1: substituted_line(true); break;
+        case 1:
+            substituted_line(true);
+            break;
         case 2:
             if (has_mixed_numbers(e)) {
                 substituted_line(false);
@@ -117,10 +119,18 @@ void FunctionValueWorker::perform(int n) {
                 powers_line();
             }
             break;
-        case 3: powers_line(); break;
-        case 4: products_line(); break;
-        case 5: numerators_line(); break;
-        default: result_line(); break;
+        case 3:
+            powers_line();
+            break;
+        case 4:
+            products_line();
+            break;
+        case 5:
+            numerators_line();
+            break;
+        default:
+            result_line();
+            break;
     }
 }
 

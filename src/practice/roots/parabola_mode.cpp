@@ -94,6 +94,8 @@ void ParabolaMode::create_method_group() {
     RadioButton7 = new QRadioButton(QStringLiteral("Snijpunten X-as"), GroupBox3);
     RadioButton7->setObjectName(QStringLiteral("RadioButton7"));
     for (QRadioButton* r : {RadioButton6, RadioButton7}) {
+        // Both captions fit the room of the factoring group they replace.
+        r->setFont(make_font(QStringLiteral("Verdana"), 8, false));
         row->addWidget(r);
         w_.add_option_control(r);
     }
@@ -107,7 +109,8 @@ void ParabolaMode::create_method_group() {
 
 void ParabolaMode::create_own_function_panel() {
     Panel3 = w_.add_floating_panel(QStringLiteral("Panel3"));
-    Panel3->setGeometry(w_.Image1->x() + 560, w_.Image1->y() + 60, 440, 96);
+    // Below the first card, which stands at the upper right.
+    Panel3->setGeometry(w_.Image1->x() + 560, w_.Image1->y() + 300, 440, 96);
     Label5 = make_label(Panel3, QStringLiteral("Label5"), QStringLiteral("Eigen opgave"), 10);
     Label5->setGeometry(8, 4, 300, 20);
     w_.register_text(Label5, TextKind::Label, kOwnFunction);
@@ -140,9 +143,9 @@ void ParabolaMode::create_own_function_panel() {
     SpeedButton13->setGeometry(x + 4, 32, 56, 28);
     w_.register_text(SpeedButton13, TextKind::SpeedButtonWithHint, kOwnFunctionGo, true);
     SpeedButton13->setEnabled(false);
-    QObject::connect(SpeedButton13, &QToolButton::clicked, Panel3, [this] { SpeedButton13Click(); });
-    auto* watcher =
-        new FocusWatcher(Panel3, [this](QLineEdit* f) { field_left(f); });
+    QObject::connect(SpeedButton13, &QToolButton::clicked, Panel3,
+                     [this] { SpeedButton13Click(); });
+    auto* watcher = new FocusWatcher(Panel3, [this](QLineEdit* f) { field_left(f); });
     for (QLineEdit* e : {Edit1, Edit2, Edit3}) {
         QObject::connect(e, &QLineEdit::textChanged, Panel3, [this] { validate_own_fields(); });
         QObject::connect(e, &QLineEdit::returnPressed, Panel3, [this] { SpeedButton13Click(); });
@@ -292,13 +295,18 @@ void ParabolaMode::SpeedButton13Click() {
     OwnExerciseFields::read_int(Edit3, c);
     QString reason;
     switch (check_own_parabola(a, b, c)) {
-        case OwnParabolaFault::None: break;
-        case OwnParabolaFault::ZeroA: reason = msg(kZeroA); break;
+        case OwnParabolaFault::None:
+            break;
+        case OwnParabolaFault::ZeroA:
+            reason = msg(kZeroA);
+            break;
         case OwnParabolaFault::TooLarge:
             msg_param1 = int_to_text(static_cast<int>(kLargestTableValue));
             reason = msg(kTooLarge);
             break;
-        case OwnParabolaFault::BothZero: reason = msg(kBothZero); break;
+        case OwnParabolaFault::BothZero:
+            reason = msg(kBothZero);
+            break;
         case OwnParabolaFault::NotDivisible:
             reason = int_to_text(b) + QStringLiteral(" ") + msg(kNotDivisible) +
                      QStringLiteral(" ") + int_to_text(a);

@@ -38,8 +38,8 @@ public:
     const ParabolaWorker& parabola_worker() const { return worker_; }
 
     // --- handlers ---
-    void SpeedButton13Click();          // the own function's go button
-    void question_mark_click(int k);    // SpeedButton6 .. SpeedButton11
+    void SpeedButton13Click();        // the own function's go button
+    void question_mark_click(int k);  // SpeedButton6 .. SpeedButton11
     // A field of the own function lost the keyboard; false when it does not
     // hold a whole number (the message is shown, the field gets it back).
     bool field_left(QLineEdit* field);
@@ -52,15 +52,15 @@ public:
     // The values the explanation card reads.
     QVariantMap card_values() const;
 
-    QGroupBox* GroupBox3 = nullptr;        // "Methode"
-    QRadioButton* RadioButton6 = nullptr;  // "Snijpunt Y-as"
-    QRadioButton* RadioButton7 = nullptr;  // "Snijpunten X-as"
-    FloatingPanel* Panel3 = nullptr;       // own function
-    QLabel* Label5 = nullptr;              // "Eigen opgave"
-    QLineEdit* Edit1 = nullptr;            // a
-    QLineEdit* Edit2 = nullptr;            // b
-    QLineEdit* Edit3 = nullptr;            // c
-    QToolButton* SpeedButton13 = nullptr;  // go
+    QGroupBox* GroupBox3 = nullptr;               // "Methode"
+    QRadioButton* RadioButton6 = nullptr;         // "Snijpunt Y-as"
+    QRadioButton* RadioButton7 = nullptr;         // "Snijpunten X-as"
+    FloatingPanel* Panel3 = nullptr;              // own function
+    QLabel* Label5 = nullptr;                     // "Eigen opgave"
+    QLineEdit* Edit1 = nullptr;                   // a
+    QLineEdit* Edit2 = nullptr;                   // b
+    QLineEdit* Edit3 = nullptr;                   // c
+    QToolButton* SpeedButton13 = nullptr;         // go
     std::array<QToolButton*, 6> value_buttons{};  // SpeedButton6 .. SpeedButton11
 
 private:

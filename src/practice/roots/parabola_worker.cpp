@@ -95,12 +95,24 @@ void ParabolaWorker::perform(int n) {
         return;
     }
     switch (n) {
-        case 6: vertex_step(); break;
-        case 7: table_step(); break;
-        case 8: vertex_y_step(); break;
-        case 9: x_row_step(); break;
-        case 10: values_step(); break;
-        default: parabola_step(); break;
+        case 6:
+            vertex_step();
+            break;
+        case 7:
+            table_step();
+            break;
+        case 8:
+            vertex_y_step();
+            break;
+        case 9:
+            x_row_step();
+            break;
+        case 10:
+            values_step();
+            break;
+        default:
+            parabola_step();
+            break;
     }
 }
 
@@ -200,9 +212,9 @@ void ParabolaWorker::x_axis_step(int n) {
             break;
         case 2:
             remark(msg(kMakeLeadingOne) + QStringLiteral("  ") +
-                   (e.a == -1 ? msg(kTimesMinusOne)
-                              : msg(kDivideBy) + QStringLiteral(" ") + whole(e.a) +
-                                    QStringLiteral(":")));
+                   (e.a == -1
+                        ? msg(kTimesMinusOne)
+                        : msg(kDivideBy) + QStringLiteral(" ") + whole(e.a) + QStringLiteral(":")));
             line(kAfterRemark);
             write_quadratic(s, 1, e.b / e.a, e.c / e.a);
             s.my_textout(kIsZero);
@@ -303,6 +315,8 @@ void ParabolaWorker::vertex_y_step() {
 void ParabolaWorker::x_row_step() {
     for (int k = 0; k < 6; ++k)
         cell_number(column_of(k), true, Rational(xs[static_cast<size_t>(k)]), Qt::black);
+    // The graph shows the table's points from now on.
+    range_of_table = true;
     if (question_marks) question_marks(true);
 }
 

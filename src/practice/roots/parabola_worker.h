@@ -29,9 +29,9 @@ public:
     void rekenstap() override;
 
     // --- supplied by the mode ---
-    std::function<bool()> x_axis_chosen;      // read at the first step
-    std::function<void()> step_done;          // after every step
-    std::function<void(bool)> question_marks; // shown at step 9, gone at step 10
+    std::function<bool()> x_axis_chosen;       // read at the first step
+    std::function<void()> step_done;           // after every step
+    std::function<void(bool)> question_marks;  // shown at step 9, gone at step 10
 
     // --- the exercise and what the steps found ---
     ParabolaExercise exercise;
@@ -41,10 +41,10 @@ public:
     bool x_axis = false;  // the method, once the first step has read it
     ParabolaVertex vertex;
     bool table_drawn = false;
-    std::array<int, 6> xs{};             // the x of the six value columns
-    std::array<bool, 6> written{};       // its f(x) is in the table
-    bool range_of_table = false;         // step 10 set the graph's range
-    bool parabola_shown = false;         // step 11
+    std::array<int, 6> xs{};        // the x of the six value columns
+    std::array<bool, 6> written{};  // its f(x) is in the table
+    bool range_of_table = false;    // the graph spans the table (from step 9)
+    bool parabola_shown = false;    // step 11
 
     // The six value columns are 1, 2, 3, 5, 6 and 7 of the table.
     static int column_of(int k) { return k < 3 ? k + 1 : k + 2; }

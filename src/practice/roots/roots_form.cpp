@@ -13,9 +13,9 @@
 #include "drawing/explanation/tekening_form.h"
 #include "formula/surface_pane.h"
 #include "practice/common/floating_panel.h"
+#include "practice/roots/function_value_mode.h"
 #include "practice/roots/game_mode.h"
 #include "practice/roots/game_panel.h"
-#include "practice/roots/function_value_mode.h"
 #include "practice/roots/parabola_mode.h"
 #include "practice/roots/roots_card_picture.h"
 #include "practice/roots/roots_hints.h"
@@ -89,8 +89,9 @@ void TwortelsherleidenForm::add_modes() {
     roots_ = static_cast<RootsMode*>(
         add_mode(QStringLiteral("roots"), 22, kAnyCode, std::make_unique<RootsMode>(*this)));
     add_mode(QStringLiteral("parabolas"), 56, kAnyCode, std::make_unique<ParabolaMode>(*this));
-    function_value_ = static_cast<FunctionValueMode*>(add_mode(
-        QStringLiteral("function_value"), 57, kAnyCode, std::make_unique<FunctionValueMode>(*this)));
+    function_value_ =
+        static_cast<FunctionValueMode*>(add_mode(QStringLiteral("function_value"), 57, kAnyCode,
+                                                 std::make_unique<FunctionValueMode>(*this)));
     for (const PlannedMode& m : kPlannedModes)
         add_mode(QString::fromLatin1(m.name), m.topic, kAnyCode, nullptr);
     game_ = static_cast<GameMode*>(

@@ -42,7 +42,7 @@ std::unique_ptr<PracticeWindow> make_roots(const RenderOptions& o) {
         ->setChecked(true);
     if (auto* p = mode_named<ParabolaMode>(*window, "parabolas"))
         (o.value(QStringLiteral("crossings")) == QLatin1String("x") ? p->RadioButton7
-                                                                     : p->RadioButton6)
+                                                                    : p->RadioButton6)
             ->setChecked(true);
     if (auto* f = mode_named<FunctionValueMode>(*window, "function_value"))
         f->set_choices(number_kind(o.value(QStringLiteral("value"))),
@@ -58,24 +58,24 @@ const QStringList kNumberKinds{QStringLiteral("whole"), QStringLiteral("negative
 void register_roots_window() {
     register_practice_window({Target::Roots, QStringLiteral("roots"), true,
                               [](QWidget* parent) { return new TwortelsherleidenForm(parent); }});
-    register_render_topic({QStringLiteral("roots"),
-                           roots_tags::kRenderDescription,
-                           {{QStringLiteral("topic"),
-                             {QStringLiteral("22"), QStringLiteral("56"), QStringLiteral("57")},
-                             QStringLiteral("22")},
-                            {QStringLiteral("level"),
-                             {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")},
-                             QStringLiteral("1")},
-                            {QStringLiteral("method"),
-                             {QStringLiteral("squares"), QStringLiteral("primes")},
-                             QStringLiteral("squares")},
-                            {QStringLiteral("crossings"),
-                             {QStringLiteral("y"), QStringLiteral("x")},
-                             QStringLiteral("y")},
-                            {QStringLiteral("value"), kNumberKinds, QStringLiteral("whole")},
-                            {QStringLiteral("coefficients"), kNumberKinds,
-                             QStringLiteral("whole")}},
-                           make_roots});
+    register_render_topic(
+        {QStringLiteral("roots"),
+         roots_tags::kRenderDescription,
+         {{QStringLiteral("topic"),
+           {QStringLiteral("22"), QStringLiteral("56"), QStringLiteral("57")},
+           QStringLiteral("22")},
+          {QStringLiteral("level"),
+           {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")},
+           QStringLiteral("1")},
+          {QStringLiteral("method"),
+           {QStringLiteral("squares"), QStringLiteral("primes")},
+           QStringLiteral("squares")},
+          {QStringLiteral("crossings"),
+           {QStringLiteral("y"), QStringLiteral("x")},
+           QStringLiteral("y")},
+          {QStringLiteral("value"), kNumberKinds, QStringLiteral("whole")},
+          {QStringLiteral("coefficients"), kNumberKinds, QStringLiteral("whole")}},
+         make_roots});
 }
 
 }  // namespace cifrala

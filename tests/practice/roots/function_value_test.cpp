@@ -58,9 +58,10 @@ protected:
             for (size_t s = 1; s < stages.size(); ++s) {
                 const QString text = expression_of(stages[s]);
                 const auto v = value_of(text);
-                ASSERT_TRUE(v.has_value()) << text.toStdString() << "\n" << sheet_text().toStdString();
-                EXPECT_TRUE(near(*v, expected)) << all[k].text().toStdString() << " ≠ " << value.p
-                                                << "/" << value.q;
+                ASSERT_TRUE(v.has_value()) << text.toStdString() << "\n"
+                                           << sheet_text().toStdString();
+                EXPECT_TRUE(near(*v, expected))
+                    << all[k].text().toStdString() << " ≠ " << value.p << "/" << value.q;
                 ++checked;
             }
         }
@@ -74,10 +75,11 @@ protected:
         } else {
             const long long m = value.p < 0 ? -value.p : value.p;
             const QString read = all.back().text();
-            const QString fraction = QString::number(m % value.q) + QStringLiteral("/") +
-                                     QString::number(value.q);
+            const QString fraction =
+                QString::number(m % value.q) + QStringLiteral("/") + QString::number(value.q);
             if (m > value.q)
-                EXPECT_TRUE(read.endsWith(QString::number(m / value.q) + QStringLiteral(" ") + fraction))
+                EXPECT_TRUE(
+                    read.endsWith(QString::number(m / value.q) + QStringLiteral(" ") + fraction))
                     << read.toStdString();
             else
                 EXPECT_TRUE(read.endsWith(fraction)) << read.toStdString();
@@ -155,7 +157,8 @@ TEST_F(FunctionValueTest, EveryChoiceAndLevelOverManySeeds) {
 }
 
 TEST_F(FunctionValueTest, WholeNumbersSkipTheMixedNumberLine) {
-    function_value().begin(FunctionValueExercise{Rational(2), Rational(5), Rational(1), Rational(3)});
+    function_value().begin(
+        FunctionValueExercise{Rational(2), Rational(5), Rational(1), Rational(3)});
     press();
     EXPECT_EQ(flat(sheet().last()), flat(QStringLiteral("f(3) = 2·(3)^2 + 5·3 + 1")));
     press();  // step 2 has nothing to write: the powers at once
@@ -171,7 +174,8 @@ TEST_F(FunctionValueTest, WholeNumbersSkipTheMixedNumberLine) {
 }
 
 TEST_F(FunctionValueTest, CoefficientsOneSkipThePowersToo) {
-    function_value().begin(FunctionValueExercise{Rational(-1), Rational(1), Rational(4), Rational(-2)});
+    function_value().begin(
+        FunctionValueExercise{Rational(-1), Rational(1), Rational(4), Rational(-2)});
     press();
     press();
     EXPECT_EQ(w.step(), 5) << "the products at once, and no common denominator";
@@ -184,7 +188,8 @@ TEST_F(FunctionValueTest, MixedNumbersBecomeFractions) {
     const FunctionValueExercise e{Rational(7, 3), Rational(-1, 2), Rational(5, 4), Rational(-3, 2)};
     function_value().begin(e);
     press();
-    EXPECT_TRUE(flat(sheet().last()).startsWith(flat(QStringLiteral("f(-1 1/2) = 2 1/3·(-1 1/2)^2"))))
+    EXPECT_TRUE(
+        flat(sheet().last()).startsWith(flat(QStringLiteral("f(-1 1/2) = 2 1/3·(-1 1/2)^2"))))
         << sheet().last().toStdString();
     press();
     EXPECT_EQ(w.step(), 2);
@@ -217,8 +222,7 @@ TEST_F(FunctionValueTest, TheCardOfEachStep) {
         return value_of(line.mid(line.lastIndexOf('=') + 1));
     };
     ASSERT_GE(c.size(), 2);
-    EXPECT_TRUE(flat(c[0]).contains(QStringLiteral("12/36")))
-        << c[0].toStdString();
+    EXPECT_TRUE(flat(c[0]).contains(QStringLiteral("12/36"))) << c[0].toStdString();
     const auto first = final_value(c[0]);
     ASSERT_TRUE(first.has_value()) << c[0].toStdString();
     EXPECT_TRUE(near(*first, 1.0 / 3));
@@ -233,10 +237,12 @@ TEST_F(FunctionValueTest, TheCardOfEachStep) {
 }
 
 TEST_F(FunctionValueTest, TheCardsOfTheValueKindsAndWholeProducts) {
-    function_value().begin(FunctionValueExercise{Rational(2), Rational(3), Rational(1), Rational(-4)});
+    function_value().begin(
+        FunctionValueExercise{Rational(2), Rational(3), Rational(1), Rational(-4)});
     press();
     EXPECT_TRUE(card_text().contains(msg(2024).left(25)));
-    function_value().begin(FunctionValueExercise{Rational(2), Rational(3), Rational(1), Rational(4)});
+    function_value().begin(
+        FunctionValueExercise{Rational(2), Rational(3), Rational(1), Rational(4)});
     press();
     EXPECT_TRUE(card_text().contains(msg(2023).left(25)));
     press();
@@ -244,7 +250,8 @@ TEST_F(FunctionValueTest, TheCardsOfTheValueKindsAndWholeProducts) {
     EXPECT_EQ(w.step(), 5);
     // At step 4 the products were whole: the card says there is nothing to
     // convert.
-    function_value().begin(FunctionValueExercise{Rational(5, 2), Rational(3), Rational(1), Rational(2)});
+    function_value().begin(
+        FunctionValueExercise{Rational(5, 2), Rational(3), Rational(1), Rational(2)});
     press();
     press();
     EXPECT_EQ(w.step(), 2) << "5/2 is a mixed number";

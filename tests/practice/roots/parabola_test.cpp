@@ -23,7 +23,9 @@ class ParabolaTest : public RootsFunctionsFixture {
 protected:
     ParabolaTest() : RootsFunctionsFixture(56) {}
 
-    void method(bool x_axis) { (x_axis ? parabola().RadioButton7 : parabola().RadioButton6)->setChecked(true); }
+    void method(bool x_axis) {
+        (x_axis ? parabola().RadioButton7 : parabola().RadioButton6)->setChecked(true);
+    }
 
     // The table's two rows: column -> value, read from what the sheet shows.
     struct Table {
@@ -187,7 +189,7 @@ TEST_F(ParabolaTest, GeneratedParabolasOfEveryLevelWithBothMethods) {
 
 TEST_F(ParabolaTest, OwnFunctionsCoverTheUnusualCases) {
     // Double root, a = -1, b = 0, c = 0, a half vertex, large values.
-    const ParabolaExercise cases[] = {{1, -4, 4}, {-1, 2, 3}, {2, 0, -8}, {3, 6, 0},
+    const ParabolaExercise cases[] = {{1, -4, 4}, {-1, 2, 3}, {2, 0, -8},    {3, 6, 0},
                                       {1, 1, -2}, {-3, 3, 5}, {7, -70, 200}, {1, 0, 0}};
     for (const ParabolaExercise& c : cases) {
         for (bool x_axis : {false, true}) {
@@ -275,7 +277,8 @@ TEST_F(ParabolaTest, XAxisMethodWithoutConstantFactorsOutX) {
     EXPECT_TRUE(flat(sheet_text()).contains(QStringLiteral("\nx^2-3x=0")))
         << sheet_text().toStdString();
     press();
-    EXPECT_TRUE(flat(sheet_text()).contains(QStringLiteral("\nx(x-3)=0"))) << sheet_text().toStdString();
+    EXPECT_TRUE(flat(sheet_text()).contains(QStringLiteral("\nx(x-3)=0")))
+        << sheet_text().toStdString();
     work_to_end();
     check_worked(e, true);
 }
@@ -352,7 +355,8 @@ TEST_F(ParabolaTest, TheCardOfEachStep) {
             const int step = w.step();
             if (step == 5 && !x_axis) {
                 EXPECT_EQ(size, QSize(190, 180));
-                EXPECT_TRUE(card().last().simplified() == QStringLiteral("x = 4")) << text.toStdString();
+                EXPECT_TRUE(card().last().simplified() == QStringLiteral("x = 4"))
+                    << text.toStdString();
             } else if (step == 8) {
                 EXPECT_EQ(size, QSize(400, 440));
                 const QStringList c = card();
@@ -388,7 +392,8 @@ TEST_F(ParabolaTest, TheVertexCardWorksAHalfOutWithFractions) {
         }
     EXPECT_TRUE(x_top);
     const QString last = c.last();
-    const auto y = value_of(last.mid(last.lastIndexOf('=') + 1).replace(QStringLiteral("3 1/4"), QStringLiteral("(3+1/4)")));
+    const auto y = value_of(last.mid(last.lastIndexOf('=') + 1)
+                                .replace(QStringLiteral("3 1/4"), QStringLiteral("(3+1/4)")));
     ASSERT_TRUE(y.has_value()) << last.toStdString();
     EXPECT_DOUBLE_EQ(*y, engine_value(1, 3, -1, -1.5));
 }
@@ -445,7 +450,8 @@ TEST_F(ParabolaTest, AnAcceptedOwnFunctionReplacesTheGeneratedOne) {
     EXPECT_EQ(messages.count(), 0);
     EXPECT_FALSE(parabola().Panel3->isVisibleTo(&w));
     EXPECT_EQ(w.step(), 0);
-    EXPECT_TRUE(flat(sheet().first()).endsWith(QStringLiteral("f(x)=x^2-4x+3"))) << sheet().first().toStdString();
+    EXPECT_TRUE(flat(sheet().first()).endsWith(QStringLiteral("f(x)=x^2-4x+3")))
+        << sheet().first().toStdString();
     EXPECT_TRUE(parabola().GroupBox3->isVisibleTo(&w)) << "the roots 1 and 3 are whole";
     method(true);
     work_to_end();
@@ -485,7 +491,7 @@ TEST_F(ParabolaTest, OwnFunctionChecksAreExact) {
     EXPECT_EQ(check_own_parabola(-3, 3, 5), OwnParabolaFault::None);
     EXPECT_EQ(check_own_parabola(2147483647LL, 2147483647LL, 1), OwnParabolaFault::TooLarge);
     EXPECT_EQ(check_own_parabola(1, 200, 0), OwnParabolaFault::TooLarge);  // vertex y -10000
-    EXPECT_EQ(check_own_parabola(1, 198, 0), OwnParabolaFault::None);     // vertex y -9801
+    EXPECT_EQ(check_own_parabola(1, 198, 0), OwnParabolaFault::None);      // vertex y -9801
 }
 
 TEST_F(ParabolaTest, TheVertexIsExact) {

@@ -107,12 +107,12 @@ inline std::vector<std::vector<ReadToken>> stages_of(const ReadLine& line) {
             stages.back().push_back(t);
             continue;
         }
-        const QStringList parts = t.text.split(QLatin1Char('='));
-        for (int k = 0; k < parts.size(); ++k) {
+        const QStringList pieces = t.text.split(QLatin1Char('='));
+        for (int k = 0; k < pieces.size(); ++k) {
             if (k > 0) stages.emplace_back();
-            if (!parts[k].trimmed().isEmpty()) {
+            if (!pieces[k].trimmed().isEmpty()) {
                 ReadToken piece = t;
-                piece.text = parts[k];
+                piece.text = pieces[k];
                 stages.back().push_back(piece);
             }
         }
