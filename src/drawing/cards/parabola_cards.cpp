@@ -71,6 +71,7 @@ void text_card(TtekeningForm& w, const Parabola& p) {
     w.init(700, 200);
     Surface& s = w.surface();
     s.cursor = {kLeft, 8};
+    s.set_font_size(18);
     s.set_bold(true);
     write_wrapped(w, msg(kHeading), 1.0);
     s.set_bold(false);
