@@ -216,6 +216,7 @@ void ParabolaMode::new_exercise() {
 }
 
 void ParabolaMode::begin(const ParabolaExercise& e) {
+    if (e.a == 0) return;  // no parabola: the own function refuses it before this
     w_.sequence().cancel();
     for (int k = 0; k < 6; ++k)
         set_question_mark(k, 0);

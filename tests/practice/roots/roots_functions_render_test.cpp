@@ -23,7 +23,7 @@ RenderRequest request(const QString& topic, int level, quint32 seed) {
 
 TEST(RootsFunctionsRender, EveryLevelOfBothTopicsEndsWithItsCard) {
     init_number_settings();
-    for (const QString topic : {QStringLiteral("56"), QStringLiteral("57")}) {
+    for (const QString& topic : {QStringLiteral("56"), QStringLiteral("57")}) {
         for (int level = 1; level <= 3; ++level) {
             for (quint32 seed = 1; seed <= 3; ++seed) {
                 RenderRequest r = request(topic, level, seed);
