@@ -5,6 +5,7 @@
 #include "drawing/cards/quadratic_cards.h"
 #include "drawing/cards/roots_cards.h"
 #include "drawing/cards/roots_equation_cards.h"
+#include "drawing/cards/roots_function_cards.h"
 #include "practice/figures/graph_render_topic.h"
 #include "practice/fractions/fractions_registration.h"
 #include "practice/integers/integers_registration.h"
@@ -34,6 +35,7 @@ void register_catalogue() {
     register_arithmetic_cards();
     register_roots_cards();
     register_roots_equation_cards();
+    register_roots_function_cards();
     register_derivative_cards();
     register_quadratic_cards();
 }

@@ -14,8 +14,11 @@
 #include "formula/surface_pane.h"
 #include "practice/common/floating_panel.h"
 #include "practice/roots/equations/equation_modes.h"
+#include "practice/roots/function_value_mode.h"
 #include "practice/roots/game_mode.h"
 #include "practice/roots/game_panel.h"
+#include "practice/roots/parabola_mode.h"
+#include "practice/roots/roots_card_picture.h"
 #include "practice/roots/roots_hints.h"
 #include "practice/roots/roots_mode.h"
 #include "practice/roots/roots_style.h"
@@ -34,14 +37,6 @@ constexpr int kHintAreaCoverDistance = 0;
 constexpr int kHintAreaTop = 1 + kRootsWorksheetWithHints + 3;
 constexpr int kHintAreaHeight = 104;
 constexpr int kBottomRow = 684;
-
-// The topics whose modes are not built yet: the parabolas and function
-// values.
-struct PlannedMode {
-    const char* name;
-    int topic;
-};
-constexpr PlannedMode kPlannedModes[] = {{"parabolas", 56}, {"function_value", 57}};
 
 PracticeWindowConfig roots_config() {
     PracticeWindowConfig c;
@@ -86,8 +81,10 @@ TwortelsherleidenForm::~TwortelsherleidenForm() = default;
 void TwortelsherleidenForm::add_modes() {
     roots_ = static_cast<RootsMode*>(
         add_mode(QStringLiteral("roots"), 22, kAnyCode, std::make_unique<RootsMode>(*this)));
-    for (const PlannedMode& m : kPlannedModes)
-        add_mode(QString::fromLatin1(m.name), m.topic, kAnyCode, nullptr);
+    add_mode(QStringLiteral("parabolas"), 56, kAnyCode, std::make_unique<ParabolaMode>(*this));
+    function_value_ =
+        static_cast<FunctionValueMode*>(add_mode(QStringLiteral("function_value"), 57, kAnyCode,
+                                                 std::make_unique<FunctionValueMode>(*this)));
     equations_ = new EquationControls(*this);
     for (EquationControls::ModeEntry& m : equations_->make_modes())
         add_mode(QString::fromLatin1(m.name), m.topic, kAnyCode, std::move(m.mode));
@@ -183,6 +180,9 @@ void TwortelsherleidenForm::set_frame(const RootsFrame& frame) {
     Panel5->hide();
     if (equations_) equations_->hide_all();
     Button1->show();
+    for (const auto& c : mode_controls_)
+        if (c) c->hide();
+    side_card = RootsCard{};
     CheckBox1->setVisible(frame.hint_area);
     Image2->setVisible(frame.hint_area);
     SpeedButton5->setVisible(frame.hint_area);
@@ -190,6 +190,20 @@ void TwortelsherleidenForm::set_frame(const RootsFrame& frame) {
         Image1->resize_surface(QSize(kSurfaceWidth, frame.worksheet_height));
     surface().clearimage();
     hint_area().clearimage();
+}
+
+void TwortelsherleidenForm::apply_preset(Preset preset) {
+    if (preset == Preset::ShowPanel4 && function_value_) function_value_->show_options();
+}
+
+QImage TwortelsherleidenForm::picture() const {
+    return picture_with_card(PracticeWindow::picture(), side_card);
+}
+
+QJsonObject TwortelsherleidenForm::description() const {
+    QJsonObject o = PracticeWindow::description();
+    add_card_description(o, side_card);
+    return o;
 }
 
 void TwortelsherleidenForm::showing() {

@@ -2,11 +2,15 @@
 // The roots window: one frame for eight topics of the menu. "Wortels
 // herleiden" (topic 22, and any topic without a mode of its own) works
 // roots out step by step with the hint area under the worksheet; "Maak
-// kloppend" (62) is a game on a panel over the whole window; the equation
-// topics (58 to 61) work equations out on the whole worksheet. The parabola
-// and function-value topics (56, 57) are registered as not built yet; each
-// mode sets the frame up with set_frame (the worksheet 572 pixels
-// high with the hint area, or 681 without it) and adds what it shows.
+// kloppend" (62) is a game on a panel over the whole window. "Parabolen
+// tekenen" (56) and "Bereken functiewaarde" (57) work with the explanation
+// window beside the worksheet; the equation topics (58 to 61) work equations
+// out on the whole worksheet. Each mode sets the frame up with set_frame (the
+// worksheet 572 pixels high with the hint area, or 681 without it) and adds
+// what it shows.
+#include <QVariantMap>
+#include <functional>
+
 #include "practice/common/practice_window.h"
 
 class QCheckBox;
@@ -17,9 +21,18 @@ namespace cifrala {
 
 class CoverSheet;
 class EquationControls;
+class FunctionValueMode;
 class GameMode;
 class GamePanel;
+class ParabolaMode;
 class RootsMode;
+
+// The explanation card that belongs to the exercise on the sheet: what the
+// render mode puts beside the worksheet (topic 0: none).
+struct RootsCard {
+    int topic = 0;
+    std::function<QVariantMap()> values;
+};
 
 // The worksheet's height and whether the hint area is under it.
 struct RootsFrame {
@@ -40,6 +53,14 @@ public:
     // hidden, "Volgende oefening" shown, both surfaces cleared, the
     // worksheet's height and the hint area as the mode wants them.
     void set_frame(const RootsFrame& frame);
+    // A control of one mode: set_frame hides it for every mode.
+    void add_mode_control(QWidget* control) { mode_controls_.push_back(control); }
+    // Set by a mode after set_frame (which clears it).
+    RootsCard side_card;
+    // "Bereken functiewaarde" shows its options panel (Preset::ShowPanel4).
+    void apply_preset(Preset preset) override;
+    QImage picture() const override;
+    QJsonObject description() const override;
 
     // --- handlers ---
     void CheckBox1Click();     // "Toon hint"
@@ -76,6 +97,8 @@ private:
     friend class RootsMode;
     friend class GameMode;
     friend class EquationControls;
+    friend class ParabolaMode;
+    friend class FunctionValueMode;
 
     void create_factoring_group();
     void create_hint_area();
@@ -86,6 +109,8 @@ private:
     RootsMode* roots_ = nullptr;
     GameMode* game_ = nullptr;
     EquationControls* equations_ = nullptr;
+    FunctionValueMode* function_value_ = nullptr;
+    std::vector<QPointer<QWidget>> mode_controls_;
     bool start_on_show_ = false;
 };
 
