@@ -5,6 +5,7 @@
 #include "drawing/cards/derivative_cards.h"
 #include "drawing/cards/quadratic_cards.h"
 #include "drawing/cards/roots_cards.h"
+#include "practice/exponential/exponential_registration.h"
 #include "practice/figures/graph_render_topic.h"
 #include "practice/fractions/fractions_registration.h"
 #include "practice/inequalities/inequalities_registration.h"
@@ -27,6 +28,7 @@ void register_catalogue() {
     register_roots_window();
     register_inequalities_window();
     register_integers_window();
+    register_exponential_window();
     register_fractions_window();
     register_long_division_window();
     register_multitopic_window();

@@ -28,7 +28,8 @@ void paint_lens_picture(TtekeningForm& w, const CardRequest&) {
         // A missing file is named where the picture would have been.
         w.init(360, 60);
         w.surface().cursor.x = kMargin;
-        w.my_textout_2(msg(kMissingPicture) + QLatin1Char(' ') + name);
+        msg_param1 = name;
+        w.my_textout_2(msg(kMissingPicture));
     } else {
         w.init(picture.width(), picture.height());
         w.surface().draw_picture(0, 0, picture, name);
@@ -57,6 +58,7 @@ void paint_power_rules(TtekeningForm& w, const CardRequest&) {
     Surface& s = w.surface();
     s.set_font_size(kRulesSize);
     s.set_bold(true);
+    msg_param1 = QStringLiteral("g");
     rule(w, [&] { w.my_textout_2(msg(kPowerRulesHeading)); });
     s.set_bold(false);
     const QString dot = QStringLiteral(" · ");
@@ -98,6 +100,7 @@ void paint_power_rules(TtekeningForm& w, const CardRequest&) {
         w.in_de_machttxt(QStringLiteral("0"));
         w.my_textout_2(QStringLiteral(" = 1"));
     });
+    msg_param1 = QStringLiteral("g");
     rule(w, [&] { w.my_textout_2(msg(kEqualPowers)); });
     rule(w, [&] {
         w.my_textout_2(QStringLiteral("g"));

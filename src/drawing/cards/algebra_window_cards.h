@@ -10,9 +10,9 @@
 namespace cifrala {
 
 namespace algebra_card_messages {
-constexpr int kPowerRulesHeading = 5482;  // "Rekenregels voor machten"
-constexpr int kEqualPowers = 5483;        // "Gelijke grondtallen:"
-constexpr int kMissingPicture = 5484;     // "Het plaatje ontbreekt:"
+constexpr int kPowerRulesHeading = 5482;  // "Rekenregels voor machten van #"
+constexpr int kEqualPowers = 5483;        // "Gelijk grondtal #, dus gelijke exponenten:"
+constexpr int kMissingPicture = 5484;     // "Het plaatje # ontbreekt."
 }  // namespace algebra_card_messages
 
 // The values the graph check's card reads from the inequalities window, and

@@ -24,7 +24,6 @@ constexpr int kSolveEquation = 1531;
 constexpr int kReadAnswer = 1532;
 constexpr int kFinished = 1540;
 constexpr int kVertexHeading = 1545;
-constexpr int kRenderDescription = 5481;
 }  // namespace inequalities_messages
 
 }  // namespace cifrala
