@@ -30,7 +30,7 @@ constexpr int kIndexShrink = 5;
 constexpr int kIndexDx = 3, kIndexRise = 5;
 constexpr int kRadicandGap = 2;
 constexpr int kBarPast = 5;
-// After a minus sign and a whole part of a mixed number.
+// After a minus sign and the whole number of a mixed number.
 constexpr int kMixedGap = 2;
 
 QString number(long long n) {

@@ -43,7 +43,7 @@ public:
     // A small stacked fraction on the line ("-" in front when negative);
     // `magnitude` writes |p|/|q| without a sign.
     void fraction(long long p, long long q, bool magnitude = false);
-    // The mixed number of p/q (|p| > |q|): sign, whole part, small fraction.
+    // The mixed number of p/q (|p| > |q|): sign, whole number, small fraction.
     void mixed(long long p, long long q);
     // The root with index r (2: no index written) over what `radicand`
     // writes; `reading` is how the radicand reads.
