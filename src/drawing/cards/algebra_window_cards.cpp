@@ -53,14 +53,29 @@ void rule(TtekeningForm& w, F write) {
     w.newline(kRuleLine);
 }
 
+// Words on lines of the card's width, each line a line unit further down.
+void wrapped(TtekeningForm& w, const QString& text) {
+    Surface& s = w.surface();
+    const int right = kRulesWidth - TtekeningForm::kCopyButtonRoom;
+    s.cursor.x = kMargin;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (s.cursor.x > kMargin && s.cursor.x + s.text_width(word) > right) {
+            w.newline(1);
+            s.cursor.x = kMargin;
+        }
+        w.my_textout_2(word + QLatin1Char(' '));
+    }
+}
+
 void paint_power_rules(TtekeningForm& w, const CardRequest&) {
     w.init(kRulesWidth, kRulesHeight);
     Surface& s = w.surface();
     s.set_font_size(kRulesSize);
-    s.set_bold(true);
     msg_param1 = QStringLiteral("g");
-    rule(w, [&] { w.my_textout_2(msg(kPowerRulesHeading)); });
+    s.set_bold(true);
+    wrapped(w, msg(kPowerRulesHeading));
     s.set_bold(false);
+    w.newline(kRuleLine);
     const QString dot = QStringLiteral(" · ");
     rule(w, [&] {
         w.my_textout_2(QStringLiteral("g"));
@@ -71,10 +86,12 @@ void paint_power_rules(TtekeningForm& w, const CardRequest&) {
         w.in_de_machttxt(QStringLiteral("a + b"));
     });
     rule(w, [&] {
-        s.cursor.x = w.breuk_met_macht_in_noemer(QStringLiteral("g"), QStringLiteral("g"),
-                                                 QStringLiteral("b"));
+        w.my_textout_2(QStringLiteral("g"));
+        w.in_de_machttxt(QStringLiteral("a"));
+        w.my_textout_2(QStringLiteral(" : g"));
+        w.in_de_machttxt(QStringLiteral("b"));
         w.my_textout_2(QStringLiteral(" = g"));
-        w.in_de_machttxt(QStringLiteral("-b"));
+        w.in_de_machttxt(QStringLiteral("a - b"));
     });
     rule(w, [&] {
         w.my_textout_2(QStringLiteral("(g"));
@@ -87,27 +104,22 @@ void paint_power_rules(TtekeningForm& w, const CardRequest&) {
     rule(w, [&] {
         w.worteluittxt(QStringLiteral("g"));
         w.my_textout_2(QStringLiteral(" = g"));
-        w.breuktxt_in_de_macht(QStringLiteral("1"), QStringLiteral("2"));
+        w.in_de_machttxt(QStringLiteral("1/2"));
     });
     rule(w, [&] {
-        w.my_textout_2(QStringLiteral("ⁿ"));
-        w.worteluittxt(QStringLiteral("gᵐ"));
+        w.in_de_machttxt(QStringLiteral("n"));
+        w.worteluittxt(QStringLiteral("g"));
+        w.in_de_machttxt(QStringLiteral("m"));
         w.my_textout_2(QStringLiteral(" = g"));
-        w.breuktxt_in_de_macht(QStringLiteral("m"), QStringLiteral("n"));
+        w.in_de_machttxt(QStringLiteral("m/n"));
     });
-    rule(w, [&] {
-        w.my_textout_2(QStringLiteral("g"));
-        w.in_de_machttxt(QStringLiteral("0"));
-        w.my_textout_2(QStringLiteral(" = 1"));
-    });
-    msg_param1 = QStringLiteral("g");
-    rule(w, [&] { w.my_textout_2(msg(kEqualPowers)); });
+    // The step on which the method rests.
     rule(w, [&] {
         w.my_textout_2(QStringLiteral("g"));
         w.in_de_machttxt(QStringLiteral("p"));
         w.my_textout_2(QStringLiteral(" = g"));
         w.in_de_machttxt(QStringLiteral("q"));
-        w.my_textout_2(QStringLiteral(" ⇒ p = q"));
+        w.my_textout_2(QStringLiteral("  ⇒  p = q"));
     });
 }
 

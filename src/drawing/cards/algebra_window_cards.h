@@ -11,7 +11,6 @@ namespace cifrala {
 
 namespace algebra_card_messages {
 constexpr int kPowerRulesHeading = 5482;  // "Rekenregels voor machten van #"
-constexpr int kEqualPowers = 5483;        // "Gelijk grondtal #, dus gelijke exponenten:"
 constexpr int kMissingPicture = 5484;     // "Het plaatje # ontbreekt."
 }  // namespace algebra_card_messages
 

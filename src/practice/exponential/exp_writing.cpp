@@ -197,7 +197,12 @@ void ExpWriter::factor(int g, const ExponentRecord& r, long long coefficient,
     }
     Surface::Batch batch(s_);
     const int x0 = s_.cursor.x, y = s_.cursor.y;
-    const int top = y - kNumeratorRise, bottom = top + kRowDistance;
+    // A denominator whose root or exponent reaches up goes down as far, so
+    // that it stays clear of the bar.
+    int reach = 0;
+    if (phase_ == 3 && r.r1 > 1) reach = kRootOverPowerRise - kRootCornerRise;
+    if (phase_ == 4 && r.r1 > 1) reach = kExponentFractionRise - 2;
+    const int top = y - kNumeratorRise, bottom = top + kRowDistance + reach;
     const int applied = s_.shrink_font(kRowShrink);
     // Laid out once without drawing, for the widths of the two rows.
     const bool was_measuring = s_.measure_only;
@@ -217,7 +222,8 @@ void ExpWriter::factor(int g, const ExponentRecord& r, long long coefficient,
     const QString bottom_reading = row(g, r.a1, r.r1, 1, 0);
     if (!s_.measure_only) {
         s_.set_pen_width(2);
-        s_.line(x0, bottom - kBarAbove, x0 + w + 2 * kRowMargin, bottom - kBarAbove);
+        const int bar = top + kRowDistance - kBarAbove;
+        s_.line(x0, bar, x0 + w + 2 * kRowMargin, bar);
     }
     s_.restore_font(applied);
     s_.cursor = {x0 + kRowMargin + w + kAfterFraction, y};

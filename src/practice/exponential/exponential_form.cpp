@@ -118,8 +118,8 @@ void TExpverglForm::create_bottom_row() {
     Button2->setGeometry(140, top, 124, 32);
     CheckBox2->setGeometry(272, top - 1, 110, 18);
     CheckBox1->setGeometry(272, top + 17, 130, 18);
-    level_group->setGeometry(410, top - 2, 236, 40);
-    SpeedButton5->setGeometry(660, top + 1, 80, 30);
+    level_group->setGeometry(410, top - 2, 290, 40);
+    SpeedButton5->setGeometry(712, top + 1, 80, 30);
     help_button->setGeometry(878, top + 1, 30, 30);
     copy_button->setGeometry(910, top + 1, 30, 30);
     save_button->setGeometry(942, top + 1, 30, 30);

@@ -189,6 +189,11 @@ TEST_F(ExponentialWindow, FormulesShowsThePowerRules) {
     const QString card = read_line_texts(explanation_window()->surface().display()).join(' ');
     EXPECT_TRUE(card.contains(QStringLiteral("g^a · g^b = g^a + b"))) << card.toStdString();
     EXPECT_FALSE(card.contains(QStringLiteral("msg error"))) << card.toStdString();
+    EXPECT_TRUE(card.contains(QStringLiteral("⇒")) && card.contains(QStringLiteral("p = q"))) << card.toStdString();
+    const Surface& s = explanation_window()->surface();
+    const QRect inside(0, 0, s.width(), s.height());
+    for (const DrawnItem& item : s.display().items())
+        EXPECT_TRUE(inside.contains(bounding_rect(item)));
     w.SpeedButton5Click();
     EXPECT_FALSE(explanation_window_visible());
 }
