@@ -6,6 +6,7 @@
 
 #include "drawing/explanation/tekening_form.h"
 #include "formula/surface.h"
+#include "practice/common/floating_panel.h"
 #include "practice/exponential/exp_writing.h"
 #include "practice/exponential/exponential_fixture.h"
 #include "util/random.h"
@@ -189,7 +190,8 @@ TEST_F(ExponentialWindow, FormulesShowsThePowerRules) {
     const QString card = read_line_texts(explanation_window()->surface().display()).join(' ');
     EXPECT_TRUE(card.contains(QStringLiteral("g^a · g^b = g^a + b"))) << card.toStdString();
     EXPECT_FALSE(card.contains(QStringLiteral("msg error"))) << card.toStdString();
-    EXPECT_TRUE(card.contains(QStringLiteral("⇒")) && card.contains(QStringLiteral("p = q"))) << card.toStdString();
+    EXPECT_TRUE(card.contains(QStringLiteral("⇒")) && card.contains(QStringLiteral("p = q")))
+        << card.toStdString();
     const Surface& s = explanation_window()->surface();
     const QRect inside(0, 0, s.width(), s.height());
     for (const DrawnItem& item : s.display().items())
@@ -215,6 +217,24 @@ TEST(ExponentialWriting, MeasuringDrawsNothingAndGivesTheSameWidth) {
         EXPECT_EQ(measured.cursor.x, drawn.cursor.x);
         EXPECT_GT(drawn.cursor.x, 10);
     }
+}
+
+}  // namespace
+}  // namespace cifrala
+
+namespace cifrala {
+namespace {
+
+class ExponentialCover : public testing::ExponentialFixture {};
+
+TEST_F(ExponentialCover, TheCoverSheetStays80PixelsBelowTheTop) {
+    EXPECT_EQ(w.cover_sheet()->distance(), 80);
+    EXPECT_EQ(w.cover_sheet()->drag_limit(), 80);
+    w.Button1Click();
+    w.show_cover_sheet();
+    EXPECT_EQ(w.cover_sheet()->y(), w.Image1->y() + 80);
+    w.Button1Click();
+    EXPECT_FALSE(w.cover_sheet()->isVisibleTo(&w));
 }
 
 }  // namespace

@@ -277,3 +277,18 @@ TEST_F(InequalitiesWindow, StopRestoresTheArrowheadAndHidesTheGraph) {
 
 }  // namespace
 }  // namespace cifrala
+
+namespace cifrala {
+namespace {
+
+class InequalitiesCover : public testing::InequalitiesFixture {};
+
+TEST_F(InequalitiesCover, TheCoverSheetLiesOverTheWholeSheetAndStays50PixelsDown) {
+    EXPECT_EQ(w.cover_sheet()->distance(), 0);
+    EXPECT_EQ(w.cover_sheet()->drag_limit(), 50);
+    w.show_cover_sheet();
+    EXPECT_EQ(w.cover_sheet()->geometry(), w.Image2->geometry());
+}
+
+}  // namespace
+}  // namespace cifrala
