@@ -30,7 +30,8 @@ void register_exponential_window() {
                            {{QStringLiteral("level"),
                              {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")},
                              QStringLiteral("1")}},
-                           make_exponential});
+                           make_exponential,
+                           {}});
 }
 
 }  // namespace cifrala

@@ -33,7 +33,8 @@ void register_inequalities_window() {
           {QStringLiteral("graph"),
            {QStringLiteral("0"), QStringLiteral("1")},
            QStringLiteral("0")}},
-         make_inequalities});
+         make_inequalities,
+         {}});
 }
 
 }  // namespace cifrala

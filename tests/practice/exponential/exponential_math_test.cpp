@@ -43,7 +43,9 @@ TEST_F(ExponentialMath, TheSolutionMakesEveryStageTrue) {
             for (int i = 1; i < last.size(); ++i) {
                 const auto v = value_at(engine_text(last[i]), 0);
                 ASSERT_TRUE(v) << last[i].toStdString();
-                if (x) EXPECT_NEAR(*v, *x, 1e-12) << last[i].toStdString();
+                if (x) {
+                    EXPECT_NEAR(*v, *x, 1e-12) << last[i].toStdString();
+                }
                 x = v;
             }
             // Every line before it: left = right holds at x and not at x + 1.
@@ -81,7 +83,9 @@ TEST_F(ExponentialMath, TheLevelsKeepTheirShapes) {
             EXPECT_LE(x.e, 4);
             EXPECT_GE(x.m, 1);
             EXPECT_EQ(x.first_phase, x.m == 1 ? 2 : 1);
-            if (x.m == 1) EXPECT_EQ(x.c3, 0);
+            if (x.m == 1) {
+                EXPECT_EQ(x.c3, 0);
+            }
             if (level == 0) {
                 EXPECT_EQ(x.m, 1);
                 EXPECT_FALSE(x.roots);
