@@ -1,13 +1,16 @@
 #include "practice/catalogue.h"
 
+#include "drawing/cards/algebra_window_cards.h"
 #include "drawing/cards/arithmetic_cards.h"
 #include "drawing/cards/derivative_cards.h"
 #include "drawing/cards/quadratic_cards.h"
 #include "drawing/cards/roots_cards.h"
 #include "drawing/cards/roots_equation_cards.h"
 #include "drawing/cards/roots_function_cards.h"
+#include "practice/exponential/exponential_registration.h"
 #include "practice/figures/graph_render_topic.h"
 #include "practice/fractions/fractions_registration.h"
+#include "practice/inequalities/inequalities_registration.h"
 #include "practice/integers/integers_registration.h"
 #include "practice/long_division/long_division_registration.h"
 #include "practice/multitopic/multitopic_registration.h"
@@ -25,7 +28,9 @@ void register_catalogue() {
     register_ratios_window();
     register_quadratic_window();
     register_roots_window();
+    register_inequalities_window();
     register_integers_window();
+    register_exponential_window();
     register_fractions_window();
     register_long_division_window();
     register_multitopic_window();
@@ -38,6 +43,7 @@ void register_catalogue() {
     register_roots_function_cards();
     register_derivative_cards();
     register_quadratic_cards();
+    register_algebra_window_cards();
 }
 
 }  // namespace cifrala

@@ -33,6 +33,9 @@ GraphDrawing sinusoid_equation_graph(const SinusoidEquationGraph& e, QSize size)
 GraphDrawing fraction_inequality_graph(const FractionInequalityGraph& e, QSize size);
 // teken_wortelongelijkheid
 GraphDrawing root_inequality_graph(const RootInequalityGraph& e, QSize size);
+// The graph check of a quadratic inequality (the explanation window's card
+// for the inequalities window); the first axis runs from -11 to 12.
+GraphDrawing quadratic_inequality_graph(const QuadraticInequalityGraph& e, QSize size);
 
 // Messages of the root-inequality graph.
 namespace graph_messages {

@@ -91,4 +91,19 @@ struct RootInequalityGraph {
     Relation relation = Relation::Less;
 };
 
+// The graph check of the quadratic-inequalities window: the parabola
+// x² + b x + c and the line s x + n meeting at A = (x1, y1) and
+// B = (x2, y2); what the pupil ticked decides what is drawn.
+struct QuadraticInequalityGraph {
+    int x1 = -2, y1 = 0, x2 = 2, y2 = 0;
+    int b = 0, c = -4, s = 0, n = 0;
+    bool less = true;      // parabola < line
+    double vertex_y = -4;  // the parabola's value at -b / 2
+    double graph_top = 0;  // 1.2 times the larger height of A and B
+    bool first = true;     // "Eerste grafiek": the parabola
+    bool second = true;    // "Tweede grafiek": the line
+    bool colour = false;   // "Kleur oplossing": the solution in colour
+    bool vertex = false;   // the vertex and its projections
+};
+
 }  // namespace cifrala
