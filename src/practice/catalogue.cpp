@@ -2,11 +2,13 @@
 
 #include "drawing/cards/arithmetic_cards.h"
 #include "drawing/cards/derivative_cards.h"
+#include "drawing/cards/lens_cards.h"
 #include "drawing/cards/quadratic_cards.h"
 #include "drawing/cards/roots_cards.h"
 #include "practice/figures/graph_render_topic.h"
 #include "practice/fractions/fractions_registration.h"
 #include "practice/integers/integers_registration.h"
+#include "practice/lens/lens_registration.h"
 #include "practice/long_division/long_division_registration.h"
 #include "practice/multitopic/multitopic_registration.h"
 #include "practice/quadratic_equations/quadratic_registration.h"
@@ -27,6 +29,7 @@ void register_catalogue() {
     register_fractions_window();
     register_long_division_window();
     register_multitopic_window();
+    register_lens_window();
     // Figures drawn without a window.
     register_graph_render_topic();
     // The explanation cards.
@@ -34,6 +37,7 @@ void register_catalogue() {
     register_roots_cards();
     register_derivative_cards();
     register_quadratic_cards();
+    register_lens_cards();
 }
 
 }  // namespace cifrala
