@@ -277,8 +277,10 @@ void LensDiagram::read_back() {
 
 void LensDiagram::draw(Surface& s) {
     s.clearimage();
-    set_view(s.width(), s.height());
-    recompute(figure);
+    figure.surface_width = s.width();
+    figure.surface_height = s.height();
+    // The values are what counts: a drag has read them back from the handles.
+    set_handles();
     draw_figure(figure, s, 12);
 }
 

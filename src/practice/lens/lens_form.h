@@ -54,6 +54,7 @@ public:
 
     const LensWorker& worker() const { return worker_; }
     LensDiagram& diagram() { return diagram_; }
+    const LensDiagram& diagram() const { return diagram_; }
     Surface& diagram_surface() { return surface(SurfaceRole::Second); }
     // The letters of v, b and f in the current language.
     const std::array<QString, 3>& letters() const { return letters_; }
