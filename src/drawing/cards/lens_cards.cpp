@@ -29,7 +29,8 @@ void paint_lens_picture(TtekeningForm& w, const CardRequest&) {
         w.my_textout_2(msg(lens_card_messages::kPictureMissing));
         return;
     }
-    w.init(picture.width(), picture.height());
+    // Room at the right for the copy button in the top right corner.
+    w.init(picture.width() + TtekeningForm::kCopyButtonRoom, picture.height());
     w.surface().draw_picture(0, 0, picture, name);
 }
 

@@ -406,7 +406,10 @@ QString LensDiagram::image_name() const {
 void LensDiagram::write_labels(const Figure& f, Surface& s, int size) const {
     auto P = [&f](int i) -> const FigurePoint& { return f.points[static_cast<size_t>(i)]; };
     const double axis_y = P(kO).surface.y();
+    // A label whose place lies off the surface (the view moved or zoomed) is
+    // left out rather than pushed onto the edge.
     const auto centred = [&s](double x, double y, const QString& text) {
+        if (!(x >= 0 && x <= s.width() && y >= -s.text_height() && y <= s.height())) return;
         write_label_inside(s, QPoint(static_cast<int>(x) - s.text_width(text) / 2, static_cast<int>(y)),
                            text);
     };

@@ -61,8 +61,11 @@ void TLenzenForm::create_group() {
     GroupCaption->setAttribute(Qt::WA_TransparentForMouseEvents);
     register_text(GroupCaption, TextKind::GroupBox, kTitle);
 
-    SpeedButton10 = make_text_button(GroupBox2, QStringLiteral("SpeedButton10"), QStringLiteral("⎘"));
-    SpeedButton10->setGeometry(kGroupWidth - 46, 3, 20, 18);
+    SpeedButton10 = make_text_button(GroupBox2, QStringLiteral("SpeedButton10"), QString());
+    SpeedButton10->setIcon(copy_button->icon());
+    SpeedButton10->setIconSize(QSize(14, 14));
+    SpeedButton10->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    SpeedButton10->setGeometry(kGroupWidth - 46, 2, 20, 20);
     connect(SpeedButton10, &QToolButton::clicked, this, [this] { SpeedButton10Click(); });
     register_text(SpeedButton10, TextKind::HintOnly, practice_tags::kCopy, true);
 

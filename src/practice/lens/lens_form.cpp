@@ -106,7 +106,7 @@ void TLenzenForm::create_own_panel() {
     Panel1->setGeometry(kOwnLeft, kOwnTop, kOwnWidth, kOwnHeight);
     fill_practice_yellow(Panel1);
     PanelCaption = make_label(Panel1, QStringLiteral("Label7"),
-                              QStringLiteral("Vul twee van de drie afstanden in."), 10);
+                              QStringLiteral("Vul twee van de drie afstanden in; de derde wordt berekend."), 10);
     PanelCaption->setGeometry(10, 6, kOwnWidth - 36, 34);
     register_text(PanelCaption, TextKind::Label, kOwnCaption);
     Edit1 = new QLineEdit(Panel1);
