@@ -1,7 +1,7 @@
 #include "drawing/engine/draw_figure.h"
 
-#include <algorithm>
 #include <QLineF>
+#include <algorithm>
 #include <cmath>
 
 #include "drawing/engine/axes.h"
@@ -88,8 +88,8 @@ void draw_segments(const Figure& f, Surface::Canvas& canvas) {
         if (seg.arrow && QLineF(pieces[0][1], b->surface).length() < 0.5 &&
             QLineF(a->surface, b->surface).length() > 1) {
             // The arrowhead at end b, where that end lies on the surface.
-            const QPolygon head = arrowhead_polygon(b->surface, a->surface, kSegmentArrowLength,
-                                                    kSegmentArrowAngle);
+            const QPolygon head =
+                arrowhead_polygon(b->surface, a->surface, kSegmentArrowLength, kSegmentArrowAngle);
             painter.setPen(QPen(seg.colour, 1));
             painter.setBrush(seg.colour);
             painter.drawPolygon(head);

@@ -227,9 +227,8 @@ void LensDiagram::recompute(Figure& f) {
     set(P(kParallelOnLens), QPointF(0, h));
     set(P(kLensBottom), QPointF(0, -half));
     QPointF image;
-    const bool has_image =
-        intersect(world(P(kFocus)), world(P(kParallelOnLens)), world(P(kObjectTip)), QPointF(0, 0),
-                  image);
+    const bool has_image = intersect(world(P(kFocus)), world(P(kParallelOnLens)),
+                                     world(P(kObjectTip)), QPointF(0, 0), image);
     set(P(kImageTip), has_image ? image : QPointF(nan(), nan()));
     set(P(kImageFoot), has_image ? QPointF(image.x(), 0) : QPointF(nan(), nan()));
     set(P(kFocalOnLens), at_x(world(P(kObjectTip)), world(P(kFocusMirrored)), 0));
@@ -310,7 +309,8 @@ void LensDiagram::synchronise(const LensExercise& e, Surface& s) {
     const double other = has_image ? image_tip.surface.y() : figure.points[kO].surface.y();
     const double tips = (tip.surface.y() + other) / 2;
     const double limit = 4.0 * s.width();
-    values.pan_x = static_cast<int>(std::lround(std::clamp(s.width() / 2 - mid.x(), -limit, limit)));
+    values.pan_x =
+        static_cast<int>(std::lround(std::clamp(s.width() / 2 - mid.x(), -limit, limit)));
     values.pan_y = static_cast<int>(std::lround(std::clamp(s.height() / 2 - tips, -limit, limit)));
     draw(s);
 }
@@ -385,8 +385,8 @@ double LensDiagram::image_height() const {
 }
 
 QString LensDiagram::label_text(int which) const {
-    const QString lead = letters[static_cast<size_t>(std::clamp(which, 0, 2))] +
-                         QStringLiteral(" = ");
+    const QString lead =
+        letters[static_cast<size_t>(std::clamp(which, 0, 2))] + QStringLiteral(" = ");
     switch (which) {
         case 0:
             return lead + format_real(object_distance());
@@ -410,8 +410,8 @@ void LensDiagram::write_labels(const Figure& f, Surface& s, int size) const {
     // left out rather than pushed onto the edge.
     const auto centred = [&s](double x, double y, const QString& text) {
         if (!(x >= 0 && x <= s.width() && y >= -s.text_height() && y <= s.height())) return;
-        write_label_inside(s, QPoint(static_cast<int>(x) - s.text_width(text) / 2, static_cast<int>(y)),
-                           text);
+        write_label_inside(
+            s, QPoint(static_cast<int>(x) - s.text_width(text) / 2, static_cast<int>(y)), text);
     };
     {
         // The distances under the axis, f in blue just below it.

@@ -55,8 +55,8 @@ void TLenzenForm::create_group() {
     fill_practice_yellow(GroupBox2);
     SpeedButton3 = GroupBox2->hide_button();
     SpeedButton3->setObjectName(QStringLiteral("SpeedButton3"));
-    GroupCaption =
-        make_label(GroupBox2, QStringLiteral("GroupBox2Caption"), QStringLiteral("Lenzenformule"), 10);
+    GroupCaption = make_label(GroupBox2, QStringLiteral("GroupBox2Caption"),
+                              QStringLiteral("Lenzenformule"), 10);
     GroupCaption->setGeometry(kMargin, 3, 300, 18);
     GroupCaption->setAttribute(Qt::WA_TransparentForMouseEvents);
     register_text(GroupCaption, TextKind::GroupBox, kTitle);
@@ -100,12 +100,12 @@ void TLenzenForm::create_group() {
                                 [&d] { d.zoom(1 / kZoomStep); });
     SpeedButton7->setAutoRepeat(false);
     SpeedButton8->setAutoRepeat(false);
-    ProSpeedButton1 = nudge_button(QStringLiteral("ProSpeedButton1"), QStringLiteral("←"),
-                                   kPanLeft, [&d] { d.pan(-1, 0); });
+    ProSpeedButton1 = nudge_button(QStringLiteral("ProSpeedButton1"), QStringLiteral("←"), kPanLeft,
+                                   [&d] { d.pan(-1, 0); });
     ProSpeedButton2 = nudge_button(QStringLiteral("ProSpeedButton2"), QStringLiteral("→"),
                                    kPanRight, [&d] { d.pan(1, 0); });
-    ProSpeedButton3 = nudge_button(QStringLiteral("ProSpeedButton3"), QStringLiteral("↓"),
-                                   kPanDown, [&d] { d.pan(0, 1); });
+    ProSpeedButton3 = nudge_button(QStringLiteral("ProSpeedButton3"), QStringLiteral("↓"), kPanDown,
+                                   [&d] { d.pan(0, 1); });
     ProSpeedButton4 = nudge_button(QStringLiteral("ProSpeedButton4"), QStringLiteral("↑"), kPanUp,
                                    [&d] { d.pan(0, -1); });
     ProSpeedButton6 = nudge_button(QStringLiteral("ProSpeedButton6"), QStringLiteral("◁"),
@@ -120,8 +120,8 @@ void TLenzenForm::create_group() {
                                     kFocusLeft, [&d] { d.move_focus(-kNudge); });
     ProSpeedButton14 = nudge_button(QStringLiteral("ProSpeedButton14"), QStringLiteral("F▷"),
                                     kFocusRight, [&d] { d.move_focus(kNudge); });
-    SpeedButton9 =
-        make_text_button(GroupBox2, QStringLiteral("SpeedButton9"), QStringLiteral("Synchroniseer"));
+    SpeedButton9 = make_text_button(GroupBox2, QStringLiteral("SpeedButton9"),
+                                    QStringLiteral("Synchroniseer"));
     connect(SpeedButton9, &QToolButton::clicked, this, [this] { SpeedButton9Click(); });
     register_text(SpeedButton9, TextKind::SpeedButtonWithHint, kSynchronise);
 

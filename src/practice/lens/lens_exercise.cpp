@@ -5,8 +5,8 @@
 
 #include "expr/eval_text.h"
 #include "practice/lens/lens_texts.h"
-#include "util/integer_math.h"
 #include "util/format.h"
+#include "util/integer_math.h"
 #include "util/random.h"
 
 namespace cifrala {

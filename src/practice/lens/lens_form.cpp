@@ -105,8 +105,9 @@ void TLenzenForm::create_own_panel() {
     Panel1 = add_floating_panel(QStringLiteral("Panel1"));
     Panel1->setGeometry(kOwnLeft, kOwnTop, kOwnWidth, kOwnHeight);
     fill_practice_yellow(Panel1);
-    PanelCaption = make_label(Panel1, QStringLiteral("Label7"),
-                              QStringLiteral("Vul twee van de drie afstanden in; de derde wordt berekend."), 10);
+    PanelCaption = make_label(
+        Panel1, QStringLiteral("Label7"),
+        QStringLiteral("Vul twee van de drie afstanden in; de derde wordt berekend."), 10);
     PanelCaption->setGeometry(10, 6, kOwnWidth - 36, 34);
     register_text(PanelCaption, TextKind::Label, kOwnCaption);
     Edit1 = new QLineEdit(Panel1);
@@ -127,7 +128,8 @@ void TLenzenForm::create_own_panel() {
     connect(Edit1, &QLineEdit::returnPressed, this, [this] { Edit2->setFocus(); });
     connect(Edit2, &QLineEdit::returnPressed, this, [this] { Edit3->setFocus(); });
     connect(Edit3, &QLineEdit::returnPressed, this, [this] { Edit1->setFocus(); });
-    SpeedButton2 = make_text_button(Panel1, QStringLiteral("SpeedButton2"), QStringLiteral("Start"));
+    SpeedButton2 =
+        make_text_button(Panel1, QStringLiteral("SpeedButton2"), QStringLiteral("Start"));
     SpeedButton2->setGeometry(234, 118, 76, 28);
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
     register_text(SpeedButton2, TextKind::SpeedButtonWithHint, kGo);
@@ -139,8 +141,7 @@ void TLenzenForm::create_own_panel() {
 
 void TLenzenForm::fill_calibration_table() {
     std::vector<CalibratedControl> table;
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{Button1, Button2, Button3, level_group})
+    for (QWidget* w : std::initializer_list<QWidget*>{Button1, Button2, Button3, level_group})
         table.push_back({w, 78});
     for (QWidget* w : std::initializer_list<QWidget*>{SpeedButton1, SpeedButton11, save_button})
         table.push_back({w, 77});

@@ -79,13 +79,13 @@ public:
     FloatingPanel* GroupBox2 = nullptr;
     QLabel* GroupCaption = nullptr;
     SurfacePane* Image2 = nullptr;
-    QLabel* Label4 = nullptr;  // v
-    QLabel* Label5 = nullptr;  // b
-    QLabel* Label6 = nullptr;  // f
-    QToolButton* SpeedButton3 = nullptr;  // hides the group
-    QToolButton* SpeedButton7 = nullptr;  // "Zoom out"
-    QToolButton* SpeedButton8 = nullptr;  // "Zoom in"
-    QToolButton* SpeedButton9 = nullptr;  // "Synchroniseer"
+    QLabel* Label4 = nullptr;              // v
+    QLabel* Label5 = nullptr;              // b
+    QLabel* Label6 = nullptr;              // f
+    QToolButton* SpeedButton3 = nullptr;   // hides the group
+    QToolButton* SpeedButton7 = nullptr;   // "Zoom out"
+    QToolButton* SpeedButton8 = nullptr;   // "Zoom in"
+    QToolButton* SpeedButton9 = nullptr;   // "Synchroniseer"
     QToolButton* SpeedButton10 = nullptr;  // copy the diagram
     // Pan left, right, down, up; object left, right, smaller, larger; focal
     // point left, right.

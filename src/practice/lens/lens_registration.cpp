@@ -26,21 +26,21 @@ std::unique_ptr<PracticeWindow> make_lens(const RenderOptions& o) {
 void register_lens_window() {
     register_practice_window({Target::Lens, QStringLiteral("lens"), false,
                               [](QWidget* parent) { return new TLenzenForm(parent); }});
-    register_render_topic(
-        {QStringLiteral("lens"),
-         0,
-         {{QStringLiteral("level"),
-           {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")},
-           QStringLiteral("1")},
-          {QStringLiteral("kind"),
-           {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")},
-           QString()},
-          {QStringLiteral("diagram"), {QStringLiteral("0"), QStringLiteral("1")},
-           QStringLiteral("0")},
-          {QStringLiteral("v"), {}, QString()},
-          {QStringLiteral("b"), {}, QString()},
-          {QStringLiteral("f"), {}, QString()}},
-         make_lens});
+    register_render_topic({QStringLiteral("lens"),
+                           0,
+                           {{QStringLiteral("level"),
+                             {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")},
+                             QStringLiteral("1")},
+                            {QStringLiteral("kind"),
+                             {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")},
+                             QString()},
+                            {QStringLiteral("diagram"),
+                             {QStringLiteral("0"), QStringLiteral("1")},
+                             QStringLiteral("0")},
+                            {QStringLiteral("v"), {}, QString()},
+                            {QStringLiteral("b"), {}, QString()},
+                            {QStringLiteral("f"), {}, QString()}},
+                           make_lens});
 }
 
 }  // namespace cifrala

@@ -20,7 +20,7 @@ constexpr int kPanUp = 2418;
 constexpr int kPanLeft = 2419;
 constexpr int kPanRight = 2420;
 constexpr int kSynchronise = 2421;
-constexpr int kGo = 5500;         // file 3: the own exercise's go button
+constexpr int kGo = 5500;          // file 3: the own exercise's go button
 constexpr int kOwnCaption = 5501;  // file 2: the own exercise's caption
 constexpr int kHelpPage = 714;
 }  // namespace lens_tags

@@ -4,7 +4,7 @@
 // unknown reciprocal on its own; both fractions over their least common
 // denominator; the numerators taken together and the fraction reduced; the
 // fraction turned over into the answer, as a mixed number when it has a
-// whole part. An object in the focal point ends at 1/b = 0 (no image); an
+// whole number in front. An object in the focal point ends at 1/b = 0 (no image); an
 // object inside it ends with a negative b (a virtual image), explained on
 // the sheet.
 //
@@ -40,8 +40,7 @@ private:
     void write_answer();
     // One or two lines of explanation in a smaller size; each message's #
     // is its parameter.
-    void write_note(int first, const QString& first_param, int second,
-                    const QString& second_param);
+    void write_note(int first, const QString& first_param, int second, const QString& second_param);
     // 1/[letter of the asked distance].
     void unknown_reciprocal();
     // A fraction; one with a negative value stands in brackets after a sign.

@@ -107,9 +107,10 @@ TEST(LensDiagram, TheDrawnRaysMeetWhereTheFormulaPutsTheImage) {
         if (parallel.sloped.empty() || central.sloped.empty()) continue;
         // The longest pieces give the directions best.
         const auto longest = [](const std::vector<Line2>& lines) {
-            return *std::max_element(lines.begin(), lines.end(), [](const Line2& a, const Line2& b) {
-                return QLineF(a.a, a.b).length() < QLineF(b.a, b.b).length();
-            });
+            return *std::max_element(
+                lines.begin(), lines.end(), [](const Line2& a, const Line2& b) {
+                    return QLineF(a.a, a.b).length() < QLineF(b.a, b.b).length();
+                });
         };
         const Line2 p = longest(parallel.sloped), c = longest(central.sloped);
         if (QLineF(p.a, p.b).length() < 40 || QLineF(c.a, c.b).length() < 40) continue;
@@ -178,7 +179,8 @@ protected:
         EXPECT_EQ(label(0), w.letters()[0] + QStringLiteral(" = ") + format_real(v));
         EXPECT_EQ(label(2), w.letters()[2] + QStringLiteral(" = ") + format_real(f));
         if (std::fabs(v - f) > 1e-9)
-            EXPECT_EQ(label(1), w.letters()[1] + QStringLiteral(" = ") + format_real(v * f / (v - f)));
+            EXPECT_EQ(label(1),
+                      w.letters()[1] + QStringLiteral(" = ") + format_real(v * f / (v - f)));
     }
 };
 
@@ -207,7 +209,7 @@ TEST_F(LensDiagramWindow, DraggingTheHandlesWithTheMouse) {
     w.SpeedButton4Click();
     const double ppu = pixels_per_unit();
     const double v0 = w.diagram().object_distance();
-    // The object's foot along the axis: the vertical part of the move is lost.
+    // The object's foot along the axis: the vertical share of the move is lost.
     drag(lens_points::kObjectFoot, QPointF(-60, 25));
     // The mouse gives whole pixels.
     const double pixel = 0.75 / ppu;

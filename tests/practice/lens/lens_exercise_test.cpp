@@ -28,8 +28,8 @@ TEST(LensExercise, GeneratedDistancesAreWholeAndSatisfyTheFormula) {
             ASSERT_GE(e.kind, 1);
             ASSERT_LE(e.kind, 3);
             ++kinds[e.kind];
-            SCOPED_TRACE(::testing::Message() << "kind " << e.kind << " v " << e.v << " b " << e.b
-                                            << " f " << e.f);
+            SCOPED_TRACE(::testing::Message()
+                         << "kind " << e.kind << " v " << e.v << " b " << e.b << " f " << e.f);
             ASSERT_GT(e.v, 0);
             ASSERT_GT(e.b, 0);
             ASSERT_GT(e.f, 0);

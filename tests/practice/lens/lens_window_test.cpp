@@ -32,8 +32,7 @@ protected:
             if (!l.text().startsWith(name)) continue;
             bool negative = false;
             for (const ReadToken& t : l.tokens) {
-                if (t.kind == ReadToken::Text && t.text.endsWith(QLatin1Char('-')))
-                    negative = true;
+                if (t.kind == ReadToken::Text && t.text.endsWith(QLatin1Char('-'))) negative = true;
                 if (t.kind == ReadToken::Fraction) {
                     const long long p = t.top.toLongLong(), q = t.bottom.toLongLong();
                     return Fraction::of(negative ? -p : p, q);
