@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include "practice/lens/lens_fixture.h"
+#include "text/language.h"
 #include "util/random.h"
 
 namespace cifrala {
@@ -251,6 +252,30 @@ TEST_F(LensWindow, TheRenderTopicWorksEveryKind) {
         EXPECT_TRUE(r.GroupBox2->isVisibleTo(&r));
         EXPECT_GT(r.picture().height(), r.surface().height());
     }
+}
+
+}  // namespace
+}  // namespace cifrala
+
+namespace cifrala {
+namespace {
+
+TEST_F(LensWindow, AChosenLanguageBringsItsLetters) {
+    language_index = 1;
+    apply_language();
+    w.set_up_again();
+    EXPECT_EQ(w.letters()[0], msg(kLetterV).left(2));
+    EXPECT_EQ(w.EditLabels[0]->text(), msg(kLetterV) + QStringLiteral(" ="));
+    EXPECT_EQ(w.diagram().letters, w.letters());
+    EXPECT_FALSE(w.GroupBox2->isVisibleTo(&w));
+    EXPECT_DOUBLE_EQ(w.diagram().values.object_x, -5);
+    EXPECT_DOUBLE_EQ(w.diagram().values.focal_x, 2);
+    // The English names differ from the Dutch ones.
+    const QString english = w.letters()[0];
+    language_index = 0;
+    apply_language();
+    w.set_up_again();
+    EXPECT_NE(w.letters()[0], english);
 }
 
 }  // namespace
