@@ -27,7 +27,7 @@ constexpr int kLabelsTop = kDiagramTop + kDiagramHeight + 4;
 constexpr int kButtonsTop = kLabelsTop + 24;
 constexpr int kButtonSize = 26;
 constexpr int kGroupHeight = kButtonsTop + kButtonSize + 8;
-constexpr int kGroupLeft = 448, kGroupTop = 230;
+constexpr int kGroupLeft = 448, kGroupTop = 190;
 constexpr double kNudge = 0.1;
 constexpr double kZoomStep = 1.1;
 constexpr int kRepeatDelay = 300, kRepeatInterval = 40;
