@@ -9,6 +9,7 @@
 #include "practice/catalogue.h"
 #include "practice/common/practice_window.h"
 #include "practice/common/window_registry.h"
+#include "practice/lens/lens_form.h"
 #include "practice/long_division/long_division_form.h"
 #include "practice/ratios/ratios_form.h"
 #include "text/big_message_form.h"
@@ -98,6 +99,13 @@ void Program::wire_menu() {
     if (division != practice_.end()) {
         auto* d = static_cast<TStaartdeelForm*>(division->second);
         menu_->set_division_bites_query([d] { return d->bites_chosen(); });
+    }
+    auto lens = practice_.find(Target::Lens);
+    if (lens != practice_.end()) {
+        // A language chosen in the menu: the lens window takes its letters
+        // and its diagram's defaults again.
+        auto* l = static_cast<TLenzenForm*>(lens->second);
+        menu_->add_language_confirm_listener([l] { l->set_up_again(); });
     }
     auto ratios = practice_.find(Target::Ratios);
     if (ratios != practice_.end()) {

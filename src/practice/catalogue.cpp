@@ -3,6 +3,7 @@
 #include "drawing/cards/algebra_window_cards.h"
 #include "drawing/cards/arithmetic_cards.h"
 #include "drawing/cards/derivative_cards.h"
+#include "drawing/cards/lens_cards.h"
 #include "drawing/cards/quadratic_cards.h"
 #include "drawing/cards/roots_cards.h"
 #include "drawing/cards/roots_equation_cards.h"
@@ -12,6 +13,7 @@
 #include "practice/fractions/fractions_registration.h"
 #include "practice/inequalities/inequalities_registration.h"
 #include "practice/integers/integers_registration.h"
+#include "practice/lens/lens_registration.h"
 #include "practice/long_division/long_division_registration.h"
 #include "practice/multitopic/multitopic_registration.h"
 #include "practice/quadratic_equations/quadratic_registration.h"
@@ -34,6 +36,7 @@ void register_catalogue() {
     register_fractions_window();
     register_long_division_window();
     register_multitopic_window();
+    register_lens_window();
     // Figures drawn without a window.
     register_graph_render_topic();
     // The explanation cards.
@@ -44,6 +47,7 @@ void register_catalogue() {
     register_derivative_cards();
     register_quadratic_cards();
     register_algebra_window_cards();
+    register_lens_cards();
 }
 
 }  // namespace cifrala

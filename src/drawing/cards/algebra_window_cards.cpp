@@ -7,7 +7,6 @@
 #include "drawing/graphs/graph_operations.h"
 #include "text/language.h"
 #include "text/messages.h"
-#include "text/program_dir.h"
 
 namespace cifrala {
 
@@ -20,22 +19,6 @@ constexpr int kRulesWidth = 250, kRulesHeight = 500;
 constexpr double kRuleLine = 1.8;
 constexpr int kRulesSize = 16;
 constexpr int kMargin = 10;
-
-void paint_lens_picture(TtekeningForm& w, const CardRequest&) {
-    const QString name = lens_picture_name();
-    const QImage picture(data_path(name));
-    if (picture.isNull()) {
-        // A missing file is named where the picture would have been.
-        w.init(360, 60);
-        w.surface().cursor.x = kMargin;
-        msg_param1 = name;
-        w.my_textout_2(msg(kMissingPicture));
-    } else {
-        w.init(picture.width(), picture.height());
-        w.surface().draw_picture(0, 0, picture, name);
-    }
-    if (w.opener()) w.place_lower_right_of(w.opener());
-}
 
 void paint_inequality_check(TtekeningForm& w, const CardRequest& r) {
     w.init(kGraphWidth, kGraphHeight);
@@ -125,11 +108,6 @@ void paint_power_rules(TtekeningForm& w, const CardRequest&) {
 
 }  // namespace
 
-QString lens_picture_name() {
-    return language_index == 1 ? QStringLiteral("alensformula.bmp")
-                               : QStringLiteral("alenzenformule.bmp");
-}
-
 QVariantMap inequality_graph_values(const QuadraticInequalityGraph& g) {
     return QVariantMap{{QStringLiteral("x1"), g.x1},
                        {QStringLiteral("y1"), g.y1},
@@ -178,7 +156,6 @@ QuadraticInequalityGraph inequality_graph_from(const QVariantMap& v) {
 }
 
 void register_algebra_window_cards() {
-    register_explanation_card(6, {paint_lens_picture, CardPlacement::Self});
     register_explanation_card(7, {paint_inequality_check, CardPlacement::Self});
     register_explanation_card(28, {paint_power_rules});
 }

@@ -1,8 +1,7 @@
 #pragma once
-// The cards of the algebra windows that have one of their own: the picture
-// of the lens formula (topic 6), the card on which the quadratic
-// inequalities window draws its graph check (topic 7), and the power rules
-// of the exponential-equations window (topic 28).
+// The cards of the algebra windows that have one of their own: the card on
+// which the quadratic inequalities window draws its graph check (topic 7),
+// and the power rules of the exponential-equations window (topic 28).
 #include <QVariantMap>
 
 #include "drawing/graphs/graph_records.h"
@@ -11,16 +10,12 @@ namespace cifrala {
 
 namespace algebra_card_messages {
 constexpr int kPowerRulesHeading = 5482;  // "Rekenregels voor machten van #"
-constexpr int kMissingPicture = 5484;     // "Het plaatje # ontbreekt."
 }  // namespace algebra_card_messages
 
 // The values the graph check's card reads from the inequalities window, and
 // back (absent values keep the record's defaults).
 QVariantMap inequality_graph_values(const QuadraticInequalityGraph& g);
 QuadraticInequalityGraph inequality_graph_from(const QVariantMap& values);
-
-// The picture of the lens formula in the current language.
-QString lens_picture_name();
 
 void register_algebra_window_cards();
 

@@ -1,5 +1,6 @@
 #include "drawing/engine/draw_figure.h"
 
+#include <QLineF>
 #include <algorithm>
 #include <cmath>
 
@@ -8,12 +9,16 @@
 #include "drawing/engine/function_evaluator.h"
 #include "drawing/engine/labels.h"
 #include "drawing/engine/transform.h"
+#include "formula/arrowhead.h"
 
 namespace cifrala {
 
 namespace {
 
 const QColor kGrey(192, 192, 192);
+// The arrowhead of a segment with an arrow.
+constexpr double kSegmentArrowLength = 14;
+constexpr double kSegmentArrowAngle = 40;
 
 bool has_content(const Figure& f) {
     for (int i = 1; i <= f.point_count; ++i)
@@ -80,6 +85,17 @@ void draw_segments(const Figure& f, Surface::Canvas& canvas) {
         painter.drawLine(pieces[0][0], pieces[0][1]);
         canvas.record(
             DrawnLine{pieces[0][0].toPoint(), pieces[0][1].toPoint(), seg.width, seg.colour});
+        if (seg.arrow && QLineF(pieces[0][1], b->surface).length() < 0.5 &&
+            QLineF(a->surface, b->surface).length() > 1) {
+            // The arrowhead at end b, where that end lies on the surface.
+            const QPolygon head =
+                arrowhead_polygon(b->surface, a->surface, kSegmentArrowLength, kSegmentArrowAngle);
+            painter.setPen(QPen(seg.colour, 1));
+            painter.setBrush(seg.colour);
+            painter.drawPolygon(head);
+            painter.setBrush(Qt::NoBrush);
+            canvas.record(DrawnPolygon{head, seg.colour, 1, true});
+        }
     }
 }
 
@@ -208,6 +224,7 @@ void draw_figure(Figure& f, Surface& s, int label_size) {
         if (fn.used && fn.visible && fn.kind == FigureFunction::OwnPicture && f.own_picture)
             f.own_picture(f, s, k);
     }
+    if (f.own_labels) f.own_labels(f, s, label_size);
     if (f.coordinate_system) draw_tick_labels(f, s, label_size);
     {
         Surface::Canvas canvas(s);

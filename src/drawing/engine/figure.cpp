@@ -45,6 +45,7 @@ void reset_figure(Figure& f) {
     f.background = Qt::white;
     f.recompute = nullptr;
     f.own_picture = nullptr;
+    f.own_labels = nullptr;
 }
 
 Figure& shared_figure() {

@@ -59,6 +59,7 @@ struct FigureSegment {
     Qt::PenStyle style = Qt::SolidLine;
     QString label = kNoName;
     bool hidden = false;
+    bool arrow = false;  // an arrowhead at end b
     bool used = false;
 };
 
@@ -132,6 +133,10 @@ struct Figure {
     std::function<void(Figure&)> recompute;
     // Draws a function of kind OwnPicture.
     std::function<void(const Figure&, Surface&, int slot)> own_picture;
+    // The labels of a window's own figure (the lens window's names of the
+    // object, the image and the distances), written after the curves,
+    // segments and circles and before the tick labels and the dots.
+    std::function<void(const Figure&, Surface&, int label_size)> own_labels;
 
     // The compiled texts of the functions, read again only when a text
     // changes.

@@ -9,6 +9,7 @@
 
 #include "drawing/cards/algebra_window_cards.h"
 #include "drawing/cards/explanation_cards.h"
+#include "drawing/cards/lens_cards.h"
 #include "drawing/explanation/tekening_form.h"
 #include "formula/display_reader.h"
 #include "practice/common/render_registry.h"
@@ -35,18 +36,18 @@ TEST_F(AlgebraCards, TheLensPictureFollowsTheLanguage) {
         const QSize size = language == 0 ? QSize(320, 200) : QSize(300, 180);
         QImage picture(size, QImage::Format_RGB32);
         picture.fill(Qt::white);
-        ASSERT_TRUE(picture.save(dir.path() + QLatin1Char('/') + lens_picture_name(), "BMP"));
+        ASSERT_TRUE(picture.save(dir.path() + QLatin1Char('/') + lens_picture_name(language_index), "BMP"));
         selection.topic_code = 6;
         explanation_window()->show_for(nullptr, [] { return QVariantMap{}; });
         const Surface& s = explanation_window()->surface();
-        EXPECT_EQ(s.width(), size.width());
+        EXPECT_EQ(s.width(), size.width() + TtekeningForm::kCopyButtonRoom);
         EXPECT_EQ(s.height(), size.height());
         ASSERT_EQ(s.display().images().size(), 1u);
-        EXPECT_EQ(s.display().images()[0].name, lens_picture_name());
+        EXPECT_EQ(s.display().images()[0].name, lens_picture_name(language_index));
     }
-    EXPECT_EQ(lens_picture_name(), QStringLiteral("alensformula.bmp"));
+    EXPECT_EQ(lens_picture_name(language_index), QStringLiteral("alensformula.bmp"));
     language_index = 0;
-    EXPECT_EQ(lens_picture_name(), QStringLiteral("alenzenformule.bmp"));
+    EXPECT_EQ(lens_picture_name(language_index), QStringLiteral("alenzenformule.bmp"));
 }
 
 TEST_F(AlgebraCards, AMissingLensPictureIsNamed) {
