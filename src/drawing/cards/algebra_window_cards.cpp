@@ -1,6 +1,5 @@
 #include "drawing/cards/algebra_window_cards.h"
 
-#include <QImage>
 
 #include "drawing/cards/explanation_cards.h"
 #include "drawing/explanation/tekening_form.h"

@@ -190,7 +190,7 @@ void ParabolaWorker::x_axis_step(int n) {
     const ParabolaExercise& e = exercise;
     const auto product_and_sum = [this, &s, &e] {
         if (e.c == 0) {
-            remark(msg(kFactorOutX));
+            remark(msg(kWriteAsProduct));
             ++step;
         } else {
             msg_param1 = whole(static_cast<qint64>(e.r1) * e.r2);

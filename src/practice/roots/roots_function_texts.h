@@ -21,7 +21,7 @@ constexpr int kDivideBy = 2016;        // divide every term by a
 constexpr int kLoneMinus = 2017;       // a field holds only "-"
 constexpr int kNotWhole = 2018;        // a field holds no whole number
 constexpr int kRefused = 223;          // the first line of a refusal
-constexpr int kFactorOutX = 1853;      // c = 0: x outside the brackets
+constexpr int kWriteAsProduct = 1853;  // c = 0: x outside the brackets, a product
 constexpr int kProductAndSum = 5277;   // two numbers with product #, sum ...
 constexpr int kTheNumbersAre = 5278;   // the numbers are # and ...
 constexpr int kOr = -57;               // "of"

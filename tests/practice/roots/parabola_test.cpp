@@ -273,7 +273,7 @@ TEST_F(ParabolaTest, XAxisMethodWithoutConstantFactorsOutX) {
     press();  // the equation
     press();  // divided by -2, then x outside the brackets
     EXPECT_TRUE(sheet_text().contains(msg(kDivideBy) + QStringLiteral(" -2:")));
-    EXPECT_TRUE(sheet_text().contains(msg(kFactorOutX)));
+    EXPECT_TRUE(sheet_text().contains(msg(kWriteAsProduct)));
     EXPECT_TRUE(flat(sheet_text()).contains(QStringLiteral("\nx^2-3x=0")))
         << sheet_text().toStdString();
     press();
