@@ -4,6 +4,7 @@
 #include "drawing/cards/derivative_cards.h"
 #include "drawing/cards/quadratic_cards.h"
 #include "drawing/cards/roots_cards.h"
+#include "drawing/cards/time_units_cards.h"
 #include "practice/figures/graph_render_topic.h"
 #include "practice/fractions/fractions_registration.h"
 #include "practice/integers/integers_registration.h"
@@ -34,6 +35,7 @@ void register_catalogue() {
     register_roots_cards();
     register_derivative_cards();
     register_quadratic_cards();
+    register_time_units_cards();
 }
 
 }  // namespace cifrala
