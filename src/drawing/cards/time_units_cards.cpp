@@ -131,9 +131,9 @@ void paint_prefixes(TtekeningForm& w, const CardRequest&) {
         const char* name;
         int exponent;
     };
-    static const Row rows[] = {{"T", "tera", 12},  {"G", "giga", 9},  {"M", "mega", 6},
-                               {"k", "kilo", 3},   {"h", "hecto", 2}, {"da", "deca", 1},
-                               {"", "", 0},        {"d", "deci", -1}, {"c", "centi", -2},
+    static const Row rows[] = {{"T", "tera", 12},  {"G", "giga", 9},   {"M", "mega", 6},
+                               {"k", "kilo", 3},   {"h", "hecto", 2},  {"da", "deca", 1},
+                               {"", "", 0},        {"d", "deci", -1},  {"c", "centi", -2},
                                {"m", "milli", -3}, {"µ", "micro", -6}, {"n", "nano", -9}};
     sized_card(w, 350, 490, [](TtekeningForm& c) {
         Surface& s = c.surface();

@@ -9,7 +9,7 @@ namespace cifrala {
 
 // Keys of the exercise values the average-speed cards read.
 namespace speed_card_keys {
-inline const QString kStep = QStringLiteral("speed_step");  // -1 the introduction, 0 to 4
+inline const QString kStep = QStringLiteral("speed_step");    // -1 the introduction, 0 to 4
 inline const QString kDistance = QStringLiteral("distance");  // km
 inline const QString kMinutes = QStringLiteral("minutes");    // the elapsed time
 inline const QString kElapsedText = QStringLiteral("elapsed_text");

@@ -18,9 +18,9 @@ using namespace clock_messages;
 namespace {
 
 const QColor kBlack(0, 0, 0);
-const QColor kBlue(0, 0, 255);     // the minutes up to the next full hour
-const QColor kRed(255, 0, 0);      // whole hours
-const QColor kGreen(0, 128, 0);    // the minutes after the last full hour
+const QColor kBlue(0, 0, 255);      // the minutes up to the next full hour
+const QColor kRed(255, 0, 0);       // whole hours
+const QColor kGreen(0, 128, 0);     // the minutes after the last full hour
 const QColor kGrey(128, 128, 128);  // the ghost addition
 const QString kMin = QStringLiteral(" min");
 
@@ -299,13 +299,13 @@ void ClockWorker::step11() {
     const int gap = e_.m2() - e_.m1();
     move_bar(1, 0, gap);
     host().sequence().then([this, gap] {
-        sheet().fill_rect(QRect(kLeftTimeX, kTimeRow, kLeftHalfEnd - kLeftTimeX,
-                                sheet().text_height() + 2),
-                          sheet().background());
+        sheet().fill_rect(
+            QRect(kLeftTimeX, kTimeRow, kLeftHalfEnd - kLeftTimeX, sheet().text_height() + 2),
+            sheet().background());
         write_at(kLeftTimeX, kTimeRow);
         put(clock_text(e_.start));
-        put(QStringLiteral(" + ") + elapsed_label_text(gap) + QStringLiteral(" = ") +
-                n(e_.h1()) + QLatin1Char(':') + two_digits(e_.m2()),
+        put(QStringLiteral(" + ") + elapsed_label_text(gap) + QStringLiteral(" = ") + n(e_.h1()) +
+                QLatin1Char(':') + two_digits(e_.m2()),
             kGrey);
         host().hint(kMinutesEqualNow);
         step = 12;

@@ -15,8 +15,8 @@
 namespace cifrala {
 
 struct ClockExercise {
-    int start = 0;  // S in minutes, 0 to 719
-    int end = 0;    // E in minutes, a later hour than S
+    int start = 0;     // S in minutes, 0 to 719
+    int end = 0;       // E in minutes, a later hour than S
     int distance = 0;  // km (topic 49)
     bool average_speed = false;
 

@@ -46,8 +46,7 @@ const QImage& keyed_picture(const QString& name) {
 }  // namespace
 
 QString arrow_picture_name(ArrowPicture which) {
-    return which == ArrowPicture::Below ? QStringLiteral("pijl1.bmp")
-                                        : QStringLiteral("pijl2.bmp");
+    return which == ArrowPicture::Below ? QStringLiteral("pijl1.bmp") : QStringLiteral("pijl2.bmp");
 }
 
 QRect draw_conversion_arrow(Surface& s, ArrowPicture which, QPoint at, const QString& factor) {

@@ -49,6 +49,15 @@ void QuantityWorker::area_unit(int prefix_position, const QColor& colour) {
     s.set_font_colour(kept);
 }
 
+int QuantityWorker::fit_line(const QString& whole) {
+    Surface& s = sheet();
+    const int room = s.width() - kRightClearance - s.cursor.x;
+    int shrunk = 0;
+    while (s.text_width(whole) > room && s.font_size() > kSmallestStandardForm)
+        shrunk += s.shrink_font(1);
+    return shrunk;
+}
+
 QuantityWorker::Room QuantityWorker::leave_room(const QString& widest) {
     Surface& s = sheet();
     Room r{s.cursor.x, s.cursor.y, s.text_width(widest)};
@@ -60,10 +69,12 @@ QuantityWorker::Room QuantityWorker::leave_room(const QString& widest) {
 void QuantityWorker::fill_room(const Room& room, const QString& text, const QColor& colour) {
     Surface& s = sheet();
     const FormulaCursor kept = s.cursor;
+    const int shrunk = s.shrink_font(room.shrunk);
     s.fill_rect(QRect(room.x, room.y, s.text_width(QStringLiteral("?")) + 2, s.text_height()),
                 s.background());
     s.cursor = {room.x, room.y};
     put(text, colour);
+    s.restore_font(shrunk);
     s.cursor = kept;
 }
 
@@ -80,7 +91,8 @@ void QuantityWorker::write_standard_form(const ExactDecimal& r, const QString& u
     };
     const int room = s.width() - kRightClearance - s.cursor.x;
     int shrunk = 0;
-    while (width() > room && s.font_size() > kSmallestStandardForm) shrunk += s.shrink_font(1);
+    while (width() > room && s.font_size() > kSmallestStandardForm)
+        shrunk += s.shrink_font(1);
     put(words + number);
     s.macht(exponent);
     shrunk_ = shrunk;
@@ -170,9 +182,8 @@ void SpeedWorker::rekenstap() {
 }
 
 QString SpeedWorker::answer() const {
-    return e_.from_metres_per_second
-               ? (e_.value * ExactDecimal(36, -1)).text() + msg(kKmPerHour)
-               : format_real(converted(e_)) + QStringLiteral(" m/s");
+    return e_.from_metres_per_second ? (e_.value * ExactDecimal(36, -1)).text() + msg(kKmPerHour)
+                                     : format_real(converted(e_)) + QStringLiteral(" m/s");
 }
 
 // --- pressure ---
@@ -217,10 +228,10 @@ void PressureWorker::rekenstap() {
             s.newline(2);
             put(e_.value.text() + QLatin1Char(' '));
             const int zeros = std::abs(e_.f1 - e_.f2);
-            draw_conversion_arrow(
-                s, ArrowPicture::Above, QPoint(s.cursor.x - kAboveLeft, s.cursor.y - kAboveRise),
-                (e_.f1 < e_.f2 ? QStringLiteral(":1") : QStringLiteral("×1")) +
-                    QString(zeros, QLatin1Char('0')));
+            draw_conversion_arrow(s, ArrowPicture::Above,
+                                  QPoint(s.cursor.x - kAboveLeft, s.cursor.y - kAboveRise),
+                                  (e_.f1 < e_.f2 ? QStringLiteral(":1") : QStringLiteral("×1")) +
+                                      QString(zeros, QLatin1Char('0')));
             put(prefix::text(e_.f1), kRed);
             put(QStringLiteral("N = ") + e_.force().text() + QLatin1Char(' '));
             put(prefix::text(e_.f2), kRed);
@@ -236,10 +247,11 @@ void PressureWorker::rekenstap() {
             put(QStringLiteral(" = ") + e_.area().text() + QLatin1Char(' '));
             area_unit(e_.a2, kRed);
             QString factor = e_.a2 < e_.a1 ? QStringLiteral("×1") : QStringLiteral(":1");
-            for (int i = 0; i < std::abs(e_.a1 - e_.a2); ++i) factor += QStringLiteral(" 00");
-            draw_conversion_arrow(
-                s, ArrowPicture::Below,
-                QPoint(line.x(), line.y() + s.text_height() - kBelowOverlap), factor);
+            for (int i = 0; i < std::abs(e_.a1 - e_.a2); ++i)
+                factor += QStringLiteral(" 00");
+            draw_conversion_arrow(s, ArrowPicture::Below,
+                                  QPoint(line.x(), line.y() + s.text_height() - kBelowOverlap),
+                                  factor);
             step = 2;
             break;
         }
@@ -256,7 +268,7 @@ void PressureWorker::rekenstap() {
         case 3:
             s.newline(0.9);
             write_standard_form(e_.result(), prefix::text(e_.f2) + QStringLiteral("N/") +
-                                                  prefix::text(e_.a2) + QStringLiteral("m2"));
+                                                 prefix::text(e_.a2) + QStringLiteral("m2"));
             put(QStringLiteral(" "));
             unit(e_.f2, e_.a2);
             end_standard_form_line();
@@ -303,20 +315,28 @@ void ConcentrationWorker::rekenstap() {
     const int mass_gap = std::abs(e_.g1 - e_.g2);
     const int volume_gap = std::abs(e_.w1 - e_.w2);
     switch (step) {
-        case 0:
+        case 0: {
             s.newline(1.5);
+            const QString g1 = prefix::text(e_.g1), g2 = prefix::text(e_.g2);
+            const QString w1 = prefix::text(e_.w1);
+            const int shrunk =
+                fit_line(e_.value.text() + QLatin1Char(' ') + g1 + QStringLiteral("g/") + w1 +
+                         QStringLiteral("L = ") + e_.after_mass().text() + QLatin1Char(' ') + g2 +
+                         QStringLiteral("g/") + w1 + QLatin1Char('L'));
             put(e_.value.text() + QLatin1Char(' '));
             mass_prefix_x_ = s.cursor.x;
-            put(prefix::text(e_.g1), kRed);
-            put(QStringLiteral("g/") + prefix::text(e_.w1) + QStringLiteral("L = "));
+            put(g1, kRed);
+            put(QStringLiteral("g/") + w1 + QStringLiteral("L = "));
             room_ = leave_room(e_.after_mass().text() + QLatin1Char(' '));
-            put(prefix::text(e_.g2), kRed);
-            put(QStringLiteral("g/") + prefix::text(e_.w1) + QLatin1Char('L'));
+            room_.shrunk = shrunk;
+            put(g2, kRed);
+            put(QStringLiteral("g/") + w1 + QLatin1Char('L'));
+            s.restore_font(shrunk);
             step = 1;
             return;
+        }
         case 1:
-            draw_conversion_arrow(s, ArrowPicture::Below,
-                                  QPoint(mass_prefix_x_, room_.y) + below,
+            draw_conversion_arrow(s, ArrowPicture::Below, QPoint(mass_prefix_x_, room_.y) + below,
                                   (e_.g1 < e_.g2 ? QStringLiteral(":") : QStringLiteral("×")) +
                                       power_of_ten_text(mass_gap));
             step = 2;
@@ -325,22 +345,29 @@ void ConcentrationWorker::rekenstap() {
             fill_room(room_, e_.after_mass().text());
             step = 3;
             return;
-        case 3:
+        case 3: {
             s.newline(2.1);
-            put(e_.after_mass().text() + QLatin1Char(' ') + prefix::text(e_.g2) +
-                QStringLiteral("g/"));
+            const QString g2 = prefix::text(e_.g2);
+            const QString w1 = prefix::text(e_.w1), w2 = prefix::text(e_.w2);
+            const int shrunk =
+                fit_line(e_.after_mass().text() + QLatin1Char(' ') + g2 + QStringLiteral("g/") +
+                         w1 + QStringLiteral("L = ") + e_.result().text() + QLatin1Char(' ') + g2 +
+                         QStringLiteral("g/") + w2 + QLatin1Char('L'));
+            put(e_.after_mass().text() + QLatin1Char(' ') + g2 + QStringLiteral("g/"));
             volume_prefix_x_ = s.cursor.x;
-            put(prefix::text(e_.w1), kRed);
+            put(w1, kRed);
             put(QStringLiteral("L = "));
             room_ = leave_room(e_.result().text() + QLatin1Char(' '));
-            put(prefix::text(e_.g2) + QStringLiteral("g/"));
-            put(prefix::text(e_.w2), kRed);
+            room_.shrunk = shrunk;
+            put(g2 + QStringLiteral("g/"));
+            put(w2, kRed);
             put(QStringLiteral("L"));
+            s.restore_font(shrunk);
             step = 4;
             return;
+        }
         case 4:
-            draw_conversion_arrow(s, ArrowPicture::Below,
-                                  QPoint(volume_prefix_x_, room_.y) + below,
+            draw_conversion_arrow(s, ArrowPicture::Below, QPoint(volume_prefix_x_, room_.y) + below,
                                   (e_.w2 < e_.w1 ? QStringLiteral(":") : QStringLiteral("×")) +
                                       power_of_ten_text(volume_gap));
             step = 5;
@@ -353,7 +380,7 @@ void ConcentrationWorker::rekenstap() {
         case 6:
             s.newline(2.1);
             write_standard_form(e_.result(), prefix::text(e_.g2) + QStringLiteral("g/") +
-                                                  prefix::text(e_.w2) + QLatin1Char('L'));
+                                                 prefix::text(e_.w2) + QLatin1Char('L'));
             put(QLatin1Char(' ') + prefix::text(e_.g2) + QStringLiteral("g/") +
                 prefix::text(e_.w2) + QLatin1Char('L'));
             end_standard_form_line();

@@ -25,7 +25,11 @@ public:
 protected:
     struct Room {
         int x = 0, y = 0, width = 0;
+        int shrunk = 0;  // the line's font is this many points smaller
     };
+    // Makes the font smaller (not below 16 points) until `whole` fits from
+    // the cursor to the right edge; returns by how much.
+    int fit_line(const QString& whole);
     void put(const QString& text, const QColor& colour = Qt::black);
     // prefix "m" and the superscript 2.
     void area_unit(int prefix_position, const QColor& colour = Qt::black);

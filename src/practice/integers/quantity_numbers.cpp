@@ -33,7 +33,8 @@ ExactDecimal ExactDecimal::operator*(const ExactDecimal& o) const {
 int ExactDecimal::order() const {
     if (digits_ == 0) return 0;
     int n = 0;
-    for (qint64 d = std::llabs(digits_); d >= 10; d /= 10) ++n;
+    for (qint64 d = std::llabs(digits_); d >= 10; d /= 10)
+        ++n;
     return n + exponent_;
 }
 
@@ -42,7 +43,8 @@ QString ExactDecimal::text() const {
     const QString sign = digits_ < 0 ? QStringLiteral("-") : QString();
     if (exponent_ >= 0) return sign + digits + QString(exponent_, QLatin1Char('0'));
     const int decimals = -exponent_;
-    if (digits.size() <= decimals) digits = QString(decimals - digits.size() + 1, QLatin1Char('0')) + digits;
+    if (digits.size() <= decimals)
+        digits = QString(decimals - digits.size() + 1, QLatin1Char('0')) + digits;
     const int point = digits.size() - decimals;
     return sign + digits.left(point) + number_settings.decimal_separator + digits.mid(point);
 }
@@ -66,19 +68,32 @@ namespace prefix {
 
 QString text(int position) {
     switch (position) {
-        case -5: return QStringLiteral("n");
-        case -2: return QString(QChar(181));
-        case 1: return QStringLiteral("m");
-        case 2: return QStringLiteral("c");
-        case 3: return QStringLiteral("d");
-        case 4: return QString();
-        case 5: return QStringLiteral("da");
-        case 6: return QStringLiteral("h");
-        case 7: return QStringLiteral("k");
-        case 10: return QStringLiteral("M");
-        case 13: return QStringLiteral("G");
-        case 16: return QStringLiteral("T");
-        default: return QStringLiteral("?");
+        case -5:
+            return QStringLiteral("n");
+        case -2:
+            return QString(QChar(181));
+        case 1:
+            return QStringLiteral("m");
+        case 2:
+            return QStringLiteral("c");
+        case 3:
+            return QStringLiteral("d");
+        case 4:
+            return QString();
+        case 5:
+            return QStringLiteral("da");
+        case 6:
+            return QStringLiteral("h");
+        case 7:
+            return QStringLiteral("k");
+        case 10:
+            return QStringLiteral("M");
+        case 13:
+            return QStringLiteral("G");
+        case 16:
+            return QStringLiteral("T");
+        default:
+            return QStringLiteral("?");
     }
 }
 

@@ -17,6 +17,7 @@ const QColor kRed(255, 0, 0);
 constexpr int kPictureLeft = 250;
 constexpr int kPictureDownMapToReal = 60;
 constexpr int kPictureDownRealToMap = 100;
+constexpr int kRightClearance = 10;
 
 QString n(qint64 v) {
     return int_to_text(v);
@@ -24,7 +25,8 @@ QString n(qint64 v) {
 
 qint64 ten_to(int k) {
     qint64 p = 1;
-    while (k-- > 0) p *= 10;
+    while (k-- > 0)
+        p *= 10;
     return p;
 }
 
@@ -38,14 +40,15 @@ ExactDecimal ScaleExercise::map_distance() const {
     // e = k b and B = 10000 b 10^j: e a / B = k a / 10^(4 + j).
     const qint64 k = real / b;
     int j = 0;
-    for (qint64 rest = B / (10000LL * b); rest > 1; rest /= 10) ++j;
+    for (qint64 rest = B / (10000LL * b); rest > 1; rest /= 10)
+        ++j;
     return ExactDecimal(k * a, unit_zeros() - 4 - j);
 }
 
 bool ScaleExercise::valid() const {
     return a >= 1 && b >= 1 && B % (10000LL * b) == 0 && std::gcd<qint64>(a, B) == 1 && p >= 1 &&
-           p <= 3 && q >= 4 && q <= 7 && (kind == 1 ? map % a == 0 && map > 0
-                                                    : real % b == 0 && real > 0);
+           p <= 3 && q >= 4 && q <= 7 &&
+           (kind == 1 ? map % a == 0 && map > 0 : real % b == 0 && real > 0);
 }
 
 ScaleExercise random_scale_exercise() {
@@ -204,22 +207,32 @@ void ScaleWorker::rekenstap() {
                 return;
             }
             const FormulaCursor kept = s.cursor;
-            s.fill_rect(QRect(room_.x, room_.y, s.text_width(QStringLiteral("?")) + 2,
-                              s.text_height()),
-                        s.background());
+            s.fill_rect(
+                QRect(room_.x, room_.y, s.text_width(QStringLiteral("?")) + 2, s.text_height()),
+                s.background());
             s.cursor = {room_.x, room_.y};
             fraction(r.top, r.bottom);
             s.cursor = kept;
-            put(QStringLiteral(" = "));
             step = 5;
             return;
         }
-        case 5:
+        case 5: {
+            const QString rest =
+                e_.map_distance().text() + QLatin1Char(' ') + prefix::text(e_.p) + QLatin1Char('m');
+            // On a line of its own when it would pass the edge.
+            if (s.cursor.x + s.text_width(QStringLiteral(" = ") + rest) >
+                s.width() - kRightClearance) {
+                s.newline(1.3);
+                put(QStringLiteral("= "));
+            } else {
+                put(QStringLiteral(" = "));
+            }
             put(e_.map_distance().text() + QLatin1Char(' '));
             unit(e_.p, kRed);
             step = 6;
             finish(practice_messages::kFinished);
             return;
+        }
         default:
             return;
     }

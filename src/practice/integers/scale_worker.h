@@ -11,10 +11,10 @@ namespace cifrala {
 struct ScaleExercise {
     int a = 1;
     qint64 B = 50000;
-    int b = 5;   // B = 10000 b 10^j
-    int p = 2;   // the map's unit prefix: m, c or d
-    int q = 7;   // the real unit prefix: none, da, h or k
-    int kind = 1;  // 1: map to real, 2: real to map
+    int b = 5;        // B = 10000 b 10^j
+    int p = 2;        // the map's unit prefix: m, c or d
+    int q = 7;        // the real unit prefix: none, da, h or k
+    int kind = 1;     // 1: map to real, 2: real to map
     qint64 map = 4;   // c, in p-metres (kind 1)
     qint64 real = 0;  // e, in q-metres (kind 2)
 

@@ -73,7 +73,8 @@ void TimeCalculationWorker::line() {
 }
 
 void TimeCalculationWorker::cloud(int x, int y, const QString& first, const QString& second) {
-    host().surface(SurfaceRole::Cloud)
+    host()
+        .surface(SurfaceRole::Cloud)
         .toonwolk({{first, kCloudTextX, kCloudFirstY}, {second, kCloudTextX, kCloudSecondY}});
     host().place_control(ControlRole::Cloud, QPoint(x, y));
 }

@@ -53,23 +53,23 @@ std::unique_ptr<PracticeWindow> make_units(const RenderOptions& o) {
 }  // namespace
 
 void register_time_and_units_render_topics() {
-    register_render_topic({QStringLiteral("time"),
-                           kTimeDescription,
-                           {{QStringLiteral("kind"),
-                             {QStringLiteral("time"), QStringLiteral("clock"),
-                              QStringLiteral("speed")},
-                             QStringLiteral("clock")}},
-                           make_time});
     register_render_topic(
-        {QStringLiteral("units"),
-         kUnitsDescription,
+        {QStringLiteral("time"),
+         kTimeDescription,
          {{QStringLiteral("kind"),
-           {QStringLiteral("speed"), QStringLiteral("pressure"), QStringLiteral("concentration"),
-            QStringLiteral("scale")},
-           QStringLiteral("speed")},
-          {QStringLiteral("prefixes"), {QStringLiteral("0"), QStringLiteral("1")},
-           QStringLiteral("0")}},
-         make_units});
+           {QStringLiteral("time"), QStringLiteral("clock"), QStringLiteral("speed")},
+           QStringLiteral("clock")}},
+         make_time});
+    register_render_topic({QStringLiteral("units"),
+                           kUnitsDescription,
+                           {{QStringLiteral("kind"),
+                             {QStringLiteral("speed"), QStringLiteral("pressure"),
+                              QStringLiteral("concentration"), QStringLiteral("scale")},
+                             QStringLiteral("speed")},
+                            {QStringLiteral("prefixes"),
+                             {QStringLiteral("0"), QStringLiteral("1")},
+                             QStringLiteral("0")}},
+                           make_units});
 }
 
 }  // namespace cifrala
