@@ -95,6 +95,13 @@ void paint_speed_steps(TtekeningForm& w, const CardRequest& r) {
     const double hours = minutes / 60.0;
     const QString hours_text = format_real(hours);
     const double speed = distance * 60.0 / minutes;
+    // Two decimals are exact, or the number is rounded ("≈").
+    const bool hours_exact = minutes * 100 % 60 == 0;
+    const bool speed_exact = static_cast<qint64>(distance) * 6000 % minutes == 0;
+    const auto is = [](bool exact) {
+        return exact ? QStringLiteral(" = ")
+                     : QStringLiteral(" ") + QChar(0x2248) + QLatin1Char(' ');
+    };
     sized_card(w, 700, 250, [&](TtekeningForm& c) {
         Surface& s = c.surface();
         msg_param1 = int_to_text(distance);
@@ -108,7 +115,7 @@ void paint_speed_steps(TtekeningForm& w, const CardRequest& r) {
             if (minutes >= 60) c.my_textout_2(int_to_text(minutes / 60) + QLatin1Char(' '));
             s.cursor.x = c.breuk(minutes % 60, 60);
             c.my_textout_2(hours_word());
-            if (step >= 2) c.my_textout_2(QStringLiteral(" = ") + hours_text + hours_word());
+            if (step >= 2) c.my_textout_2(is(hours_exact) + hours_text + hours_word());
         }
         if (step >= 3) {
             c.newline(whole ? 1.4 : 1.8);
@@ -116,7 +123,7 @@ void paint_speed_steps(TtekeningForm& w, const CardRequest& r) {
             s.cursor.x = c.breuktxt(int_to_text(distance) + QStringLiteral(" km"),
                                     hours_text + hours_word());
             if (step >= 4) {
-                c.my_textout_2(QStringLiteral(" = ") + format_real(speed) + msg(kKmPerHour));
+                c.my_textout_2(is(speed_exact) + format_real(speed) + msg(kKmPerHour));
                 c.newline(1.6);
                 paragraph(c, msg(speed_comment(speed)));
             }

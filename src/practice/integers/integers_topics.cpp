@@ -26,17 +26,18 @@ std::unique_ptr<IntegersMode> make_clock(TGehele_getallen_Form& window) {
 
 const std::vector<IntegersTopic>& integers_topics() {
     // code, name, title, font size, help, "Toon hint", "Eigen opgave", "Antwoord",
-    // the mode
+    // the mode. The clock and quantities topics have no exercise of the
+    // pupil's own: "Eigen opgave" stays hidden also after an exercise.
     static const std::vector<IntegersTopic> topics = {
         {kArithmetic, QStringLiteral("arithmetic"), 1926, 24, true, true, true, true,
          make<ArithmeticMode>},
         {kNumberLine, QStringLiteral("numberline"), 1925, 32, false, false, false, false,
          make<NumberLineMode>},
-        {kSpeed, QStringLiteral("speed"), 1924, 32, false, false, true, true, make<SpeedMode>},
-        {kTimeCalculation, QStringLiteral("timecalculation"), 1927, 32, false, false, true, true,
+        {kSpeed, QStringLiteral("speed"), 1924, 32, false, false, false, true, make<SpeedMode>},
+        {kTimeCalculation, QStringLiteral("timecalculation"), 1927, 32, false, false, false, true,
          make<TimeCalculationMode>},
-        {kClock, QStringLiteral("clock"), 1938, 24, false, false, true, true, make_clock<kClock>},
-        {kAverageSpeed, QStringLiteral("averagespeed"), 1948, 24, false, false, true, true,
+        {kClock, QStringLiteral("clock"), 1938, 24, false, false, false, true, make_clock<kClock>},
+        {kAverageSpeed, QStringLiteral("averagespeed"), 1948, 24, false, false, false, true,
          make_clock<kAverageSpeed>},
         {kTimesTables, QStringLiteral("timestables"), 1965, 32, false, false, false, false,
          make<TimesTablesMode>},
