@@ -17,6 +17,7 @@ using namespace speed_card_messages;
 
 constexpr int kMargin = 3;
 constexpr int kBottomMargin = 8;
+constexpr int kTopRightOffset = 40;
 
 // The words of `text` in lines no wider than `width`.
 QStringList wrapped(const Surface& s, const QString& text, int width) {
@@ -58,6 +59,16 @@ void sized_card(TtekeningForm& w, int width, int height,
         w.init(width, needed);
         paint(w);
     }
+}
+
+// At the top right of the window that opened the card, clear of its
+// buttons along the bottom and of the start of the worked lines.
+void place_top_right(TtekeningForm& w) {
+    const QWidget* opener = w.opener();
+    if (!opener) return;
+    const QRect g = opener->frameGeometry();
+    const QSize own = w.frameGeometry().size().expandedTo(w.size());
+    w.move(g.left() + g.width() - own.width() - 2, g.top() + kTopRightOffset);
 }
 
 QString hours_word() {
@@ -164,6 +175,7 @@ void paint_prefixes(TtekeningForm& w, const CardRequest&) {
         s.set_font_colour(Qt::black);
         s.cursor.y -= s.line_step(1);
     });
+    place_top_right(w);
 }
 
 // Topic 53: the units of length in their places, each one ten times the
@@ -198,6 +210,7 @@ void paint_place_values(TtekeningForm& w, const CardRequest&) {
             paragraph(c, msg(kPlaceValues[i]));
         }
     });
+    place_top_right(w);
 }
 
 }  // namespace
@@ -213,8 +226,8 @@ void register_time_units_cards() {
     // Not placed at the multi-topic window's corner: they stay where they are.
     register_explanation_card(48, {paint_speed_steps, CardPlacement::Keep});
     register_explanation_card(49, {paint_speed_introduction, CardPlacement::Keep});
-    register_explanation_card(51, {paint_prefixes});
-    register_explanation_card(53, {paint_place_values});
+    register_explanation_card(51, {paint_prefixes, CardPlacement::Self});
+    register_explanation_card(53, {paint_place_values, CardPlacement::Self});
 }
 
 }  // namespace cifrala

@@ -5,8 +5,14 @@
 // say which way the conversion goes, and nothing leaves the worksheet, over
 // many seeds and both prefix ranges.
 #include <QCheckBox>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QPushButton>
 #include <QRegularExpression>
+
+#include "drawing/cards/explanation_cards.h"
+#include "drawing/explanation/tekening_form.h"
+#include "practice/common/render_registry.h"
 
 #include "practice/catalogue.h"
 #include "practice/integers/integers_fixture.h"
@@ -354,6 +360,89 @@ TEST(QuantityNumbers, DrawsStayInTheirTables) {
     EXPECT_EQ(prefix::text(-2), QString(QChar(181)));
     EXPECT_EQ(prefix::text(-5), QStringLiteral("n"));
     EXPECT_EQ(prefix::text(16), QStringLiteral("T"));
+}
+
+}  // namespace
+}  // namespace cifrala
+
+namespace cifrala {
+namespace {
+
+TEST(QuantityCards, ThePrefixesAndThePlaceValuesStayOnTheirCards) {
+    register_catalogue();
+    for (int topic : {51, 53}) {
+        SCOPED_TRACE(topic);
+        const ExplanationCard* card = find_explanation_card(topic);
+        ASSERT_NE(card, nullptr);
+        TtekeningForm w;
+        card->paint(w, {topic, {}});
+        expect_on_the_sheet(w.surface());
+        const QStringList lines = testing::sheet_lines(w.surface());
+        ASSERT_FALSE(lines.isEmpty());
+        if (topic == 51) {
+            // Twelve prefixes, each with its power of ten.
+            int powers = 0;
+            for (const QString& l : lines)
+                powers += l.contains(QStringLiteral("10^"));
+            EXPECT_EQ(powers, 12);
+            EXPECT_GE(w.surface().width(), 350);
+            EXPECT_GE(w.surface().height(), 490);
+        } else {
+            const QString all = lines.join(QLatin1Char(' '));
+            for (int m : {1978, 1979, 1980})
+                EXPECT_TRUE(all.contains(msg(m).section(QLatin1Char(' '), 0, 2))) << m;
+        }
+    }
+}
+
+TEST(QuantityRender, EveryKindWorksToTheEndAsPictureAndJson) {
+    register_catalogue();
+    for (const char* kind : {"speed", "pressure", "concentration", "scale"}) {
+        SCOPED_TRACE(kind);
+        RenderRequest r;
+        r.topic = QStringLiteral("units");
+        r.seed = 7;
+        r.options.insert(QStringLiteral("kind"), QString::fromLatin1(kind));
+        QString error;
+        const QJsonObject json = render_exercise_json(r, &error);
+        ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+        EXPECT_FALSE(json.value(QStringLiteral("lines")).toArray().isEmpty());
+        EXPECT_FALSE(render_exercise(r, &error).isNull());
+    }
+    for (const char* kind : {"time", "clock", "speed"}) {
+        SCOPED_TRACE(kind);
+        RenderRequest r;
+        r.topic = QStringLiteral("time");
+        r.seed = 7;
+        r.options.insert(QStringLiteral("kind"), QString::fromLatin1(kind));
+        QString error;
+        const QJsonObject json = render_exercise_json(r, &error);
+        ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+        EXPECT_FALSE(json.value(QStringLiteral("lines")).toArray().isEmpty());
+    }
+    RenderRequest bad;
+    bad.topic = QStringLiteral("units");
+    bad.options.insert(QStringLiteral("kind"), QStringLiteral("volume"));
+    QString error;
+    EXPECT_TRUE(render_exercise(bad, &error).isNull());
+    EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(QuantityWindow, NoOwnExerciseAfterAClockOrQuantityExercise) {
+    register_catalogue();
+    TGehele_getallen_Form w;
+    w.sequence().instant = true;
+    for (int topic : {46, 47, 48, 49, 51, 52, 53}) {
+        SCOPED_TRACE(topic);
+        selection.topic_code = topic;
+        w.start_showing();
+        w.Button1Click();
+        for (int n = 0; n < 40 && w.step_available(); ++n)
+            w.Button2Click();
+        EXPECT_TRUE(w.Button1->isVisibleTo(&w));
+        EXPECT_FALSE(w.Panel3->isVisibleTo(&w));
+        w.Button3Click();
+    }
 }
 
 }  // namespace
