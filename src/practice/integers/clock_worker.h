@@ -63,7 +63,7 @@ public:
     // The elapsed time as the result line writes it ("2 uur + 35 min").
     const QString& elapsed_text() const { return elapsed_text_; }
     // The step of the average speed in the explanation window (-1 the
-    // introduction; -2 before the speed part).
+    // introduction; -2 before the average speed begins).
     int speed_step() const { return speed_step_; }
     // The answer: the elapsed time, or the average speed.
     QString answer() const;

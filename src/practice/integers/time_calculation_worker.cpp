@@ -32,7 +32,7 @@ QString n(int v) {
     return int_to_text(v);
 }
 
-// h2 - h1 = d, for one of the three parts.
+// h2 - h1 = d, for the hours, the minutes or the seconds.
 QString difference(int message, int a, int b) {
     return msg(message) + QLatin1Char(' ') + n(a) + QStringLiteral(" - ") + n(b) +
            QStringLiteral(" = ") + n(a - b);

@@ -1,5 +1,6 @@
-// Subtracting times of day: without borrowing each part on its own line,
-// with borrowing by way of seconds and the cloud; every written line keeps
+// Subtracting times of day: without borrowing the hours, minutes and
+// seconds each on their own line, with borrowing by way of seconds and the
+// cloud; every written line keeps
 // its value (a decomposition is the number of seconds it stands for, the
 // difference is E - S), over many seeds.
 #include <QRegularExpression>

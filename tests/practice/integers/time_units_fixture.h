@@ -14,7 +14,7 @@
 
 namespace cifrala::testing {
 
-// p / q with 128-bit parts, compared by cross-multiplying.
+// p / q with 128-bit numerator and denominator, compared by cross-multiplying.
 struct Exact {
     __int128 p = 0, q = 1;
     bool operator==(const Exact& o) const { return p * o.q == o.p * q; }
