@@ -8,6 +8,7 @@
 #include "drawing/cards/roots_cards.h"
 #include "drawing/cards/roots_equation_cards.h"
 #include "drawing/cards/roots_function_cards.h"
+#include "drawing/cards/time_units_cards.h"
 #include "practice/exponential/exponential_registration.h"
 #include "practice/figures/graph_render_topic.h"
 #include "practice/fractions/fractions_registration.h"
@@ -48,6 +49,7 @@ void register_catalogue() {
     register_quadratic_cards();
     register_algebra_window_cards();
     register_lens_cards();
+    register_time_units_cards();
 }
 
 }  // namespace cifrala

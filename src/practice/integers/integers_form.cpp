@@ -18,6 +18,7 @@
 #include "practice/integers/integers_style.h"
 #include "practice/integers/number_line_panel.h"
 #include "practice/integers/times_table_panel.h"
+#include "practice/long_division/division_style.h"
 #include "text/help.h"
 #include "text/messages.h"
 #include "text/notify.h"
@@ -80,6 +81,8 @@ TGehele_getallen_Form::TGehele_getallen_Form(QWidget* parent)
     create_own_exercise_panel();
     Panel5 = new NumberLinePanel(this, Image1->size());
     Panel8 = new TimesTablePanel(this);
+    std::tie(Panel7, Image7) = add_cloud_panel(QStringLiteral("Panel7"), QStringLiteral("Image7"),
+                                               QSize(440, 230), cloud_style());
     connect(Panel8, &TimesTablePanel::stop_requested, this, [this] { Button3Click(); });
     connect(Panel8, &TimesTablePanel::keyboard_requested, this, [this] {
         set_typing_target(this);
@@ -263,6 +266,7 @@ void TGehele_getallen_Form::map_roles() {
         [this](const QString& text) { Label44->setText(text); });
     set_role(ControlRole::Score, Panel8->Label33);
     set_role(ControlRole::Clock, Panel8->Gauge1);
+    set_role(ControlRole::Cloud, Panel7);
 }
 
 void TGehele_getallen_Form::refresh_placeholder() {

@@ -92,6 +92,8 @@ public:
     QLabel* Label45;            // why the typed expression cannot be worked out
     TimesTablePanel* Panel8;    // the times-tables test
     NumberLinePanel* Panel5;    // the number line
+    FloatingPanel* Panel7;      // the cloud of the time calculation
+    SurfacePane* Image7;        // its surface
 
 protected:
     void showing() override;

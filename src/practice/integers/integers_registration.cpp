@@ -6,6 +6,7 @@
 #include "practice/common/render_registry.h"
 #include "practice/common/window_registry.h"
 #include "practice/integers/integers_form.h"
+#include "practice/integers/time_units_registration.h"
 #include "util/selection.h"
 
 namespace cifrala {
@@ -60,6 +61,7 @@ void register_integers_window() {
            {QStringLiteral("mixed"), QStringLiteral("plain")},
            QStringLiteral("mixed")}},
          make_integers});
+    register_time_and_units_render_topics();
 }
 
 }  // namespace cifrala
