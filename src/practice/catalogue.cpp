@@ -8,6 +8,7 @@
 #include "practice/fractions/fractions_registration.h"
 #include "practice/integers/integers_registration.h"
 #include "practice/long_division/long_division_registration.h"
+#include "practice/metric/metric_registration.h"
 #include "practice/multitopic/multitopic_registration.h"
 #include "practice/quadratic_equations/quadratic_registration.h"
 #include "practice/ratios/ratios_registration.h"
@@ -26,6 +27,7 @@ void register_catalogue() {
     register_integers_window();
     register_fractions_window();
     register_long_division_window();
+    register_metric_window();
     register_multitopic_window();
     // Figures drawn without a window.
     register_graph_render_topic();
