@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "expr/eval_text.h"
+#include "text/messages.h"
 #include "util/format.h"
 #include "util/number_settings.h"
 #include "util/random.h"
@@ -159,6 +160,33 @@ OwnValue read_own_value(const QString& text) {
     out.mantissa = static_cast<int>(m);
     out.exponent = exponent;
     return out;
+}
+
+QString own_refusal_text(int refusal, const QString& typed) {
+    using namespace metric_refusals;
+    switch (refusal) {
+        case kNotPositive: {
+            double v = 0;
+            eval_text(typed, v);
+            const FiveDecimals five;
+            msg_param1 = format_real(v);
+            break;
+        }
+        case kTooManyDigits:
+            msg_param1 = int_to_text(INT_MAX);
+            break;
+        case kTooSmall: {
+            const FiveDecimals five;
+            msg_param1 = format_real(kZeroLimit);
+            break;
+        }
+        case kNotANumber:
+            msg_param1 = typed.trimmed();
+            break;
+        default:
+            return {};
+    }
+    return msg(refusal);
 }
 
 }  // namespace cifrala

@@ -61,6 +61,9 @@ struct OwnValue {
     int refusal = 0;  // the message that says why it cannot be used; 0: it can
 };
 OwnValue read_own_value(const QString& text);
+// The sentence that says why the typed text cannot be used (empty for 0
+// and for nothing typed).
+QString own_refusal_text(int refusal, const QString& typed);
 
 // Why an own value cannot be used.
 namespace metric_refusals {

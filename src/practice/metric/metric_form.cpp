@@ -102,6 +102,8 @@ TMetrieke_stelsel_Form::TMetrieke_stelsel_Form(QWidget* parent)
             fit_caption(r, 9, 20);
     });
     fit_caption(CheckBox1, 9, 22);
+    for (QRadioButton* r : quantity_buttons)
+        fit_caption(r, 9, 20);
     herstel_eenheden();
 }
 
@@ -110,12 +112,12 @@ TMetrieke_stelsel_Form::~TMetrieke_stelsel_Form() {
 }
 
 void TMetrieke_stelsel_Form::create_bottom_row() {
-    Button1->setGeometry(6, kRowTop, 130, 32);
-    Button2->setGeometry(140, kRowTop, 100, 32);
+    Button1->setGeometry(6, kRowTop, 124, 32);
+    Button2->setGeometry(134, kRowTop, 90, 32);
 
     GroupBox1 = new QGroupBox(QStringLiteral("Maak je keuze"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(244, kRowTop - 2, 316, 38);
+    GroupBox1->setGeometry(228, kRowTop - 2, 350, 38);
     register_text(GroupBox1, TextKind::GroupBox, metric_tags::kChoiceGroup);
     auto* row = new QHBoxLayout(GroupBox1);
     row->setContentsMargins(4, 0, 2, 1);
@@ -135,7 +137,7 @@ void TMetrieke_stelsel_Form::create_bottom_row() {
 
     CheckBox1 = new QCheckBox(QStringLiteral("Ik weet wat de standaardvorm is."), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    CheckBox1->setGeometry(564, kRowTop + 8, 206, 20);
+    CheckBox1->setGeometry(582, kRowTop + 8, 188, 20);
     CheckBox1->setToolTip(QStringLiteral("Wetenschappelijke notatie"));
     register_text(CheckBox1, TextKind::CheckBox, metric_tags::kStandardFormCheck);
     add_option_control(CheckBox1);

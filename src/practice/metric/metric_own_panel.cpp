@@ -164,7 +164,7 @@ void TMetrieke_stelsel_Form::validate_own_value() {
     own_refusal_ = read_own_value(Edit1->text()).refusal;
     SpeedButton5->setEnabled(own_refusal_ == 0);
     const bool refused = own_refusal_ > 0;
-    Label6->setText(refused ? msg(own_refusal_) : QString());
+    Label6->setText(own_refusal_text(own_refusal_, Edit1->text()));
     Edit1->setStyleSheet(refused ? QStringLiteral("QLineEdit { background: #ffd0d0; }")
                                  : QString());
 }
