@@ -16,6 +16,7 @@
 #include "practice/integers/integers_registration.h"
 #include "practice/lens/lens_registration.h"
 #include "practice/long_division/long_division_registration.h"
+#include "practice/metric/metric_registration.h"
 #include "practice/multitopic/multitopic_registration.h"
 #include "practice/quadratic_equations/quadratic_registration.h"
 #include "practice/ratios/ratios_registration.h"
@@ -36,6 +37,7 @@ void register_catalogue() {
     register_exponential_window();
     register_fractions_window();
     register_long_division_window();
+    register_metric_window();
     register_multitopic_window();
     register_lens_window();
     // Figures drawn without a window.

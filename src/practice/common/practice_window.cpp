@@ -304,7 +304,7 @@ void PracticeWindow::changeEvent(QEvent* event) {
 void PracticeWindow::Button1Click() {
     put_worksheet_back();
     hide_floating_panels();
-    hide_cover_sheet();
+    if (!config_.cover_sheet_stays) hide_cover_sheet();
     if (mode_) mode_->new_exercise();
     raise_help();
 }

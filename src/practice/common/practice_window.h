@@ -53,8 +53,9 @@ struct PracticeWindowConfig {
     QSize client_size{1016, 720};
     QRect surface_rect{1, 1, 1014, 678};
     SurfaceStyle surface_style;
-    int cover_distance = 80;    // cover sheet: distance below the surface's top
-    int cover_drag_limit = -1;  // how far up it may be dragged (-1: to where it starts)
+    int cover_distance = 80;         // cover sheet: distance below the surface's top
+    int cover_drag_limit = -1;       // how far up it may be dragged (-1: to where it starts)
+    bool cover_sheet_stays = false;  // a new exercise leaves the cover sheet where it is
     bool has_levels = true;
     // Component names where windows differ.
     QString hint_check_name = QStringLiteral("CheckBox1");
@@ -100,6 +101,8 @@ public:
     Surface& surface() { return surface(SurfaceRole::Worksheet); }
     const Surface& surface() const;
     CoverSheet* cover_sheet() const { return cover_sheet_; }
+    // A new exercise leaves the cover sheet over the surface.
+    bool cover_sheet_stays() const { return config_.cover_sheet_stays; }
 
     // The step counter of the exercise on the sheet, kept by its worker:
     // -1 = set up, nothing worked yet.

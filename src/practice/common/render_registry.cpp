@@ -202,6 +202,8 @@ QStringList render_usage() {
             if (!o.default_value.isEmpty()) line += QStringLiteral(" (") + o.default_value + ')';
             line += QLatin1Char(']');
         }
+        // A description above 5000 names its topic where it holds a "#".
+        msg_param1 = t->name;
         if (t->description_message != 0) line += QStringLiteral("  ") + msg(t->description_message);
         lines << line;
     }

@@ -14,13 +14,15 @@ class StepSequence;
 
 // The surfaces a window may have besides its worksheet.
 enum class SurfaceRole {
-    Worksheet,  // the large drawing surface (Image1)
-    ResultBox,  // a result box lying over the worksheet
-    Cloud,      // the speech cloud
-    HintArea,   // a separate hint area below the worksheet
-    Second,     // a second sheet beside the worksheet
-    Strip,      // a strip above the worksheet that holds the exercise
-    SidePanel,  // the surface of a side panel beside the worksheet
+    Worksheet,    // the large drawing surface (Image1)
+    ResultBox,    // a result box lying over the worksheet
+    Cloud,        // the speech cloud
+    HintArea,     // a separate hint area below the worksheet
+    Second,       // a second sheet beside the worksheet
+    Strip,        // a strip above the worksheet that holds the exercise
+    SidePanel,    // the surface of a side panel beside the worksheet
+    Ladder,       // a unit ladder below the exercise
+    LitreLadder,  // a second ladder beside it (the litres)
 };
 
 // What a control does for the pupil; a window maps the roles it has to its
@@ -46,6 +48,7 @@ enum class ControlRole {
     SecondStep,          // a second step button that takes the place of "Rekenstap"
     SidePanel,           // a side panel beside the worksheet
     DecimalsGroup,       // the choice of the number of decimals of approximations
+    StandardForm,        // a check box: also write the answer in standard form
 };
 
 class StepHost {

@@ -2,12 +2,64 @@
 
 namespace cifrala {
 
+namespace {
+
+constexpr int kWorksheetPoints = 28;
+constexpr int kStandardFormPoints = 24;
+const QColor kAqua{0, 255, 255};
+
+FontSpec verdana(int points) {
+    FontSpec f;
+    f.family = QStringLiteral("verdana");
+    f.size = points;
+    return f;
+}
+
+}  // namespace
+
 FrameRow frame_metriek() {
-    return style_rows::plain_row(10, 20, 10, LineUnit{LineUnit::HeightOfW, 1.0});
+    return style_rows::plain_row(10, 20, 10, LineUnit{LineUnit::HeightOfW, 1.0},
+                                 verdana(kWorksheetPoints));
 }
 
 SuperscriptStyle metriek_superscript() {
     return {10, -7};
+}
+
+SurfaceStyle metriek_surface_style() {
+    SurfaceStyle s;
+    apply_frame(s, frame_metriek());
+    s.superscript = metriek_superscript();
+    return s;
+}
+
+SurfaceStyle metriek_ladder_style() {
+    SurfaceStyle s;
+    apply_frame(s, style_rows::plain_row(0, 0, 0, LineUnit{LineUnit::HeightOfW, 1.0},
+                                         verdana(kWorksheetPoints)));
+    s.frame.own_background = true;
+    s.frame.background = kAqua;
+    s.frame.pen_after = 3;
+    s.superscript = metriek_superscript();
+    return s;
+}
+
+SurfaceStyle metriek_standard_form_style() {
+    SurfaceStyle s;
+    apply_frame(s, style_rows::plain_row(10, 10, 10, LineUnit{LineUnit::HeightOfW, 1.0},
+                                         verdana(kStandardFormPoints)));
+    s.frame.own_background = true;
+    s.frame.background = kAqua;
+    s.superscript = standard_form_superscript();
+    return s;
+}
+
+SuperscriptStyle standard_form_superscript() {
+    return {10, -7};
+}
+
+int metriek_standard_form_top() {
+    return 78;
 }
 
 }  // namespace cifrala
