@@ -52,7 +52,7 @@ TEST(RootsFunctionsRender, EveryLevelOfBothTopicsEndsWithItsCard) {
 }
 
 TEST(RootsFunctionsRender, UnknownValuesAreRefused) {
-    RenderRequest r = request(QStringLiteral("58"), 1, 1);
+    RenderRequest r = request(QStringLiteral("99"), 1, 1);
     QString error;
     EXPECT_TRUE(render_exercise_json(r, &error).isEmpty());
     EXPECT_FALSE(error.isEmpty());
