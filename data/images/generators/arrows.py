@@ -15,8 +15,9 @@ Usage: arrows.py OUT_DIR
 """
 import math
 import os
-import struct
 import sys
+
+from bmp24 import write_bmp
 
 W, H = 390, 74
 S = 4  # supersampling factor
@@ -100,21 +101,9 @@ def draw(hanging):
     return rows
 
 
-def write_bmp(path, rows):
-    pad = (4 - (W * 3) % 4) % 4
-    size = 54 + (W * 3 + pad) * H
-    with open(path, "wb") as f:
-        f.write(b"BM" + struct.pack("<IHHI", size, 0, 0, 54))
-        f.write(struct.pack("<IiiHHIIiiII", 40, W, H, 1, 24, 0, size - 54, 2835, 2835, 0, 0))
-        for row in reversed(rows):
-            for r, g, b in row:
-                f.write(bytes((b, g, r)))
-            f.write(b"\0" * pad)
-
-
 def main(out_dir):
-    write_bmp(os.path.join(out_dir, "pijl1.bmp"), draw(True))
-    write_bmp(os.path.join(out_dir, "pijl2.bmp"), draw(False))
+    write_bmp(os.path.join(out_dir, "pijl1.bmp"), W, H, draw(True))
+    write_bmp(os.path.join(out_dir, "pijl2.bmp"), W, H, draw(False))
 
 
 if __name__ == "__main__":

@@ -9,8 +9,9 @@ the bottom left. Drawn at twice the size and averaged down for smooth edges.
 Usage: cloud.py OUT.bmp
 """
 import math
-import struct
 import sys
+
+from bmp24 import write_bmp
 
 W, H = 440, 230
 S = 2  # supersampling factor
@@ -74,16 +75,7 @@ def main(out):
             n = S * S
             row.append((round(r / n), round(g / n), round(b / n)))
         rows.append(row)
-    # 24-bit BMP, bottom-up rows padded to 4 bytes
-    pad = (4 - (W * 3) % 4) % 4
-    size = 54 + (W * 3 + pad) * H
-    with open(out, "wb") as f:
-        f.write(b"BM" + struct.pack("<IHHI", size, 0, 0, 54))
-        f.write(struct.pack("<IiiHHIIiiII", 40, W, H, 1, 24, 0, size - 54, 2835, 2835, 0, 0))
-        for row in reversed(rows):
-            for r, g, b in row:
-                f.write(bytes((b, g, r)))
-            f.write(b"\0" * pad)
+    write_bmp(out, W, H, rows)
 
 
 if __name__ == "__main__":

@@ -14,8 +14,9 @@ three times the size and averaged down for smooth edges.
 Usage: lens_formula.py nl|en OUT.bmp
 """
 import math
-import struct
 import sys
+
+from bmp24 import write_bmp
 
 W, H = 580, 352
 S = 3  # supersampling factor
@@ -133,13 +134,7 @@ class Canvas:
                 n = S * S
                 row += bytes((round(b / n), round(g / n), round(r / n)))
             rows.append(row)
-        pad = (4 - (W * 3) % 4) % 4
-        size = 54 + (W * 3 + pad) * H
-        with open(out, "wb") as f:
-            f.write(b"BM" + struct.pack("<IHHI", size, 0, 0, 54))
-            f.write(struct.pack("<IiiHHIIiiII", 40, W, H, 1, 24, 0, size - 54, 2835, 2835, 0, 0))
-            for row in reversed(rows):
-                f.write(row + b"\0" * pad)
+        write_bmp(out, W, H, rows)
 
 
 # --- a small stroke font: glyphs on a grid, x-height from y = 4 to the
