@@ -76,10 +76,8 @@ def head(hanging, end):
 
 def draw(hanging):
     pts = arc_points(hanging)
-    # the arc stops where the head begins
-    shaft = [p for p in pts if not (p[0] > CX + RX - 1 and False)]
     tri = head(hanging, pts[-1])
-    segments = list(zip(shaft[:-1], shaft[1:]))
+    segments = list(zip(pts[:-1], pts[1:]))
     rows = []
     for py in range(H):
         row = []
