@@ -308,6 +308,27 @@ void ConcentrationWorker::start(const ConcentrationExercise& e) {
     step = 0;
 }
 
+// number, unit = (room for the converted number) unit, each unit with the
+// prefix being converted in red; the line is written smaller where it would
+// not fit. Returns the x of the given unit's red prefix.
+int ConcentrationWorker::conversion_line(const QString& number, const RedPrefixUnit& given,
+                                         const QString& converted, const RedPrefixUnit& asked) {
+    Surface& s = sheet();
+    const int shrunk = fit_line(number + QLatin1Char(' ') + given.text() + QStringLiteral(" = ") +
+                                converted + QLatin1Char(' ') + asked.text());
+    put(number + QLatin1Char(' ') + given.before);
+    const int red_x = s.cursor.x;
+    put(given.prefix, kRed);
+    put(given.after + QStringLiteral(" = "));
+    room_ = leave_room(converted + QLatin1Char(' '));
+    room_.shrunk = shrunk;
+    put(asked.before);
+    put(asked.prefix, kRed);
+    put(asked.after);
+    s.restore_font(shrunk);
+    return red_x;
+}
+
 void ConcentrationWorker::rekenstap() {
     if (finished) return;
     Surface& s = sheet();
@@ -317,21 +338,10 @@ void ConcentrationWorker::rekenstap() {
     switch (step) {
         case 0: {
             s.newline(1.5);
-            const QString g1 = prefix::text(e_.g1), g2 = prefix::text(e_.g2);
-            const QString w1 = prefix::text(e_.w1);
-            const int shrunk =
-                fit_line(e_.value.text() + QLatin1Char(' ') + g1 + QStringLiteral("g/") + w1 +
-                         QStringLiteral("L = ") + e_.after_mass().text() + QLatin1Char(' ') + g2 +
-                         QStringLiteral("g/") + w1 + QLatin1Char('L'));
-            put(e_.value.text() + QLatin1Char(' '));
-            mass_prefix_x_ = s.cursor.x;
-            put(g1, kRed);
-            put(QStringLiteral("g/") + w1 + QStringLiteral("L = "));
-            room_ = leave_room(e_.after_mass().text() + QLatin1Char(' '));
-            room_.shrunk = shrunk;
-            put(g2, kRed);
-            put(QStringLiteral("g/") + w1 + QLatin1Char('L'));
-            s.restore_font(shrunk);
+            const QString per_litre = QStringLiteral("g/") + prefix::text(e_.w1) + QLatin1Char('L');
+            mass_prefix_x_ =
+                conversion_line(e_.value.text(), {QString(), prefix::text(e_.g1), per_litre},
+                                e_.after_mass().text(), {QString(), prefix::text(e_.g2), per_litre});
             step = 1;
             return;
         }
@@ -347,22 +357,10 @@ void ConcentrationWorker::rekenstap() {
             return;
         case 3: {
             s.newline(2.1);
-            const QString g2 = prefix::text(e_.g2);
-            const QString w1 = prefix::text(e_.w1), w2 = prefix::text(e_.w2);
-            const int shrunk =
-                fit_line(e_.after_mass().text() + QLatin1Char(' ') + g2 + QStringLiteral("g/") +
-                         w1 + QStringLiteral("L = ") + e_.result().text() + QLatin1Char(' ') + g2 +
-                         QStringLiteral("g/") + w2 + QLatin1Char('L'));
-            put(e_.after_mass().text() + QLatin1Char(' ') + g2 + QStringLiteral("g/"));
-            volume_prefix_x_ = s.cursor.x;
-            put(w1, kRed);
-            put(QStringLiteral("L = "));
-            room_ = leave_room(e_.result().text() + QLatin1Char(' '));
-            room_.shrunk = shrunk;
-            put(g2 + QStringLiteral("g/"));
-            put(w2, kRed);
-            put(QStringLiteral("L"));
-            s.restore_font(shrunk);
+            const QString grams = prefix::text(e_.g2) + QStringLiteral("g/");
+            volume_prefix_x_ = conversion_line(
+                e_.after_mass().text(), {grams, prefix::text(e_.w1), QStringLiteral("L")},
+                e_.result().text(), {grams, prefix::text(e_.w2), QStringLiteral("L")});
             step = 4;
             return;
         }

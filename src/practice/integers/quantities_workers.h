@@ -113,6 +113,14 @@ public:
     const ConcentrationExercise& exercise() const { return e_; }
 
 private:
+    // A unit written in three pieces, the middle one (a prefix) in red.
+    struct RedPrefixUnit {
+        QString before, prefix, after;
+        QString text() const { return before + prefix + after; }
+    };
+    int conversion_line(const QString& number, const RedPrefixUnit& given,
+                        const QString& converted, const RedPrefixUnit& asked);
+
     ConcentrationExercise e_;
     Room room_;
     int mass_prefix_x_ = 0, volume_prefix_x_ = 0;

@@ -56,6 +56,16 @@ TimeExercise random_time_exercise() {
     return e;
 }
 
+// A time decomposed after its "= ", then on the next line, under that "= ",
+// the same time in seconds.
+void TimeCalculationWorker::in_seconds(int t) {
+    Surface& s = sheet();
+    s.my_textout(decomposition_text(t));
+    line();
+    s.cursor.x = aligned_x_;
+    s.my_textout(kIs + n(t) + kSec);
+}
+
 void TimeCalculationWorker::start(const TimeExercise& e) {
     e_ = e;
     finished = false;
@@ -112,10 +122,7 @@ void TimeCalculationWorker::rekenstap() {
             step = 1;
             return;
         case 1:
-            s.my_textout(decomposition_text(e_.start));
-            line();
-            s.cursor.x = aligned_x_;
-            s.my_textout(kIs + n(e_.start) + kSec);
+            in_seconds(e_.start);
             line();
             s.my_textout(time_of_day_text(e_.end) + QLatin1Char(' '));
             s.cursor.x = aligned_x_;
@@ -123,10 +130,7 @@ void TimeCalculationWorker::rekenstap() {
             step = 2;
             return;
         case 2:
-            s.my_textout(decomposition_text(e_.end));
-            line();
-            s.cursor.x = aligned_x_;
-            s.my_textout(kIs + n(e_.end) + kSec);
+            in_seconds(e_.end);
             host().hint(kSubtractSeconds);
             step = 3;
             return;

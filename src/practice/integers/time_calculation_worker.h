@@ -32,6 +32,7 @@ public:
 
 private:
     void line();
+    void in_seconds(int t);
     void cloud(int x, int y, const QString& first, const QString& second);
     void hide_cloud();
 

@@ -14,9 +14,9 @@ namespace {
 
 using namespace integers_topic;
 
-// No description line: the names of the kinds say what each one works.
-constexpr int kTimeDescription = 0;
-constexpr int kUnitsDescription = 0;
+// The usage lines; their "#" is the topic's name.
+constexpr int kTimeDescription = 5446;
+constexpr int kUnitsDescription = 5447;
 
 std::unique_ptr<PracticeWindow> make_window(int topic) {
     auto window = std::make_unique<TGehele_getallen_Form>();

@@ -143,6 +143,12 @@ void TMetrieke_stelsel_Form::create_bottom_row() {
     add_option_control(CheckBox1);
 
     help_button->setGeometry(772, kRowTop + 1, 30, 30);
+    // Help shows page 702 and, like a quantity button, starts a new exercise
+    // on the ladder the help page describes.
+    connect(help_button, &QToolButton::clicked, this, [this] {
+        Button1Click();
+        raise_help();
+    });
     copy_button->setGeometry(802, kRowTop + 1, 30, 30);
     save_button->setGeometry(832, kRowTop + 1, 30, 30);
     SpeedButton4 =

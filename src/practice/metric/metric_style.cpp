@@ -15,6 +15,17 @@ FontSpec verdana(int points) {
     return f;
 }
 
+// A surface of its own on aqua, its cursor starting at (x, y).
+SurfaceStyle aqua_style(int x, int y, int points, SuperscriptStyle superscript) {
+    SurfaceStyle s;
+    apply_frame(s, style_rows::plain_row(x, y, x, LineUnit{LineUnit::HeightOfW, 1.0},
+                                         verdana(points)));
+    s.frame.own_background = true;
+    s.frame.background = kAqua;
+    s.superscript = superscript;
+    return s;
+}
+
 }  // namespace
 
 FrameRow frame_metriek() {
@@ -34,24 +45,13 @@ SurfaceStyle metriek_surface_style() {
 }
 
 SurfaceStyle metriek_ladder_style() {
-    SurfaceStyle s;
-    apply_frame(s, style_rows::plain_row(0, 0, 0, LineUnit{LineUnit::HeightOfW, 1.0},
-                                         verdana(kWorksheetPoints)));
-    s.frame.own_background = true;
-    s.frame.background = kAqua;
+    SurfaceStyle s = aqua_style(0, 0, kWorksheetPoints, metriek_superscript());
     s.frame.pen_after = 3;
-    s.superscript = metriek_superscript();
     return s;
 }
 
 SurfaceStyle metriek_standard_form_style() {
-    SurfaceStyle s;
-    apply_frame(s, style_rows::plain_row(10, 10, 10, LineUnit{LineUnit::HeightOfW, 1.0},
-                                         verdana(kStandardFormPoints)));
-    s.frame.own_background = true;
-    s.frame.background = kAqua;
-    s.superscript = standard_form_superscript();
-    return s;
+    return aqua_style(10, 10, kStandardFormPoints, standard_form_superscript());
 }
 
 SuperscriptStyle standard_form_superscript() {

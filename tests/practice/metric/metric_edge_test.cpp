@@ -7,6 +7,7 @@
 
 #include "practice/common/floating_panel.h"
 #include "practice/metric/metric_fixture.h"
+#include "text/help.h"
 #include "text/messages.h"
 #include "util/number_settings.h"
 
@@ -156,6 +157,18 @@ TEST_F(MetricEdge, TheCoverSheetStaysAcrossNewExercises) {
     w.Button1Click();
     EXPECT_TRUE(w.cover_sheet()->isVisibleTo(&w));
     ASSERT_TRUE(before.has_value());
+}
+
+TEST_F(MetricEdge, HelpShowsItsPageAndStartsANewExercise) {
+    start(Quantity::Length, false, 6);
+    w.Button2Click();
+    ASSERT_FALSE(blue_arrows(ladder()).empty());
+    w.help_button->click();
+    EXPECT_EQ(help_number, 702);
+    EXPECT_TRUE(help_open);
+    EXPECT_TRUE(blue_arrows(ladder()).empty()) << "the worked arrow belongs to the old exercise";
+    EXPECT_EQ(work_to_end(), 3) << "the new exercise is worked from its first step";
+    close_help();
 }
 
 TEST_F(MetricEdge, StopPutsTheSharedSettingsBack) {
