@@ -213,7 +213,9 @@ void TMetrieke_stelsel_Form::create_standard_form_box() {
     GroupBox3 = new QGroupBox(QStringLiteral("Antwoord in standaardvorm"), this);
     GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
     GroupBox3->setToolTip(QStringLiteral("Wetenschappelijke notatie"));
-    register_text(GroupBox3, TextKind::WindowWithHint, metric_tags::kStandardFormBox);
+    // A group box, not a window: its caption is its title, the second line its hint.
+    register_text(GroupBox3, TextKind::GroupBox, metric_tags::kStandardFormBox);
+    register_text(GroupBox3, TextKind::HintOnly, metric_tags::kStandardFormBox);
     fill_practice_yellow(GroupBox3);
     Image7 = add_pane(SurfaceRole::ResultBox, QStringLiteral("Image7"), kStandardFormImage,
                       metriek_standard_form_style(), GroupBox3);

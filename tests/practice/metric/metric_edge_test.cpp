@@ -8,6 +8,7 @@
 #include "practice/common/floating_panel.h"
 #include "practice/metric/metric_fixture.h"
 #include "text/help.h"
+#include "text/language.h"
 #include "text/messages.h"
 #include "util/number_settings.h"
 
@@ -169,6 +170,17 @@ TEST_F(MetricEdge, HelpShowsItsPageAndStartsANewExercise) {
     EXPECT_TRUE(blue_arrows(ladder()).empty()) << "the worked arrow belongs to the old exercise";
     EXPECT_EQ(work_to_end(), 3) << "the new exercise is worked from its first step";
     close_help();
+}
+
+TEST_F(MetricEdge, TheStandardFormBoxTakesTheChosenLanguage) {
+    language_index = 1;
+    apply_language();
+    EXPECT_EQ(w.GroupBox3->title(), QStringLiteral("Answer in standard form"));
+    EXPECT_EQ(w.GroupBox3->toolTip(), QStringLiteral("Scientific notation"));
+    language_index = 0;
+    apply_language();
+    EXPECT_EQ(w.GroupBox3->title(), QStringLiteral("Antwoord in standaardvorm"));
+    EXPECT_EQ(w.GroupBox3->toolTip(), QStringLiteral("Wetenschappelijke notatie"));
 }
 
 TEST_F(MetricEdge, StopPutsTheSharedSettingsBack) {
