@@ -1,5 +1,6 @@
 #include "drawing/cards/time_units_cards.h"
 
+#include <QScreen>
 #include <QStringList>
 #include <algorithm>
 #include <functional>
@@ -69,6 +70,18 @@ void place_top_right(TtekeningForm& w) {
     const QRect g = opener->frameGeometry();
     const QSize own = w.frameGeometry().size().expandedTo(w.size());
     w.move(g.left() + g.width() - own.width() - 2, g.top() + kTopRightOffset);
+}
+
+// Where it stands, but wholly on the screen: a wide card shown after a card
+// that sat at the right edge would otherwise run off it.
+void keep_on_screen(TtekeningForm& w) {
+    const QScreen* screen = w.screen();
+    if (!screen) return;
+    const QRect room = screen->availableGeometry();
+    const QSize own = w.frameGeometry().size().expandedTo(w.size());
+    const int x = std::max(room.left(), std::min(w.x(), room.right() + 1 - own.width()));
+    const int y = std::max(room.top(), std::min(w.y(), room.bottom() + 1 - own.height()));
+    if (x != w.x() || y != w.y()) w.move(x, y);
 }
 
 QString hours_word() {
@@ -223,9 +236,18 @@ int speed_comment(double km_per_hour) {
 }
 
 void register_time_units_cards() {
-    // Not placed at the multi-topic window's corner: they stay where they are.
-    register_explanation_card(48, {paint_speed_steps, CardPlacement::Keep});
-    register_explanation_card(49, {paint_speed_introduction, CardPlacement::Keep});
+    // Not placed at the multi-topic window's corner: they stay where they are,
+    // kept on the screen.
+    register_explanation_card(48, {[](TtekeningForm& w, const CardRequest& r) {
+                                       paint_speed_steps(w, r);
+                                       keep_on_screen(w);
+                                   },
+                                   CardPlacement::Self});
+    register_explanation_card(49, {[](TtekeningForm& w, const CardRequest& r) {
+                                       paint_speed_introduction(w, r);
+                                       keep_on_screen(w);
+                                   },
+                                   CardPlacement::Self});
     register_explanation_card(51, {paint_prefixes, CardPlacement::Self});
     register_explanation_card(53, {paint_place_values, CardPlacement::Self});
 }

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSlider>
 #include <QTest>
 #include <cmath>
@@ -355,6 +356,33 @@ TEST(SpeedCards, EachStepAddsItsLine) {
     EXPECT_EQ(speed_comment(119.99), 1958);
     EXPECT_EQ(speed_comment(899), 1959);
     EXPECT_EQ(speed_comment(900), 1960);
+}
+
+}  // namespace
+}  // namespace cifrala
+
+namespace cifrala {
+namespace {
+
+// The wide speed cards stay where the window stands, but never run off the
+// screen (after the prefixes card, the window stands at the right edge).
+TEST(SpeedCards, AWideCardAtTheRightEdgeStaysOnTheScreen) {
+    register_catalogue();
+    TtekeningForm card;
+    const QRect room = card.screen()->availableGeometry();
+    using namespace speed_card_keys;
+    const QVariantMap v{{kStep, 0},
+                        {kDistance, 447},
+                        {kMinutes, 214},
+                        {kElapsedText, QStringLiteral("3 ") + msg(-49) + QStringLiteral(" + 34 min")}};
+    for (const int topic : {48, 49}) {
+        SCOPED_TRACE(topic);
+        card.move(room.right() - 100, room.top() + 40);
+        find_explanation_card(topic)->paint(card, {topic, v});
+        EXPECT_LE(card.x() + card.width(), room.right() + 1);
+        EXPECT_GE(card.x(), room.left());
+        EXPECT_EQ(card.y(), room.top() + 40) << "only as far as needed";
+    }
 }
 
 }  // namespace
