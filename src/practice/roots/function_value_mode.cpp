@@ -38,7 +38,8 @@ void put(QVariantMap& v, const QString& name, const Rational& r) {
 
 }  // namespace
 
-FunctionValueMode::FunctionValueMode(TwortelsherleidenForm& window) : w_(window), worker_(window) {
+FunctionValueMode::FunctionValueMode(TwortelsherleidenForm& window)
+    : RootsTopicMode(window, {function_value_messages::kTitle, kFunctionValueHelp}) {
     Panel4 = w_.add_floating_panel(QStringLiteral("Panel4"));
     Panel4->setGeometry(w_.Image1->x() + 690, w_.Image1->y() + 300, 300, 250);
     GroupBox4 = choice_group(QStringLiteral("GroupBox4"), QStringLiteral("In te vullen waarde"),
@@ -76,14 +77,6 @@ QGroupBox* FunctionValueMode::choice_group(const QString& name, const QString& c
     buttons[0]->setChecked(true);
     w_.register_text(g, TextKind::GroupBox, tag);
     return g;
-}
-
-Caption FunctionValueMode::title() const {
-    return {TextKind::Message, function_value_messages::kTitle};
-}
-
-int FunctionValueMode::help_page() const {
-    return kFunctionValueHelp;
 }
 
 void FunctionValueMode::set_up() {
@@ -145,7 +138,8 @@ void FunctionValueMode::rekenstap() {
 
 void FunctionValueMode::show_card() {
     selection.topic_code = kTopic;
-    if (!w_.isVisible() || !card_open_) return;
+    // The cards explain; the menu's "Toon theorievensters" decides.
+    if (!w_.isVisible() || !card_open_ || !program_options.show_theory_windows) return;
     explanation_window()->show_for(&w_, [this] { return card_values(); });
 }
 

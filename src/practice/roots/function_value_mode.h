@@ -6,8 +6,8 @@
 // last step shows it again.
 #include <QVariantMap>
 
-#include "practice/common/practice_mode.h"
 #include "practice/roots/function_value_worker.h"
+#include "practice/roots/roots_topic_mode.h"
 
 class QGroupBox;
 class QRadioButton;
@@ -17,16 +17,13 @@ namespace cifrala {
 class FloatingPanel;
 class TwortelsherleidenForm;
 
-class FunctionValueMode : public PracticeMode {
+class FunctionValueMode : public RootsTopicMode<FunctionValueWorker> {
 public:
     explicit FunctionValueMode(TwortelsherleidenForm& window);
 
-    Caption title() const override;
-    int help_page() const override;
     void set_up() override;
     void new_exercise() override;
     void rekenstap() override;
-    const StepWorker* worker() const override { return &worker_; }
 
     void begin(const FunctionValueExercise& e);
     const FunctionValueWorker& value_worker() const { return worker_; }
@@ -48,8 +45,6 @@ private:
                             QRadioButton** buttons, const char* fraction_caption);
     void show_card();
 
-    TwortelsherleidenForm& w_;
-    FunctionValueWorker worker_;
     bool card_open_ = false;
 };
 

@@ -48,7 +48,7 @@ void numerator_text(QString& t, qint64 n, bool first) {
 
 }  // namespace
 
-FunctionValueWorker::FunctionValueWorker(StepHost& host) : StepWorker(host) {}
+FunctionValueWorker::FunctionValueWorker(StepHost& host) : CardStepWorker(host) {}
 
 void FunctionValueWorker::start(const FunctionValueExercise& e) {
     host().sequence().cancel();
@@ -83,17 +83,6 @@ void FunctionValueWorker::f_of_value() {
 void FunctionValueWorker::begin_line() {
     sheet().newline(kLine);
     f_of_value();
-}
-
-void FunctionValueWorker::rekenstap() {
-    if (finished) return;
-    const int n = ++step;
-    StepSequence& seq = host().sequence();
-    seq.then([this, n] { perform(n); });
-    seq.then([this] {
-        if (step_done) step_done();
-    });
-    seq.run();
 }
 
 void FunctionValueWorker::perform(int n) {

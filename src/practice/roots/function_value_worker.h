@@ -8,31 +8,26 @@
 // is left out and the next performed at once.
 #include <functional>
 
-#include "practice/common/step_worker.h"
+#include "practice/roots/card_step_worker.h"
 #include "practice/roots/function_value_exercise.h"
 
 namespace cifrala {
 
-class FunctionValueWorker : public StepWorker {
+class FunctionValueWorker : public CardStepWorker {
 public:
     explicit FunctionValueWorker(StepHost& host);
 
     // Clears the worksheet and writes f(x) and "f(value) = ".
     void start(const FunctionValueExercise& e);
-    void rekenstap() override;
 
-    std::function<void()> step_done;  // after every press
-    std::function<void()> ended;      // the last step: the options come back
+    std::function<void()> ended;  // the last step: the options come back
 
     FunctionValueExercise exercise;
     FunctionValueWorking working;
-    // The step whose line the sheet shows last (the counter may have
-    // skipped past it); the explanation card follows it.
-    int performed = 0;
     bool mixed_line_left_out = false;  // step 2 had nothing to write
 
 private:
-    void perform(int n);
+    void perform(int n) override;
     void substituted_line(bool mixed);
     void powers_line();
     void products_line();

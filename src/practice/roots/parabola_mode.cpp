@@ -40,6 +40,7 @@ constexpr QPoint kBesideWriting{30, 10};
 // The other cards: at the upper right of the window, clear of the working.
 constexpr int kCardRightMargin = 10;
 constexpr int kCardTop = 40;
+constexpr int kFirstGraphStep = 9;                       // the card with the graph
 constexpr int kFirstGraphLow = 0, kFirstGraphHigh = 10;  // the engine's own range
 
 // Calls `left` when the watched field loses the keyboard to another control
@@ -70,7 +71,8 @@ void raise_explanation_window() {
 
 }  // namespace
 
-ParabolaMode::ParabolaMode(TwortelsherleidenForm& window) : w_(window), worker_(window) {
+ParabolaMode::ParabolaMode(TwortelsherleidenForm& window)
+    : RootsTopicMode(window, {kTitle, kParabolaHelp}) {
     create_method_group();
     create_own_function_panel();
     create_question_marks();
@@ -189,14 +191,6 @@ void ParabolaMode::show_question_marks(bool shown) {
 }
 
 // --- the mode ---
-
-Caption ParabolaMode::title() const {
-    return {TextKind::Message, kTitle};
-}
-
-int ParabolaMode::help_page() const {
-    return kParabolaHelp;
-}
 
 void ParabolaMode::set_up() {
     selection.topic_code = kTopic;
@@ -351,6 +345,12 @@ void ParabolaMode::question_mark_click(int k) {
 void ParabolaMode::show_card() {
     selection.topic_code = kTopic;
     if (!w_.isVisible() || !card_open_) return;
+    // The explaining cards follow the menu's "Toon theorievensters"; the
+    // graph (from the x row of the table on) and the points the question
+    // marks pick are the exercise's own result and always come.
+    if (!program_options.show_theory_windows && revealing_ < 0 &&
+        worker_.performed < kFirstGraphStep)
+        return;
     explanation_window()->show_for(&w_, [this] { return card_values(); });
 }
 

@@ -8,8 +8,8 @@
 #include <QVariantMap>
 #include <array>
 
-#include "practice/common/practice_mode.h"
 #include "practice/roots/parabola_worker.h"
+#include "practice/roots/roots_topic_mode.h"
 
 class QGroupBox;
 class QLabel;
@@ -22,16 +22,13 @@ namespace cifrala {
 class FloatingPanel;
 class TwortelsherleidenForm;
 
-class ParabolaMode : public PracticeMode {
+class ParabolaMode : public RootsTopicMode<ParabolaWorker> {
 public:
     explicit ParabolaMode(TwortelsherleidenForm& window);
 
-    Caption title() const override;
-    int help_page() const override;
     void set_up() override;
     void new_exercise() override;
     void rekenstap() override;
-    const StepWorker* worker() const override { return &worker_; }
 
     // Starts this exercise as a new one does (tests, and the new exercise).
     void begin(const ParabolaExercise& e);
@@ -74,8 +71,6 @@ private:
     void show_card();
     void after_step();
 
-    TwortelsherleidenForm& w_;
-    ParabolaWorker worker_;
     std::array<int, 6> state_{};
     int revealing_ = -1;      // the value whose card is shown (-1: none)
     bool card_open_ = false;  // the explanation window belongs to this exercise

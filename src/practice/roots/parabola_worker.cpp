@@ -48,7 +48,7 @@ QString sum_text(int p, int q) {
 
 }  // namespace
 
-ParabolaWorker::ParabolaWorker(StepHost& host) : StepWorker(host) {}
+ParabolaWorker::ParabolaWorker(StepHost& host) : CardStepWorker(host) {}
 
 void ParabolaWorker::start(const ParabolaExercise& e) {
     host().sequence().cancel();
@@ -69,18 +69,6 @@ void ParabolaWorker::start(const ParabolaExercise& e) {
     s.my_textout(QStringLiteral("f(x) = "));
     write_quadratic(s, e.a, e.b, e.c);
     line(kAfterMath);
-}
-
-void ParabolaWorker::rekenstap() {
-    if (finished) return;
-    const int n = ++step;
-    StepSequence& seq = host().sequence();
-    seq.then([this, n] { perform(n); });
-    // After what the step queued (its pauses), the card follows the step.
-    seq.then([this] {
-        if (step_done) step_done();
-    });
-    seq.run();
 }
 
 void ParabolaWorker::perform(int n) {

@@ -15,29 +15,24 @@
 #include <array>
 #include <functional>
 
-#include "practice/common/step_worker.h"
+#include "practice/roots/card_step_worker.h"
 #include "practice/roots/parabola_exercise.h"
 
 namespace cifrala {
 
-class ParabolaWorker : public StepWorker {
+class ParabolaWorker : public CardStepWorker {
 public:
     explicit ParabolaWorker(StepHost& host);
 
     // Clears the worksheet and writes the function.
     void start(const ParabolaExercise& e);
-    void rekenstap() override;
 
     // --- supplied by the mode ---
     std::function<bool()> x_axis_chosen;       // read at the first step
-    std::function<void()> step_done;           // after every step
     std::function<void(bool)> question_marks;  // shown at step 9, gone at step 10
 
     // --- the exercise and what the steps found ---
     ParabolaExercise exercise;
-    // The step whose work the sheet shows last (the counter may have skipped
-    // past it); the explanation card follows it.
-    int performed = 0;
     bool x_axis = false;  // the method, once the first step has read it
     ParabolaVertex vertex;
     bool table_drawn = false;
@@ -55,7 +50,7 @@ public:
     bool all_written() const;
 
 private:
-    void perform(int n);
+    void perform(int n) override;
     void y_axis_step(int n);
     void x_axis_step(int n);
     void vertex_step();

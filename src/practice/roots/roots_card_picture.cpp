@@ -25,16 +25,19 @@ bool paint_card(const RootsCard& card) {
     return true;
 }
 
-QImage picture_with_card(const QImage& worksheet, const RootsCard& card) {
-    if (!paint_card(card)) return worksheet;
-    const QImage& c = explanation_window()->surface().image();
-    QImage out(worksheet.width() + kGap + c.width(), std::max(worksheet.height(), c.height()),
+QImage picture_beside(const QImage& left, const QImage& right) {
+    QImage out(left.width() + kGap + right.width(), std::max(left.height(), right.height()),
                QImage::Format_RGB32);
     out.fill(QColor(255, 255, 0));
     QPainter p(&out);
-    p.drawImage(0, 0, worksheet);
-    p.drawImage(worksheet.width() + kGap, 0, c);
+    p.drawImage(0, 0, left);
+    p.drawImage(left.width() + kGap, 0, right);
     return out;
+}
+
+QImage picture_with_card(const QImage& worksheet, const RootsCard& card) {
+    if (!paint_card(card)) return worksheet;
+    return picture_beside(worksheet, explanation_window()->surface().image());
 }
 
 void add_card_description(QJsonObject& o, const RootsCard& card) {

@@ -11,6 +11,8 @@
 
 namespace cifrala {
 
+// `right` beside `left`, both from the top, on the window's yellow.
+QImage picture_beside(const QImage& left, const QImage& right);
 QImage picture_with_card(const QImage& worksheet, const RootsCard& card);
 void add_card_description(QJsonObject& o, const RootsCard& card);
 // Draws the card on the explanation window's surface without showing the

@@ -197,12 +197,16 @@ void TwortelsherleidenForm::apply_preset(Preset preset) {
 }
 
 QImage TwortelsherleidenForm::picture() const {
-    return picture_with_card(PracticeWindow::picture(), side_card);
+    const QImage sheet = picture_with_card(PracticeWindow::picture(), side_card);
+    if (!equations_ || !equations_->side_panel_open()) return sheet;
+    return picture_beside(sheet, equations_->side_panel_picture());
 }
 
 QJsonObject TwortelsherleidenForm::description() const {
     QJsonObject o = PracticeWindow::description();
     add_card_description(o, side_card);
+    if (equations_ && equations_->side_panel_open())
+        o.insert(QStringLiteral("side_panel"), equations_->side_panel_description());
     return o;
 }
 

@@ -34,6 +34,7 @@ constexpr int kTitle = 2019;  // "Bereken functiewaarde"
 }  // namespace function_value_messages
 
 namespace roots_function_tags {
+constexpr int kRenderDescription = 5402;  // the render mode's line for every roots topic
 constexpr int kParabolaHelp = 728;
 constexpr int kFunctionValueHelp = 203;
 constexpr int kMethodGroup = 2811;         // "Methode" (file 3)

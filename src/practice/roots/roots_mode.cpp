@@ -24,15 +24,8 @@ void raise_explanation_window() {
 
 }  // namespace
 
-RootsMode::RootsMode(TwortelsherleidenForm& window) : w_(window), worker_(window) {}
-
-Caption RootsMode::title() const {
-    return {TextKind::Message, roots_messages::kTitle};
-}
-
-int RootsMode::help_page() const {
-    return roots_tags::kHelpPage;
-}
+RootsMode::RootsMode(TwortelsherleidenForm& window)
+    : RootsTopicMode(window, {roots_messages::kTitle, roots_tags::kHelpPage}) {}
 
 void RootsMode::set_up() {
     // Any topic the window has no mode for is worked as this one.

@@ -2,35 +2,28 @@
 // Topic 22, "Wortels herleiden" (and every topic of the window that has no
 // mode of its own): a root is drawn by level and simplified one step per
 // "Rekenstap", with the hint area below the worksheet.
-#include "practice/common/practice_mode.h"
+#include "practice/roots/roots_topic_mode.h"
 #include "practice/roots/roots_worker.h"
 
 namespace cifrala {
 
 class TwortelsherleidenForm;
 
-class RootsMode : public PracticeMode {
+class RootsMode : public RootsTopicMode<RootsWorker> {
 public:
     explicit RootsMode(TwortelsherleidenForm& window);
 
-    Caption title() const override;
-    int help_page() const override;
     void set_up() override;
     // "Volgende oefening": a root of the chosen level.
     void new_exercise() override;
     // "Rekenstap".
     void rekenstap() override;
-    const StepWorker* worker() const override { return &worker_; }
 
     // Starts this exercise as a new one does (tests, and the new exercise).
     void begin(const RootsExercise& e);
     const RootsWorker& roots_worker() const { return worker_; }
     int current_hint() const { return worker_.current_hint; }
     void forget_hint() { worker_.current_hint = -1; }
-
-private:
-    TwortelsherleidenForm& w_;
-    RootsWorker worker_;
 };
 
 }  // namespace cifrala

@@ -7,6 +7,7 @@
 #include "practice/roots/function_value_mode.h"
 #include "practice/roots/parabola_mode.h"
 #include "practice/roots/roots_form.h"
+#include "practice/roots/roots_function_texts.h"
 #include "practice/roots/roots_texts.h"
 #include "util/selection.h"
 
@@ -60,11 +61,10 @@ void register_roots_window() {
                               [](QWidget* parent) { return new TwortelsherleidenForm(parent); }});
     register_render_topic(
         {QStringLiteral("roots"),
-         roots_tags::kRenderDescription,
+         roots_function_tags::kRenderDescription,
          {{QStringLiteral("topic"),
-           {QStringLiteral("22"), QStringLiteral("56"), QStringLiteral("57"),
-            QStringLiteral("58"), QStringLiteral("59"), QStringLiteral("60"),
-            QStringLiteral("61")},
+           {QStringLiteral("22"), QStringLiteral("56"), QStringLiteral("57"), QStringLiteral("58"),
+            QStringLiteral("59"), QStringLiteral("60"), QStringLiteral("61")},
            QStringLiteral("22")},
           {QStringLiteral("level"),
            {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")},

@@ -352,3 +352,25 @@ TEST_F(EquationEdges, TheReferenceCardsOfPowers) {
 
 }  // namespace
 }  // namespace cifrala::testing
+
+namespace cifrala::testing {
+namespace {
+
+// x² = 9 ends with the root step; the card shown again after the second
+// solution stands under the closing line, not over it.
+TEST_F(EquationEdges, TheRootCardOfAnEvenPowerLeavesTheClosingLineFree) {
+    open(58);
+    w.show();
+    start_power(PowerEquation{0, 1, 2, 9});
+    press();
+    ASSERT_TRUE(w.Button1->isVisibleTo(&w)) << "the first press took the root and ended";
+    ASSERT_TRUE(explanation_window_visible());
+    const Surface& s = w.surface();
+    const int card_top = w.Image1->mapFromGlobal(explanation_window()->pos()).y();
+    EXPECT_GE(card_top, s.cursor.y + s.text_height()) << "below the closing line";
+    EXPECT_LT(card_top, s.height());
+    hide_explanation_window();
+}
+
+}  // namespace
+}  // namespace cifrala::testing

@@ -277,3 +277,26 @@ TEST_F(FunctionValueTest, TheLargestNumbersStayExact) {
 
 }  // namespace
 }  // namespace cifrala::testing
+
+namespace cifrala::testing {
+namespace {
+
+TEST_F(FunctionValueTest, TheCardsFollowTheTheoryWindowsOption) {
+    w.show();  // the cards come only for a window on the screen
+    program_options.show_theory_windows = false;
+    hide_explanation_window();
+    w.Button1Click();
+    bool seen = explanation_window_visible();
+    while (w.step_available()) {
+        press();
+        seen = seen || explanation_window_visible();
+    }
+    program_options.show_theory_windows = true;
+    EXPECT_FALSE(seen);
+    EXPECT_TRUE(w.Button1->isVisibleTo(&w)) << "the exercise still ends";
+    w.Button1Click();
+    EXPECT_TRUE(explanation_window_visible());
+}
+
+}  // namespace
+}  // namespace cifrala::testing

@@ -511,3 +511,30 @@ TEST_F(ParabolaTest, TheVertexIsExact) {
 
 }  // namespace
 }  // namespace cifrala::testing
+
+namespace cifrala::testing {
+namespace {
+
+// With "Toon theorievensters" unticked the explaining cards stay away; the
+// graph, from the x row of the table on, still comes.
+TEST_F(ParabolaTest, WithoutTheoryWindowsOnlyTheGraphIsShown) {
+    w.show();  // the cards come only for a window on the screen
+    program_options.show_theory_windows = false;
+    hide_explanation_window();
+    parabola().begin(ParabolaExercise{1, -2, -3});
+    int shown_at = 0;
+    for (int n = 1; n <= 11 && w.step_available(); ++n) {
+        press();
+        if (explanation_window_visible() && shown_at == 0)
+            shown_at = parabola().parabola_worker().performed;
+    }
+    program_options.show_theory_windows = true;
+    EXPECT_EQ(shown_at, 9) << "the first card with the graph";
+    hide_explanation_window();
+    parabola().begin(ParabolaExercise{1, -2, -3});
+    press();
+    EXPECT_TRUE(explanation_window_visible()) << "ticked: every step's card";
+}
+
+}  // namespace
+}  // namespace cifrala::testing

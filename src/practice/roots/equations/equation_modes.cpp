@@ -2,11 +2,14 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QJsonArray>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QToolButton>
 
 #include "drawing/explanation/tekening_form.h"
+#include "formula/display_reader.h"
 #include "formula/surface_pane.h"
 #include "practice/common/floating_panel.h"
 #include "practice/common/glyphs.h"
@@ -178,6 +181,30 @@ void EquationControls::hide_all() {
     SpeedButton14->hide();
     SpeedButton15->hide();
     GroupBox6->hide();
+}
+
+bool EquationControls::side_panel_open() const {
+    return GroupBox6->isVisibleTo(&w_);
+}
+
+QImage EquationControls::side_panel_picture() const {
+    const QImage& listing = Image3->surface().image();
+    QImage out(listing.width() + 2 * kPanelSurface.x(),
+               listing.height() + kPanelSurface.y() + kPanelSurface.x(), QImage::Format_RGB32);
+    out.fill(QColor(255, 255, 0));
+    QPainter p(&out);
+    p.setPen(Qt::black);
+    p.setFont(GroupBox6Caption->font());
+    p.drawText(GroupBox6Caption->geometry(), Qt::AlignLeft | Qt::AlignVCenter,
+               GroupBox6Caption->text());
+    p.drawImage(kPanelSurface, listing);
+    return out;
+}
+
+QJsonObject EquationControls::side_panel_description() const {
+    return {{QStringLiteral("caption"), GroupBox6Caption->text()},
+            {QStringLiteral("lines"),
+             QJsonArray::fromStringList(read_line_texts(Image3->surface().display()))}};
 }
 
 void EquationControls::set_panel_height(int height) {

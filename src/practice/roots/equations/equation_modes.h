@@ -3,6 +3,8 @@
 // only they use: "Voorkennis" and "Formules" (topic 58), the undo button
 // and the side panel with the factor pairs (topic 61). The controls are
 // made once with the window and hidden by every mode that does not use them.
+#include <QImage>
+#include <QJsonObject>
 #include <QObject>
 #include <memory>
 #include <vector>
@@ -39,6 +41,13 @@ public:
 
     // Hides what only these topics show (every mode's frame does this).
     void hide_all();
+
+    // The factor-pair panel as the render mode puts it beside the worksheet:
+    // whether it is open, its picture (caption above the listing) and its
+    // caption and lines as they read.
+    bool side_panel_open() const;
+    QImage side_panel_picture() const;
+    QJsonObject side_panel_description() const;
 
     // --- handlers ---
     void SpeedButton12Click();  // "Voorkennis": the powers table

@@ -20,6 +20,11 @@ constexpr int kRootNotNegative = 2039;
 constexpr int kNoSolutionRoot = 2040;
 }  // namespace equation_messages
 
+// The pieces of text every equation line uses.
+inline const QString kIs = QStringLiteral(" = ");
+inline const QString kIsZero = QStringLiteral(" = 0");
+inline const QString kFourBlanks = QStringLiteral("    ");
+
 // A whole number as text.
 QString number_text(long long n);
 // Left out for 1, "-" for -1, the number otherwise (before x or a bracket).

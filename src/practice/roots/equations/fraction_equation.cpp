@@ -17,9 +17,6 @@ namespace {
 
 constexpr double kLine = 1.4;
 constexpr int kPause = 1000;
-const QString kIs = QStringLiteral(" = ");
-const QString kIsZero = QStringLiteral(" = 0");
-const QString kFourBlanks = QStringLiteral("    ");
 
 }  // namespace
 

@@ -24,11 +24,9 @@ constexpr int kDivisors[3][3] = {{1, 3, 5}, {1, 2, 5}, {1, 2, 3}};
 constexpr int kCardTop = 50;
 constexpr int kCardLeft = 250;
 constexpr int kCardBelowRoot = 70;
+constexpr int kCardBelowClosing = 20;
 constexpr int kRootLineDrop = 5;
 constexpr int kCloseLineDrop = 15;
-
-const QString kIs = QStringLiteral(" = ");
-const QString kFourBlanks = QStringLiteral("    ");
 
 long long power(long long base, int n) {
     long long p = 1;
@@ -425,16 +423,21 @@ void PowerWorker::perform(int n) {
             root_line();
             const Closing c = closing();
             const bool none = e.n % 2 == 0 && c.sigma < 0;
+            const bool ends = none || (e.s == 1 && e.t == 0);
+            if (ends) end_exercise();
             if (!none && e.n % 2 == 0) {
-                const int y = sheet_.cursor.y + kCardBelowRoot;
-                seq_.then([this, y] { explainer_.move_top_to_sheet(y); });
+                // 70 below the root's line; when the exercise ends here, the
+                // closing line is under the root's line, so the card goes
+                // under the closing line instead.
+                const int root_line_y = sheet_.cursor.y;
+                seq_.then([this, root_line_y, ends] {
+                    const int y = ends ? sheet_.cursor.y + sheet_.text_height() + kCardBelowClosing
+                                       : root_line_y + kCardBelowRoot;
+                    explainer_.move_top_to_sheet(std::max(y, root_line_y + kCardBelowRoot));
+                });
                 reshow();
             }
-            if (none || (e.s == 1 && e.t == 0)) {
-                end_exercise();
-            } else if (e.t == 0) {
-                next_step(9);
-            }
+            if (!ends && e.t == 0) next_step(9);
             break;
         }
         case 8:

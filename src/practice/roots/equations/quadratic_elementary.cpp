@@ -25,9 +25,6 @@ constexpr int kPanelLargest = 649;
 constexpr int kPanelSmallestFont = 8;
 constexpr int kPairPause = 500;
 constexpr int kLongShow = 2000;
-const QString kIs = QStringLiteral(" = ");
-const QString kIsZero = QStringLiteral(" = 0");
-const QString kFourBlanks = QStringLiteral("    ");
 
 // The x-term with this coefficient: the added-term sign, |k| when not 1, x.
 QString x_term(long long k) {

@@ -17,7 +17,6 @@ namespace {
 constexpr double kLine = 1.4;
 constexpr int kPause = 1000;
 constexpr int kBeforeRoot = 5;
-const QString kIs = QStringLiteral(" = ");
 
 }  // namespace
 
