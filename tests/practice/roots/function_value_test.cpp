@@ -106,13 +106,14 @@ TEST_F(FunctionValueTest, TheModeIsBuiltAndShowsItsOptions) {
 
 TEST_F(FunctionValueTest, TheMenuPresetShowsThePanel) {
     w.Button1Click();
-    ASSERT_FALSE(function_value().Panel4->isVisibleTo(&w));
+    QWidget* panel = function_value().Panel4;
+    ASSERT_FALSE(panel->isVisibleTo(&w));
     w.apply_preset(Preset::ShowPanel4);
-    EXPECT_TRUE(function_value().Panel4->isVisibleTo(&w));
+    EXPECT_TRUE(panel->isVisibleTo(&w));
     // Another mode hides it again.
     selection.topic_code = 56;
     w.start_showing();
-    EXPECT_FALSE(function_value().Panel4->isVisibleTo(&w));
+    EXPECT_FALSE(panel->isVisibleTo(&w));
 }
 
 TEST_F(FunctionValueTest, EveryChoiceAndLevelOverManySeeds) {
