@@ -1,5 +1,6 @@
 #include "drawing/graphs/graph_render.h"
 
+#include <algorithm>
 #include <functional>
 
 #include "drawing/explanation/tekening_style.h"
@@ -88,6 +89,39 @@ private:
 
 using Builder = std::function<GraphDrawing(const Values&, QSize)>;
 
+// The graph check of a quadratic inequality: the line y = s*x + n and the
+// parabola that meets it at x1 and x2 (leading coefficient 1), both points
+// on the fixed first axis from -11 to 12.
+const QString kQuadraticInequality = QStringLiteral("quadratic-inequality");
+constexpr int kInequalityLeft = -11, kInequalityRight = 12;
+
+bool quadratic_inequality_fits(const Values& v) {
+    const int x1 = v.whole_number("x1"), x2 = v.whole_number("x2");
+    auto inside = [](int x) { return x >= kInequalityLeft && x <= kInequalityRight; };
+    return x1 != x2 && inside(x1) && inside(x2);
+}
+
+GraphDrawing quadratic_inequality_request(const Values& v, QSize size) {
+    QuadraticInequalityGraph e;
+    e.x1 = std::min(v.whole_number("x1"), v.whole_number("x2"));
+    e.x2 = std::max(v.whole_number("x1"), v.whole_number("x2"));
+    e.s = v.whole_number("s");
+    e.n = v.whole_number("n");
+    e.y1 = e.s * e.x1 + e.n;
+    e.y2 = e.s * e.x2 + e.n;
+    // (x - x1)(x - x2) + s*x + n
+    e.b = e.s - (e.x1 + e.x2);
+    e.c = e.n + e.x1 * e.x2;
+    e.vertex_y = e.c - double(e.b) * e.b / 4.0;
+    e.graph_top = 1.2 * std::max(e.y1, e.y2);
+    e.less = v.choice("relation") == QLatin1String("lt");
+    e.first = v.flag("first");
+    e.second = v.flag("second");
+    e.colour = v.flag("colour") && e.first && e.second;
+    e.vertex = v.flag("vertex") && e.first;
+    return quadratic_inequality_graph(e, size);
+}
+
 GraphDrawing build(const QString& kind, const Values& v, QSize size) {
     if (kind == QLatin1String("line"))
         return line_graph({v.whole_number("x1"), v.whole_number("y1"), v.whole_number("x2"),
@@ -121,6 +155,7 @@ GraphDrawing build(const QString& kind, const Values& v, QSize size) {
                                                               : SinusoidEquationGraph::PiMultiples;
         return sinusoid_equation_graph(e, size);
     }
+    if (kind == kQuadraticInequality) return quadratic_inequality_request(v, size);
     if (kind == QLatin1String("fraction-inequality"))
         return fraction_inequality_graph(
             {v["a"], v["b"], v["c"], v.whole_number("p"), v.whole_number("q"), v.whole_number("r"),
@@ -183,6 +218,12 @@ const std::vector<GraphRenderKind>& graph_render_kinds() {
          600,
          {number("a", "1"), number("b", "2"), number("c", "1"), whole("p", "1"), whole("q", "2"),
           whole("r", "-1"), whole("s", "1"), choice("relation", "lt", kRelations)}},
+        {kQuadraticInequality,
+         400,
+         300,
+         {whole("x1", "-3"), whole("x2", "2"), whole("s", "1"), whole("n", "2"),
+          choice("relation", "lt", {QStringLiteral("lt"), QStringLiteral("gt")}),
+          flag("first", "1"), flag("second", "1"), flag("colour", "1"), flag("vertex", "1")}},
         {QStringLiteral("root-inequality"),
          800,
          600,
@@ -215,6 +256,8 @@ QImage render_graph(const QMap<QString, QString>& options, QString* error, Displ
     }
     Values values(options, *kind);
     if (!values.read(error)) return QImage();
+    if (kind->name == kQuadraticInequality && !quadratic_inequality_fits(values))
+        return fail(QStringLiteral("x2"), options.value(QStringLiteral("x2"), QStringLiteral("2")));
     const QSize size(side[0], side[1]);
     GraphDrawing g = build(kind->name, values, size);
     Surface surface(size.width(), size.height(), tekening_style());
