@@ -69,6 +69,8 @@ SurfaceStyle vertex_style() {
     s.frame.background = Qt::white;
     s.fraction = ongelijkheden_fraction_style();
     s.superscript = SuperscriptStyle{10, -5};
+    // The heading is longer in some languages than the panel is wide.
+    s.shrink_to_fit = true;
     return s;
 }
 
