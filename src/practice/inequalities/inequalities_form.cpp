@@ -265,19 +265,7 @@ void TOngelijkhedenForm::rekenstap() {
 // --- the graph check ---
 
 QuadraticInequalityGraph TOngelijkhedenForm::graph_record() const {
-    const InequalityExercise& e = worker_.exercise;
-    QuadraticInequalityGraph g;
-    g.x1 = e.x1;
-    g.y1 = e.y1;
-    g.x2 = e.x2;
-    g.y2 = e.y2;
-    g.b = e.b;
-    g.c = e.c;
-    g.s = e.s;
-    g.n = e.n;
-    g.less = e.less;
-    g.vertex_y = e.vertex_y;
-    g.graph_top = e.graph_top;
+    QuadraticInequalityGraph g = graph_record_of(worker_.exercise);
     g.first = CheckBox3->isChecked();
     g.second = CheckBox4->isChecked();
     g.colour = CheckBox5->isChecked();
