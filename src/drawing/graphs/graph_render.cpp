@@ -90,23 +90,21 @@ private:
 using Builder = std::function<GraphDrawing(const Values&, QSize)>;
 
 // The graph check of a quadratic inequality: the line y = s*x + n and the
-// parabola that meets it at x1 and x2 (leading coefficient 1), both points
-// on the fixed first axis from -11 to 12.
+// parabola that meets it at x1 and x2 (leading coefficient 1; touching it
+// when x1 = x2). The first axis runs from -11 to 12 whatever the values, so
+// intersections far beyond it are held at 1000 and the line's numbers at a
+// million: off the picture either way, and every product stays in range.
 const QString kQuadraticInequality = QStringLiteral("quadratic-inequality");
-constexpr int kInequalityLeft = -11, kInequalityRight = 12;
-
-bool quadratic_inequality_fits(const Values& v) {
-    const int x1 = v.whole_number("x1"), x2 = v.whole_number("x2");
-    auto inside = [](int x) { return x >= kInequalityLeft && x <= kInequalityRight; };
-    return x1 != x2 && inside(x1) && inside(x2);
-}
+constexpr int kFarX = 1000, kFarLine = 1000000;
 
 GraphDrawing quadratic_inequality_request(const Values& v, QSize size) {
     QuadraticInequalityGraph e;
-    e.x1 = std::min(v.whole_number("x1"), v.whole_number("x2"));
-    e.x2 = std::max(v.whole_number("x1"), v.whole_number("x2"));
-    e.s = v.whole_number("s");
-    e.n = v.whole_number("n");
+    const int x1 = std::clamp(v.whole_number("x1"), -kFarX, kFarX);
+    const int x2 = std::clamp(v.whole_number("x2"), -kFarX, kFarX);
+    e.x1 = std::min(x1, x2);
+    e.x2 = std::max(x1, x2);
+    e.s = std::clamp(v.whole_number("s"), -kFarLine, kFarLine);
+    e.n = std::clamp(v.whole_number("n"), -kFarLine, kFarLine);
     e.y1 = e.s * e.x1 + e.n;
     e.y2 = e.s * e.x2 + e.n;
     // (x - x1)(x - x2) + s*x + n
@@ -256,8 +254,6 @@ QImage render_graph(const QMap<QString, QString>& options, QString* error, Displ
     }
     Values values(options, *kind);
     if (!values.read(error)) return QImage();
-    if (kind->name == kQuadraticInequality && !quadratic_inequality_fits(values))
-        return fail(QStringLiteral("x2"), options.value(QStringLiteral("x2"), QStringLiteral("2")));
     const QSize size(side[0], side[1]);
     GraphDrawing g = build(kind->name, values, size);
     Surface surface(size.width(), size.height(), tekening_style());

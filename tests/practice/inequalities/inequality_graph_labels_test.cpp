@@ -107,17 +107,27 @@ TEST(InequalityGraphRender, TheKindDrawsTheRequestedCheck) {
     EXPECT_FALSE(cells_of(items, {QStringLiteral("B")}).empty());
 }
 
-TEST(InequalityGraphRender, PointsThatMakeNoParabolaAreRefused) {
+TEST(InequalityGraphRender, EqualOrFarPointsStillDrawWithTheirNumbersOnThePicture) {
     for (const auto& [x1, x2] : std::vector<std::pair<const char*, const char*>>{
-             {"2", "2"}, {"-12", "3"}, {"1", "13"}, {"0,5", "3"}}) {
+             {"2", "2"}, {"-999999", "3"}, {"1", "999999"}, {"-5", "-5"}}) {
         QMap<QString, QString> options{
             {QStringLiteral("kind"), QStringLiteral("quadratic-inequality")},
             {QStringLiteral("x1"), QString::fromLatin1(x1)},
-            {QStringLiteral("x2"), QString::fromLatin1(x2)}};
+            {QStringLiteral("x2"), QString::fromLatin1(x2)},
+            {QStringLiteral("s"), QStringLiteral("999999")}};
         QString error;
-        EXPECT_TRUE(render_graph(options, &error, nullptr).isNull()) << x1 << " " << x2;
-        EXPECT_FALSE(error.isEmpty());
+        DisplayList items;
+        EXPECT_FALSE(render_graph(options, &error, &items).isNull()) << x1 << " " << x2;
+        for (const DrawnText& t : items.texts())
+            EXPECT_TRUE(QRect(0, 0, kWidth, kHeight).contains(t.rect)) << t.text.toStdString();
     }
+    // A fractional intersection is refused.
+    QString error;
+    EXPECT_TRUE(render_graph({{QStringLiteral("kind"), QStringLiteral("quadratic-inequality")},
+                              {QStringLiteral("x1"), QStringLiteral("0,5")}},
+                             &error, nullptr)
+                    .isNull());
+    EXPECT_FALSE(error.isEmpty());
 }
 
 }  // namespace
