@@ -1,5 +1,6 @@
 #include "drawing/graphs/graph_render.h"
 
+#include <algorithm>
 #include <functional>
 
 #include "drawing/explanation/tekening_style.h"
@@ -88,6 +89,37 @@ private:
 
 using Builder = std::function<GraphDrawing(const Values&, QSize)>;
 
+// The graph check of a quadratic inequality: the line y = s*x + n and the
+// parabola that meets it at x1 and x2 (leading coefficient 1; touching it
+// when x1 = x2). The first axis runs from -11 to 12 whatever the values, so
+// intersections far beyond it are held at 1000 and the line's numbers at a
+// million: off the picture either way, and every product stays in range.
+const QString kQuadraticInequality = QStringLiteral("quadratic-inequality");
+constexpr int kFarX = 1000, kFarLine = 1000000;
+
+GraphDrawing quadratic_inequality_request(const Values& v, QSize size) {
+    QuadraticInequalityGraph e;
+    const int x1 = std::clamp(v.whole_number("x1"), -kFarX, kFarX);
+    const int x2 = std::clamp(v.whole_number("x2"), -kFarX, kFarX);
+    e.x1 = std::min(x1, x2);
+    e.x2 = std::max(x1, x2);
+    e.s = std::clamp(v.whole_number("s"), -kFarLine, kFarLine);
+    e.n = std::clamp(v.whole_number("n"), -kFarLine, kFarLine);
+    e.y1 = e.s * e.x1 + e.n;
+    e.y2 = e.s * e.x2 + e.n;
+    // (x - x1)(x - x2) + s*x + n
+    e.b = e.s - (e.x1 + e.x2);
+    e.c = e.n + e.x1 * e.x2;
+    e.vertex_y = e.c - double(e.b) * e.b / 4.0;
+    e.graph_top = 1.2 * std::max(e.y1, e.y2);
+    e.less = v.choice("relation") == QLatin1String("lt");
+    e.first = v.flag("first");
+    e.second = v.flag("second");
+    e.colour = v.flag("colour") && e.first && e.second;
+    e.vertex = v.flag("vertex") && e.first;
+    return quadratic_inequality_graph(e, size);
+}
+
 GraphDrawing build(const QString& kind, const Values& v, QSize size) {
     if (kind == QLatin1String("line"))
         return line_graph({v.whole_number("x1"), v.whole_number("y1"), v.whole_number("x2"),
@@ -121,6 +153,7 @@ GraphDrawing build(const QString& kind, const Values& v, QSize size) {
                                                               : SinusoidEquationGraph::PiMultiples;
         return sinusoid_equation_graph(e, size);
     }
+    if (kind == kQuadraticInequality) return quadratic_inequality_request(v, size);
     if (kind == QLatin1String("fraction-inequality"))
         return fraction_inequality_graph(
             {v["a"], v["b"], v["c"], v.whole_number("p"), v.whole_number("q"), v.whole_number("r"),
@@ -183,6 +216,12 @@ const std::vector<GraphRenderKind>& graph_render_kinds() {
          600,
          {number("a", "1"), number("b", "2"), number("c", "1"), whole("p", "1"), whole("q", "2"),
           whole("r", "-1"), whole("s", "1"), choice("relation", "lt", kRelations)}},
+        {kQuadraticInequality,
+         400,
+         300,
+         {whole("x1", "-3"), whole("x2", "2"), whole("s", "1"), whole("n", "2"),
+          choice("relation", "lt", {QStringLiteral("lt"), QStringLiteral("gt")}),
+          flag("first", "1"), flag("second", "1"), flag("colour", "1"), flag("vertex", "1")}},
         {QStringLiteral("root-inequality"),
          800,
          600,

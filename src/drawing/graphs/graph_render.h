@@ -31,6 +31,10 @@
 //                        cosine [0] labels [pi|exact, pi]
 //   fraction-inequality  teken_breukongelijkheid: a [1] b [2] c [1] p [1] q [2]
 //                        r [-1] s [1] (p..s whole) relation [lt|le|gt|ge, lt]
+//   quadratic-inequality the graph check of a quadratic inequality (400 x 300):
+//                        x1 [-3] x2 [2] (whole; equal: touching) s [1] n [2]
+//                        (the line, whole) relation [lt|gt, lt] first [1]
+//                        second [1] colour [1] vertex [1]
 //   root-inequality      teken_wortelongelijkheid: a [2] b [1] c [4] d [1] e [-1]
 //                        relation [lt|le|gt|ge, le]
 // An unknown kind or option, or a value that is not accepted, gives a null

@@ -4,6 +4,7 @@
 // axis, and on request the vertex with its projections on both axes.
 #include <cmath>
 
+#include "drawing/engine/labels.h"
 #include "drawing/engine/transform.h"
 #include "drawing/graphs/graph_operations.h"
 #include "formula/arrowhead.h"
@@ -98,6 +99,70 @@ struct Arrow {
     int tip = 0, tail = 0;
 };
 
+// A projection on an axis whose number the graph writes itself, so that two
+// numbers close together on the same axis do not cover each other.
+struct AxisLabel {
+    int slot = 0;
+};
+
+void hide_name(Figure& f, int slot) {
+    f.points[static_cast<size_t>(slot)].name_shown = false;
+}
+
+// The cell the engine gives a point's name: to the upper right of its dot.
+QRect engine_name_cell(const Surface& s, const FigurePoint& p) {
+    const int gap = p.dot_size + 3;
+    return label_cell_inside(s,
+                             QPoint(static_cast<int>(p.surface.x()) + gap,
+                                    static_cast<int>(p.surface.y()) - gap - s.text_height() + 4),
+                             p.name);
+}
+
+// Writes the numbers of the projections: each at the first of its places
+// around the dot whose cell meets no name written before; the first place
+// when all are taken.
+void write_axis_labels(const Figure& fig, Surface& s, int size,
+                       const std::vector<AxisLabel>& labels) {
+    LabelFont font(s, size, kMagenta);
+    std::vector<QRect> taken;
+    for (int i = 1; i <= fig.point_count; ++i) {
+        const FigurePoint& p = fig.points[static_cast<size_t>(i)];
+        if (p.used && p.valid && !p.not_drawn && p.name_shown && p.name != kNoName)
+            taken.push_back(engine_name_cell(s, p));
+    }
+    const int h = s.text_height();
+    for (const AxisLabel& l : labels) {
+        const FigurePoint& p = fig.points[static_cast<size_t>(l.slot)];
+        if (!p.used || !p.valid || p.not_drawn ||
+            !QRectF(0, 0, fig.surface_width, fig.surface_height).contains(p.surface))
+            continue;
+        const int x = static_cast<int>(p.surface.x()), y = static_cast<int>(p.surface.y());
+        const int gap = p.dot_size + 3;
+        const int w = s.text_width(p.name);
+        // Above and below the dot first, then rows further off; beside the
+        // dot on the right, then centred, then on the left.
+        const int above = y - gap - h + 4, below = y + gap - 2;
+        const int rows[] = {above, below, below + h, above - h, below + 2 * h, above - 2 * h};
+        const int columns[] = {x + gap, x - w / 2, x - gap - w};
+        std::vector<QPoint> places;
+        for (int row : rows)
+            for (int column : columns)
+                places.emplace_back(column, row);
+        QPoint chosen = places.front();
+        for (const QPoint& at : places) {
+            const QRect cell = label_cell_inside(s, at, p.name);
+            bool free = true;
+            for (const QRect& t : taken)
+                free = free && !cell.intersects(t);
+            if (free) {
+                chosen = at;
+                break;
+            }
+        }
+        taken.push_back(write_label_inside(s, chosen, p.name));
+    }
+}
+
 }  // namespace
 
 GraphDrawing quadratic_inequality_graph(const QuadraticInequalityGraph& e, QSize size) {
@@ -139,6 +204,7 @@ GraphDrawing quadratic_inequality_graph(const QuadraticInequalityGraph& e, QSize
     }
 
     std::vector<Arrow> arrows;
+    std::vector<AxisLabel> numbers;
     int point = 1, segment = 1;
     if (e.colour) {
         const int a = point, b = point + 1, pa = point + 2, pb = point + 3;
@@ -146,6 +212,8 @@ GraphDrawing quadratic_inequality_graph(const QuadraticInequalityGraph& e, QSize
         magenta_point(f, b, QStringLiteral("B"), e.x2, e.y2, 3);
         magenta_point(f, pa, format_real_full(e.x1), e.x1, 0, 3);
         magenta_point(f, pb, format_real_full(e.x2), e.x2, 0, 3);
+        numbers.push_back({pa});
+        numbers.push_back({pb});
         point += 4;
         magenta_segment(f, segment++, a, pa, 1, Qt::DotLine);
         magenta_segment(f, segment++, b, pb, 1, Qt::DotLine);
@@ -168,15 +236,20 @@ GraphDrawing quadratic_inequality_graph(const QuadraticInequalityGraph& e, QSize
         magenta_point(f, t, QStringLiteral("T"), vx, e.vertex_y, 3);
         magenta_point(f, px, format_real_full(vx), vx, 0, 2);
         magenta_point(f, py, format_real_full(e.vertex_y), 0, e.vertex_y, 2);
+        numbers.push_back({px});
+        numbers.push_back({py});
         point += 3;
         magenta_segment(f, segment++, t, px, 2, Qt::SolidLine);
         magenta_segment(f, segment++, t, py, 2, Qt::SolidLine);
         arrows.push_back({px, t});
         arrows.push_back({py, t});
     }
+    for (const AxisLabel& l : numbers)
+        hide_name(f, l.slot);
     place_all_points(f);
     g.draggable = false;
-    g.decorate = [arrows](const Figure& fig, Surface& s) {
+    const int label_size = g.label_size;
+    g.decorate = [arrows, numbers, label_size](const Figure& fig, Surface& s) {
         for (const Arrow& a : arrows) {
             const FigurePoint& tip = fig.points[static_cast<size_t>(a.tip)];
             const FigurePoint& tail = fig.points[static_cast<size_t>(a.tail)];
@@ -186,6 +259,7 @@ GraphDrawing quadratic_inequality_graph(const QuadraticInequalityGraph& e, QSize
             if (QLineF(from, to).length() < 1) continue;
             s.filled_polygon(arrowhead_polygon(to, from), kMagenta);
         }
+        write_axis_labels(fig, s, label_size, numbers);
     };
     return g;
 }

@@ -10,6 +10,7 @@
 
 #include "drawing/explanation/tekening_form.h"
 #include "formula/surface_pane.h"
+#include "practice/common/worked_window.h"
 #include "practice/exponential/exponential_style.h"
 #include "practice/exponential/exponential_texts.h"
 #include "text/help.h"
@@ -41,12 +42,9 @@ SurfaceStyle worksheet_style() {
 }
 
 PracticeWindowConfig exponential_config() {
-    PracticeWindowConfig c;
-    c.translated = TranslatedWindow::ExponentialEquations;
-    c.class_name = QStringLiteral("TExpverglForm");
-    c.title = QStringLiteral("Exponentiele vergelijkingen");
-    c.surface_rect = QRect(1, 1, 1012, 678);
-    c.surface_style = worksheet_style();
+    PracticeWindowConfig c = worked_window_config(
+        TranslatedWindow::ExponentialEquations, QStringLiteral("TExpverglForm"),
+        QStringLiteral("Exponentiele vergelijkingen"), QRect(1, 1, 1012, 678), worksheet_style());
     c.hint_check_name = QStringLiteral("CheckBox2");
     c.copy_button_name = QStringLiteral("SpeedButton2");
     c.save_button_name = QStringLiteral("SpeedButton3");
@@ -85,13 +83,9 @@ TExpverglForm::TExpverglForm(QWidget* parent)
     create_powers_panel();
     fill_calibration_table();
     add_mode(QStringLiteral("exponential"), kAnyCode, kAnyCode,
-             make_mode({{TextKind::Window, kTitle},
-                        kHelpPage,
-                        false,
-                        [] { selection.topic_code = kTopic; },
-                        [this] { new_exercise(); },
-                        [this] { rekenstap(); },
-                        [this] { return &worker_; }}));
+             worked_topic_mode(
+                 kTitle, kHelpPage, kTopic, [this] { new_exercise(); }, [this] { rekenstap(); },
+                 [this] { return &worker_; }));
     Button2->hide();
 }
 
@@ -114,16 +108,11 @@ void TExpverglForm::create_bottom_row() {
     connect(SpeedButton5, &QToolButton::clicked, this, [this] { SpeedButton5Click(); });
     register_text(SpeedButton5, TextKind::SpeedButtonWithHint, kFormulas);
 
-    Button1->setGeometry(4, top, 132, 32);
-    Button2->setGeometry(140, top, 124, 32);
+    place_bottom_row({Button1, Button2, help_button, copy_button, save_button, Button3}, top);
     CheckBox2->setGeometry(272, top - 1, 110, 18);
     CheckBox1->setGeometry(272, top + 17, 130, 18);
     level_group->setGeometry(410, top - 2, 290, 40);
     SpeedButton5->setGeometry(712, top + 1, 80, 30);
-    help_button->setGeometry(878, top + 1, 30, 30);
-    copy_button->setGeometry(910, top + 1, 30, 30);
-    save_button->setGeometry(942, top + 1, 30, 30);
-    Button3->setGeometry(974, top, 40, 32);
 }
 
 void TExpverglForm::create_powers_panel() {
@@ -142,11 +131,8 @@ void TExpverglForm::create_powers_panel() {
 
 void TExpverglForm::fill_calibration_table() {
     std::vector<CalibratedControl> table;
-    for (QWidget* w : std::initializer_list<QWidget*>{Button1, Button2, Button3, level_group})
-        table.push_back({w, 40});
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{help_button, copy_button, save_button, SpeedButton5})
-        table.push_back({w, 39});
+    add_calibrated(table, {Button1, Button2, Button3, level_group}, kButtonOffset);
+    add_calibrated(table, {help_button, copy_button, save_button, SpeedButton5}, kToolButtonOffset);
     table.push_back({CheckBox2, 41});
     table.push_back({CheckBox1, 23});
     set_calibration_table(std::move(table));

@@ -26,7 +26,7 @@ void register_exponential_window() {
     register_practice_window({Target::ExpEquations, QStringLiteral("exponential"), true,
                               [](QWidget* parent) { return new TExpverglForm(parent); }});
     register_render_topic({QStringLiteral("exponential"),
-                           0,
+                           exponential_messages::kRenderDescription,
                            {{QStringLiteral("level"),
                              {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")},
                              QStringLiteral("1")}},

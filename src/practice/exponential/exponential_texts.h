@@ -18,8 +18,9 @@ constexpr int kOnePower = 1551;
 constexpr int kWorkOutExponents = 1552;
 constexpr int kEqualExponents = 1553;
 constexpr int kSolveLinear = 1554;
-constexpr int kPowersOfG = 5239;       // "Schrijf elk getal als een macht van #."
-constexpr int kDivideByFactor = 6054;  // base #, divide by #
+constexpr int kPowersOfG = 5239;          // "Schrijf elk getal als een macht van #."
+constexpr int kDivideByFactor = 6054;     // base #, divide by #
+constexpr int kRenderDescription = 5487;  // the render topic in the usage text
 }  // namespace exponential_messages
 
 }  // namespace cifrala

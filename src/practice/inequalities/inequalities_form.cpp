@@ -18,6 +18,7 @@
 #include "formula/display_reader.h"
 #include "formula/surface_pane.h"
 #include "practice/common/floating_panel.h"
+#include "practice/common/worked_window.h"
 #include "practice/inequalities/inequalities_style.h"
 #include "practice/inequalities/inequalities_texts.h"
 #include "practice/inequalities/inequality_writing.h"
@@ -68,16 +69,16 @@ SurfaceStyle vertex_style() {
     s.frame.background = Qt::white;
     s.fraction = ongelijkheden_fraction_style();
     s.superscript = SuperscriptStyle{10, -5};
+    // The heading is longer in some languages than the panel is wide.
+    s.shrink_to_fit = true;
     return s;
 }
 
 PracticeWindowConfig inequalities_config() {
-    PracticeWindowConfig c;
-    c.translated = TranslatedWindow::QuadraticInequalities;
-    c.class_name = QStringLiteral("TOngelijkhedenForm");
-    c.title = QStringLiteral("Kwadratische ongelijkheden oefenen");
-    c.surface_rect = QRect(1, 1, 1014, 678);
-    c.surface_style = worksheet_style();
+    PracticeWindowConfig c = worked_window_config(
+        TranslatedWindow::QuadraticInequalities, QStringLiteral("TOngelijkhedenForm"),
+        QStringLiteral("Kwadratische ongelijkheden oefenen"), QRect(1, 1, 1014, 678),
+        worksheet_style());
     c.cover_distance = 0;
     c.cover_drag_limit = kCoverDragLimit;
     c.has_levels = false;
@@ -112,13 +113,9 @@ TOngelijkhedenForm::TOngelijkhedenForm(QWidget* parent)
     fill_calibration_table();
     set_role(ControlRole::Explain, CheckBox1);
     add_mode(QStringLiteral("inequalities"), kAnyCode, kAnyCode,
-             make_mode({{TextKind::Window, kTitle},
-                        kHelpPage,
-                        false,
-                        [] { selection.topic_code = kTopic; },
-                        [this] { new_exercise(); },
-                        [this] { rekenstap(); },
-                        [this] { return &worker_; }}));
+             worked_topic_mode(
+                 kTitle, kHelpPage, kTopic, [this] { new_exercise(); }, [this] { rekenstap(); },
+                 [this] { return &worker_; }));
     Button8->hide();
 }
 
@@ -135,13 +132,8 @@ void TOngelijkhedenForm::create_bottom_row() {
     register_text(CheckBox1, TextKind::CheckBox, kGraphCheck);
     CheckBox1->hide();
 
-    Button7->setGeometry(4, top, 132, 32);
-    Button8->setGeometry(140, top, 124, 32);
+    place_bottom_row({Button7, Button8, help_button, copy_button, save_button, Button6}, top);
     CheckBox1->setGeometry(272, top + 7, 130, 18);
-    help_button->setGeometry(878, top + 1, 30, 30);
-    copy_button->setGeometry(910, top + 1, 30, 30);
-    save_button->setGeometry(942, top + 1, 30, 30);
-    Button6->setGeometry(974, top, 40, 32);
 }
 
 void TOngelijkhedenForm::create_graphs_group() {
@@ -202,12 +194,10 @@ void TOngelijkhedenForm::create_vertex_panel() {
 
 void TOngelijkhedenForm::fill_calibration_table() {
     std::vector<CalibratedControl> table;
-    for (QWidget* w : std::initializer_list<QWidget*>{Button7, Button8, Button6})
-        table.push_back({w, 40});
+    add_calibrated(table, {Button7, Button8, Button6}, kButtonOffset);
     table.push_back({GroupBox2, 44});
     table.push_back({CheckBox1, 33});
-    for (QWidget* w : std::initializer_list<QWidget*>{help_button, copy_button, save_button})
-        table.push_back({w, 39});
+    add_calibrated(table, {help_button, copy_button, save_button}, kToolButtonOffset);
     set_calibration_table(std::move(table));
 }
 
@@ -275,19 +265,7 @@ void TOngelijkhedenForm::rekenstap() {
 // --- the graph check ---
 
 QuadraticInequalityGraph TOngelijkhedenForm::graph_record() const {
-    const InequalityExercise& e = worker_.exercise;
-    QuadraticInequalityGraph g;
-    g.x1 = e.x1;
-    g.y1 = e.y1;
-    g.x2 = e.x2;
-    g.y2 = e.y2;
-    g.b = e.b;
-    g.c = e.c;
-    g.s = e.s;
-    g.n = e.n;
-    g.less = e.less;
-    g.vertex_y = e.vertex_y;
-    g.graph_top = e.graph_top;
+    QuadraticInequalityGraph g = graph_record_of(worker_.exercise);
     g.first = CheckBox3->isChecked();
     g.second = CheckBox4->isChecked();
     g.colour = CheckBox5->isChecked();

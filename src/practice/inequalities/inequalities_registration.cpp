@@ -28,7 +28,7 @@ void register_inequalities_window() {
                               [](QWidget* parent) { return new TOngelijkhedenForm(parent); }});
     register_render_topic(
         {QStringLiteral("inequalities"),
-         0,
+         inequalities_messages::kRenderDescription,
          {{QStringLiteral("relation"), {QStringLiteral("less"), QStringLiteral("greater")}, {}},
           {QStringLiteral("graph"),
            {QStringLiteral("0"), QStringLiteral("1")},

@@ -24,6 +24,7 @@ constexpr int kSolveEquation = 1531;
 constexpr int kReadAnswer = 1532;
 constexpr int kFinished = 1540;
 constexpr int kVertexHeading = 1545;
+constexpr int kRenderDescription = 5486;  // the render topic in the usage text
 }  // namespace inequalities_messages
 
 }  // namespace cifrala

@@ -108,4 +108,21 @@ std::vector<AxisPiece> solution_pieces(const InequalityExercise& e) {
     return out;
 }
 
+QuadraticInequalityGraph graph_record_of(const InequalityExercise& e) {
+    QuadraticInequalityGraph g;
+    g.x1 = e.x1;
+    g.y1 = e.y1;
+    g.x2 = e.x2;
+    g.y2 = e.y2;
+    g.b = e.b;
+    g.c = e.c;
+    g.s = e.s;
+    g.n = e.n;
+    g.less = e.less;
+    g.vertex_y = e.vertex_y;
+    g.graph_top = e.graph_top;
+    g.first = g.second = g.colour = g.vertex = false;
+    return g;
+}
+
 }  // namespace cifrala

@@ -7,6 +7,8 @@
 #include <QString>
 #include <vector>
 
+#include "drawing/graphs/graph_records.h"
+
 namespace cifrala {
 
 struct InequalityExercise {
@@ -36,6 +38,9 @@ bool inequality_from_points(int x1, int y1, int x2, int y2, bool less, Inequalit
 // The draw of the points is kept: x2 - x1 > 3 and -b / (2 (x2 - x1))
 // strictly between -6 and 6.
 bool acceptable(const InequalityExercise& e);
+
+// The graph check's record of the exercise, every graph box unticked.
+QuadraticInequalityGraph graph_record_of(const InequalityExercise& e);
 
 // "1*x^2+(b)*x+(c)" and "(s)*x+(n)" for the expression engine.
 QString parabola_text(const InequalityExercise& e);

@@ -3,6 +3,7 @@
 #include "practice/common/render_registry.h"
 #include "practice/common/window_registry.h"
 #include "practice/lens/lens_form.h"
+#include "practice/lens/lens_texts.h"
 
 namespace cifrala {
 
@@ -27,7 +28,7 @@ void register_lens_window() {
     register_practice_window({Target::Lens, QStringLiteral("lens"), false,
                               [](QWidget* parent) { return new TLenzenForm(parent); }});
     register_render_topic({QStringLiteral("lens"),
-                           0,
+                           lens_messages::kRenderDescription,
                            {{QStringLiteral("level"),
                              {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")},
                              QStringLiteral("1")},

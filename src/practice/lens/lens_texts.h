@@ -66,6 +66,7 @@ constexpr int kNoImageLine2 = 5511;
 constexpr int kImageName = 5512;
 constexpr int kVirtualImageName = 5513;
 constexpr int kVirtualGiven = 5516;
+constexpr int kRenderDescription = 5488;  // the render topic in the usage text
 }  // namespace lens_messages
 
 }  // namespace cifrala

@@ -20,6 +20,7 @@
 #include "formula/surface_pane.h"
 #include "practice/common/floating_panel.h"
 #include "practice/common/glyphs.h"
+#include "practice/common/worked_window.h"
 #include "practice/quadratic_equations/exercise_file.h"
 #include "practice/quadratic_equations/quadratic_style.h"
 #include "practice/quadratic_equations/quadratic_texts.h"
@@ -58,12 +59,10 @@ constexpr int kMostDecimals = 8;
 constexpr int kStartDecimals = 2;
 
 PracticeWindowConfig quadratic_config() {
-    PracticeWindowConfig c;
-    c.translated = TranslatedWindow::QuadraticEquations;
-    c.class_name = QStringLiteral("TkwadrverglForm");
-    c.title = QStringLiteral("Kwadratische vergelijkingen");
-    c.surface_rect = QRect(1, kWorksheetTop, kSurfaceWidth, kWorksheetHeight);
-    c.surface_style = kwadratisch_worksheet_style();
+    PracticeWindowConfig c = worked_window_config(
+        TranslatedWindow::QuadraticEquations, QStringLiteral("TkwadrverglForm"),
+        QStringLiteral("Kwadratische vergelijkingen"),
+        QRect(1, kWorksheetTop, kSurfaceWidth, kWorksheetHeight), kwadratisch_worksheet_style());
     c.cover_distance = kCoverDistance;
     c.copy_button_name = QStringLiteral("SpeedButton11");
     c.save_button_name = QStringLiteral("SpeedButton13");
@@ -119,13 +118,9 @@ TkwadrverglForm::TkwadrverglForm(QWidget* parent)
     fill_calibration_table();
     map_roles();
     add_mode(QStringLiteral("quadratic"), kAnyCode, kAnyCode,
-             make_mode({{TextKind::Window, kTitle},
-                        kHelpPage,
-                        false,
-                        [] { selection.topic_code = kTopic; },
-                        [this] { new_exercise(); },
-                        [this] { rekenstap(); },
-                        [this] { return &worker_; }}));
+             worked_topic_mode(
+                 kTitle, kHelpPage, kTopic, [this] { new_exercise(); }, [this] { rekenstap(); },
+                 [this] { return &worker_; }));
     Button2->hide();
     TweedeDenkstap->hide();
 }
@@ -226,18 +221,13 @@ void TkwadrverglForm::create_bottom_row() {
     register_text(SpeedButton5, TextKind::HintOnly, kUndo, true);
     SpeedButton5->hide();
 
-    Button1->setGeometry(4, top, 132, 32);
-    Button2->setGeometry(140, top, 124, 32);
+    place_bottom_row({Button1, Button2, SpeedButton1, SpeedButton11, save_button, Button4}, top);
     TweedeDenkstap->setGeometry(140, top, 124, 32);
     CheckBox2->setGeometry(270, top - 2, 150, 18);
     CheckBox3->setGeometry(270, top + 16, 150, 18);
     level_group->setGeometry(422, top - 2, 236, 40);
     SpeedButton10->setGeometry(768, top + 1, 74, 30);
     SpeedButton5->setGeometry(846, top + 1, 30, 30);
-    SpeedButton1->setGeometry(878, top + 1, 30, 30);
-    SpeedButton11->setGeometry(910, top + 1, 30, 30);
-    save_button->setGeometry(942, top + 1, 30, 30);
-    Button4->setGeometry(974, top, 40, 32);
 }
 
 void TkwadrverglForm::create_decimals_group() {
@@ -287,12 +277,10 @@ void TkwadrverglForm::map_roles() {
 
 void TkwadrverglForm::fill_calibration_table() {
     std::vector<CalibratedControl> table;
-    for (QWidget* w : std::initializer_list<QWidget*>{Button1, Button2, TweedeDenkstap, Button4,
-                                                      level_group, GroupBox3})
-        table.push_back({w, 40});
-    for (QWidget* w : std::initializer_list<QWidget*>{SpeedButton1, SpeedButton5, SpeedButton10,
-                                                      SpeedButton11, save_button})
-        table.push_back({w, 39});
+    add_calibrated(table, {Button1, Button2, TweedeDenkstap, Button4, level_group, GroupBox3},
+                   kButtonOffset);
+    add_calibrated(table, {SpeedButton1, SpeedButton5, SpeedButton10, SpeedButton11, save_button},
+                   kToolButtonOffset);
     table.push_back({CheckBox2, 42});
     table.push_back({CheckBox3, 24});
     set_calibration_table(std::move(table));

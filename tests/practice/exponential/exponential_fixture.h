@@ -13,6 +13,7 @@
 #include "expr/expression.h"
 #include "formula/display_reader.h"
 #include "formula/surface_pane.h"
+#include "practice/common/window_fixture.h"
 #include "practice/exponential/exponential_form.h"
 #include "practice/exponential/exponential_texts.h"
 #include "text/messages.h"
@@ -21,29 +22,12 @@
 
 namespace cifrala::testing {
 
-class ExponentialFixture : public ::testing::Test {
+class ExponentialFixture : public WindowFixture<TExpverglForm> {
 public:
-    ExponentialFixture() {
-        selection = SelectionValues{};
-        selection.topic_code = 28;
+    ExponentialFixture() : WindowFixture(28) {
         program_options.show_theory_windows = true;
-        init_number_settings();
-        w.start_showing();
+        open();
     }
-
-    int work_to_end(int limit = 20) {
-        int n = 0;
-        while (w.step_available() && n < limit) {
-            w.Button2Click();
-            ++n;
-        }
-        return n;
-    }
-    QStringList sheet() const { return read_line_texts(w.surface().display()); }
-    QString sheet_text() const { return sheet().join(QStringLiteral(" | ")); }
-    QString hint() const { return read_hint(w.surface().display()); }
-
-    TExpverglForm w;
 };
 
 // A side as the worksheet reads ("(3·V3(4))/8 · 2^(2x + 3)", "- 1 5/9")

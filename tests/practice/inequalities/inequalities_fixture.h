@@ -17,6 +17,7 @@
 #include "formula/display_reader.h"
 #include "formula/surface_pane.h"
 #include "practice/common/floating_panel.h"
+#include "practice/common/window_fixture.h"
 #include "practice/inequalities/inequalities_form.h"
 #include "practice/inequalities/inequalities_texts.h"
 #include "text/messages.h"
@@ -25,27 +26,14 @@
 
 namespace cifrala::testing {
 
-class InequalitiesFixture : public ::testing::Test {
+class InequalitiesFixture : public WindowFixture<TOngelijkhedenForm> {
 public:
-    InequalitiesFixture() {
-        selection = SelectionValues{};
-        selection.topic_code = 7;
+    InequalitiesFixture() : WindowFixture(7) {
         program_options.show_theory_windows = true;
-        init_number_settings();
-        w.start_showing();
+        open();
     }
     ~InequalitiesFixture() override { hide_explanation_window(); }
 
-    int work_to_end(int limit = 20) {
-        int n = 0;
-        while (w.step_available() && n < limit) {
-            w.Button2Click();
-            ++n;
-        }
-        return n;
-    }
-    QStringList sheet() const { return read_line_texts(w.surface().display()); }
-    QString sheet_text() const { return sheet().join(QStringLiteral(" | ")); }
     void click(QCheckBox* box) {
         box->setChecked(!box->isChecked());
         if (box == w.CheckBox1) {
@@ -54,8 +42,6 @@ public:
             w.graph_box_click();
         }
     }
-
-    TOngelijkhedenForm w;
 };
 
 // An expression as the worksheet writes it ("x^2 - 5x + 6"), normalised

@@ -16,6 +16,7 @@
 #include "formula/display_reader.h"
 #include "formula/surface_pane.h"
 #include "practice/common/floating_panel.h"
+#include "practice/common/window_fixture.h"
 #include "practice/lens/lens_form.h"
 #include "practice/lens/lens_texts.h"
 #include "text/messages.h"
@@ -61,25 +62,9 @@ inline std::optional<double> stage_value(QString text) {
     return e.ok() ? std::optional<double>(e.value) : std::nullopt;
 }
 
-class LensFixture : public ::testing::Test {
+class LensFixture : public WindowFixture<TLenzenForm> {
 public:
-    LensFixture() {
-        selection = SelectionValues{};
-        init_number_settings();
-        w.start_showing();
-    }
-
-    int work_to_end(int limit = 12) {
-        int n = 0;
-        while (w.step_available() && n < limit) {
-            w.Button2Click();
-            ++n;
-        }
-        return n;
-    }
-    QStringList sheet() const { return read_line_texts(w.surface().display()); }
-    QString sheet_text() const { return sheet().join(QStringLiteral(" | ")); }
-    QString hint() const { return read_hint(w.surface().display()); }
+    LensFixture() { open(); }
 
     // Types an own exercise and presses the go button.
     void type(const QString& v, const QString& b, const QString& f) {
@@ -89,8 +74,6 @@ public:
         w.Edit3->setText(f);
         w.SpeedButton2->click();
     }
-
-    TLenzenForm w;
 };
 
 }  // namespace cifrala::testing

@@ -14,6 +14,7 @@
 
 #include "formula/display_reader.h"
 #include "formula/surface_pane.h"
+#include "practice/common/window_fixture.h"
 #include "practice/roots/roots_form.h"
 #include "practice/roots/roots_mode.h"
 #include "text/messages.h"
@@ -22,35 +23,19 @@
 
 namespace cifrala::testing {
 
-class RootsFixture : public ::testing::Test {
+class RootsFixture : public WindowFixture<TwortelsherleidenForm> {
 protected:
-    RootsFixture() {
-        selection = SelectionValues{};
-        selection.topic_code = 22;
-        init_number_settings();
+    RootsFixture() : WindowFixture(22, QStringLiteral(" ")) {
         w.sequence().instant = true;
-        w.start_showing();
+        open();
     }
 
     void primes(bool on) { (on ? w.RadioButton4 : w.RadioButton5)->setChecked(true); }
     void begin(int kind, int P, int Q = 1) { w.roots_mode().begin(RootsExercise{kind, P, Q}); }
-    // Presses "Rekenstap" while it is there; the number of presses.
-    int work_to_end(int limit = 50) {
-        int n = 0;
-        while (w.step_available() && n < limit) {
-            w.Button2Click();
-            ++n;
-        }
-        return n;
-    }
-    QStringList sheet() const { return read_line_texts(w.surface().display()); }
-    // The lines joined, so that a line that was carried over to the next
-    // reads as one.
-    QString sheet_text() const { return sheet().join(QLatin1Char(' ')); }
+    int work_to_end(int limit = 50) { return WindowFixture::work_to_end(limit); }
     QStringList area() { return read_line_texts(w.hint_area().display()); }
+    // The roots window writes its hints in the area below the worksheet.
     QString hint() { return read_hint(w.hint_area().display()); }
-
-    TwortelsherleidenForm w;
 };
 
 // A number of the form (p/q) * sqrt(r) as the last line shows it.

@@ -17,6 +17,7 @@
 #include "expr/expression.h"
 #include "formula/display_reader.h"
 #include "formula/surface_pane.h"
+#include "practice/common/window_fixture.h"
 #include "practice/roots/function_value_mode.h"
 #include "practice/roots/parabola_mode.h"
 #include "practice/roots/roots_card_picture.h"
@@ -120,14 +121,11 @@ inline std::vector<std::vector<ReadToken>> stages_of(const ReadLine& line) {
     return stages;
 }
 
-class RootsFunctionsFixture : public ::testing::Test {
+class RootsFunctionsFixture : public WindowFixture<TwortelsherleidenForm> {
 protected:
-    explicit RootsFunctionsFixture(int topic) {
-        selection = SelectionValues{};
-        selection.topic_code = topic;
-        init_number_settings();
+    explicit RootsFunctionsFixture(int topic) : WindowFixture(topic, QStringLiteral("\n")) {
         w.sequence().instant = true;
-        w.start_showing();
+        open();
     }
 
     ParabolaMode& parabola() { return *static_cast<ParabolaMode*>(w.mode()); }
@@ -137,16 +135,7 @@ protected:
         w.Button2Click();
         return was ? 1 : 0;
     }
-    int work_to_end(int limit = 30) {
-        int n = 0;
-        while (w.step_available() && n < limit) {
-            w.Button2Click();
-            ++n;
-        }
-        return n;
-    }
-    QStringList sheet() const { return read_line_texts(w.surface().display()); }
-    QString sheet_text() const { return sheet().join(QLatin1Char('\n')); }
+    int work_to_end(int limit = 30) { return WindowFixture::work_to_end(limit); }
     std::vector<ReadLine> lines() const { return read_lines(w.surface().display()); }
     // The card of the exercise as it stands, drawn on the explanation
     // window's surface; its lines.
@@ -159,8 +148,6 @@ protected:
         const Surface& s = explanation_window()->surface();
         return QSize(s.width(), s.height());
     }
-
-    TwortelsherleidenForm w;
 };
 
 }  // namespace cifrala::testing
