@@ -166,10 +166,12 @@ void expect_readable_captions(PracticeWindow& w) {
             << c->objectName().toStdString() << ": " << c->toolTip().toStdString();
         // Buttons and groups that show a caption must have one.
         if (!c->isVisibleTo(&w)) continue;
-        if (auto* b = qobject_cast<QAbstractButton*>(c); b && b->icon().isNull())
+        if (auto* b = qobject_cast<QAbstractButton*>(c); b && b->icon().isNull()) {
             EXPECT_FALSE(b->text().trimmed().isEmpty()) << b->objectName().toStdString();
-        if (auto* g = qobject_cast<QGroupBox*>(c))
+        }
+        if (auto* g = qobject_cast<QGroupBox*>(c)) {
             EXPECT_FALSE(g->title().trimmed().isEmpty()) << g->objectName().toStdString();
+        }
     }
 }
 

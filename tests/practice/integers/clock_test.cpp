@@ -168,10 +168,12 @@ TEST_F(Clock, ThreeFortyToSixFifteenBridgesThroughTheFullHour) {
     EXPECT_EQ(hints[5], msg(1540));
     // The bridging colours: blue up to the hour, red whole hours, green after.
     for (const DrawnText& t : s.display().texts()) {
-        if (t.text == QLatin1String("20") && t.pos.y() == 501)
+        if (t.text == QLatin1String("20") && t.pos.y() == 501) {
             EXPECT_EQ(t.colour, QColor(0, 0, 255));
-        if (t.text == QLatin1String("15") && t.pos.y() == 501)
+        }
+        if (t.text == QLatin1String("15") && t.pos.y() == 501) {
             EXPECT_EQ(t.colour, QColor(0, 128, 0));
+        }
     }
     EXPECT_EQ(mode().answer(), QStringLiteral("2 ") + msg(-49) + QStringLiteral(" + 35 min"));
     expect_on_the_sheet(s);

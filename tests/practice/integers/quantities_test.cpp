@@ -159,8 +159,11 @@ TEST_F(Quantities, OverManySeedsEveryPressureKeepsItsValue) {
             EXPECT_NE(e.f1, e.f2);
             EXPECT_LE(std::abs(e.f1 - e.f2), 3);
             EXPECT_NE(e.a1, e.a2);
-            if (extended) EXPECT_LE(std::abs(e.a1 - e.a2), 5);
-            if (!extended) EXPECT_TRUE(e.a1 >= 1 && e.a1 <= 7 && e.a2 >= 1 && e.a2 <= 7);
+            if (extended) {
+                EXPECT_LE(std::abs(e.a1 - e.a2), 5);
+            } else {
+                EXPECT_TRUE(e.a1 >= 1 && e.a1 <= 7 && e.a2 >= 1 && e.a2 <= 7);
+            }
             work_to_end();
             check_pressure(w.surface());
             expect_on_the_sheet(w.surface());

@@ -178,9 +178,10 @@ protected:
         const double v = w.diagram().object_distance(), f = w.diagram().focal_length();
         EXPECT_EQ(label(0), w.letters()[0] + QStringLiteral(" = ") + format_real(v));
         EXPECT_EQ(label(2), w.letters()[2] + QStringLiteral(" = ") + format_real(f));
-        if (std::fabs(v - f) > 1e-9)
+        if (std::fabs(v - f) > 1e-9) {
             EXPECT_EQ(label(1),
                       w.letters()[1] + QStringLiteral(" = ") + format_real(v * f / (v - f)));
+        }
     }
 };
 
