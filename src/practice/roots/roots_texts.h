@@ -25,13 +25,12 @@ constexpr int kBothSquares = 1556;  // numerator and denominator are squares
 }  // namespace roots_messages
 
 namespace roots_tags {
-constexpr int kHelpPage = 690;            // the roots mode and the game
-constexpr int kFactoringGroup = 2233;     // "Ontbinden" (file 3)
-constexpr int kPrimeFactors = 2078;       // "Priemfactoren" (file 4)
-constexpr int kSquares = 2079;            // "Kwadraten" (file 4)
-constexpr int kCopyHintArea = 2461;       // copy the hint area (file 3, hint)
-constexpr int kHintAreaCover = 2462;      // the cover sheet of the hint area (file 3, hint)
-constexpr int kRenderDescription = 4952;  // the render mode's line for "roots"
+constexpr int kHelpPage = 690;         // the roots mode and the game
+constexpr int kFactoringGroup = 2233;  // "Ontbinden" (file 3)
+constexpr int kPrimeFactors = 2078;    // "Priemfactoren" (file 4)
+constexpr int kSquares = 2079;         // "Kwadraten" (file 4)
+constexpr int kCopyHintArea = 2461;    // copy the hint area (file 3, hint)
+constexpr int kHintAreaCover = 2462;   // the cover sheet of the hint area (file 3, hint)
 }  // namespace roots_tags
 
 namespace game_messages {
